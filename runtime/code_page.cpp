@@ -1,5 +1,6 @@
 #include "runtime/code_page.h"
 
+#include <QList>
 #include <array>
 
 namespace {
@@ -32,8 +33,8 @@ QString FromCp1251(std::string_view bytes)
     out.resize(qsizetype(bytes.size()));
     QChar* d = out.data();
     for (unsigned char b : bytes) {
-        char16_t u = b < 0x80 ? char16_t(b) : kHigh[b - 0x80];
-        *d++ = QChar(u ? u : char16_t(0xFFFD));
+        const char16_t high = b < 0x80 ? 0 : kHigh[b - 0x80];
+        *d++ = QChar(b < 0x80 ? char16_t(b) : high ? high : char16_t(0xFFFD));
     }
     return out;
 }
