@@ -1,0 +1,20 @@
+#include "tools/test_signal.h"
+
+#include "text/float_model.h"
+#include "text/number_format.h"
+
+double TestSampleValue(int i, int32_t draw)
+{
+    const long double x = i;
+    const long double noise = (long double)draw / 10.0L / 2.0L;
+    const long double s = Sin(x / 20.0L) + noise;
+    const long double k = Cos(x / 100.0L + 2.0L);
+    const long double g = (long double)(kTestSampleCount - i) / (long double)kTestSampleCount * 2.0L;
+    // |value| < 4: the store cannot overflow.
+    return StoreDouble(k * g + s);
+}
+
+std::string TestSampleLine(int i, int32_t draw)
+{
+    return PatternText("0.000", TestSampleValue(i, draw));
+}
