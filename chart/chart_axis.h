@@ -1,0 +1,88 @@
+#pragma once
+// One axis: its persistent settings (range, automatic flags, labels, pens,
+// title) and the working state the last layout left in it (scale, bands).
+#include "chart/axis_scale.h"
+#include "chart/chart_types.h"
+
+#include <string>
+
+class TChart;
+
+enum class TAxisKind { Bottom, Top, Left, Right };
+enum TAxisLabelStyle { lsAuto, lsNone, lsValue, lsMark, lsText };
+
+class TChartAxis {
+public:
+    explicit TChartAxis(TAxisKind kind);
+
+    TAxisKind Kind() const { return kind_; }
+    bool Horizontal() const { return kind_ == TAxisKind::Bottom || kind_ == TAxisKind::Top; }
+    // Top and right axes lie on the far side of the plot.
+    bool FarSide() const { return kind_ == TAxisKind::Top || kind_ == TAxisKind::Right; }
+
+    // ---- range ----
+    bool Automatic() const { return automatic_; }
+    // Also sets both per-end flags: switching it off freezes the last drawn range.
+    void SetAutomatic(bool b);
+    bool AutomaticMinimum() const { return automaticMinimum_; }
+    bool AutomaticMaximum() const { return automaticMaximum_; }
+    void SetAutomaticMinimum(bool b);
+    void SetAutomaticMaximum(bool b);
+    double Minimum() const { return minimum_; }
+    double Maximum() const { return maximum_; }
+    // Raise EChartAxisError and change nothing for an inverted range.
+    void SetMinimum(double v);
+    void SetMaximum(double v);
+    // Makes the axis manual with both ends (in either order), at least 1e-10 apart.
+    void SetMinMax(double a, double b);
+    // Used by the automatic range pass only: no checks, no repaint.
+    void StoreRange(double minimum, double maximum) { minimum_ = minimum; maximum_ = maximum; }
+
+    // ---- look ----
+    double Increment = 0;
+    bool Visible = true;
+    bool Labels = true;
+    TAxisLabelStyle LabelStyle = lsAuto;
+    std::string AxisValuesFormat = "#,##0.###";
+    int LabelsAngle = 0;
+    TChartFont LabelsFont;
+    int LabelsSeparation = 10; // percent of a label's size
+    int LabelsSize = 0;
+    bool LabelsOnAxis = true;
+    bool RoundFirstLabel = true;
+    TChartPen AxisPen{ChartColors::Black, psSolid, 2};
+    TChartPen Ticks{ChartColors::Gray};
+    TChartPen TicksInner{ChartColors::Gray};
+    TChartPen MinorTicks{ChartColors::Gray};
+    int TickLength = 4;
+    int TickInnerLength = 0;
+    int MinorTickLength = 2;
+    int MinorTickCount = 3;
+    TChartPen Grid{ChartColors::Gray, psDot};
+    bool GridCentered = false;
+    std::string TitleCaption;
+    int TitleAngle = 0;
+    TChartFont TitleFont;
+    int TitleSize = 0;
+
+    // ---- working state of the last layout ----
+    TAxisScale Scale;
+    bool Shown = false;
+    int TitleBand = 0, LabelBand = 0, TickBand = 0; // band sizes, inner to outer: ticks, labels, title
+    int AxisLinePos = 0; // the plot side the axis runs along
+    // Pixel of the plot side moved outward by `distance` (down for the bottom axis, ...).
+    int Outward(int distance) const { return FarSide() != Horizontal() ? AxisLinePos + distance : AxisLinePos - distance; }
+
+    void AttachTo(TChart* chart) { chart_ = chart; }
+
+private:
+    void RequestRepaint() const;
+
+    TAxisKind kind_;
+    TChart* chart_ = nullptr;
+    bool automatic_ = true;
+    bool automaticMinimum_ = true;
+    bool automaticMaximum_ = true;
+    double minimum_ = 0;
+    double maximum_ = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// One paint of a chart into an image of the control's size: background,
+// axes, series, in that order. Never sees the widget.
+#include "chart/chart.h"
+#include "chart/text_measure.h"
+
+#include <QImage>
+
+enum class TSeriesDrawing {
+    Fast,     // every pixel takes the last primitive that covers it, found back to front
+    OneByOne  // every segment and marker painted in order (the reference)
+};
+
+// Runs the layout (ranges, plot rectangle, labels) and draws.
+void RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure,
+                 TSeriesDrawing drawing = TSeriesDrawing::Fast);

@@ -1,0 +1,118 @@
+#include "chart/chart_widget.h"
+
+#include "chart/chart_interaction.h"
+#include "chart/chart_renderer.h"
+#include "chart/qt_text_measure.h"
+#include "chart/zoom_rectangle.h"
+#include "runtime/code_page.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+TMouseButton ToButton(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::RightButton: return TMouseButton::Right;
+    case Qt::MiddleButton: return TMouseButton::Middle;
+    default: return TMouseButton::Left;
+    }
+}
+
+TShiftState ToShift(Qt::KeyboardModifiers m)
+{
+    TShiftState s = 0;
+    if (m & Qt::ShiftModifier) s |= ssShift;
+    if (m & Qt::ControlModifier) s |= ssCtrl;
+    if (m & Qt::AltModifier) s |= ssAlt;
+    return s;
+}
+
+} // namespace
+
+TChartWidget::TChartWidget(QWidget* parent)
+    : QWidget(parent), measure_(std::make_unique<TQtTextMeasure>()),
+      interaction_(std::make_unique<TChartInteraction>(chart_))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    chart_.OnRepaintRequest = [this] {
+        dirty_ = true;
+        update();
+    };
+    interaction_->OnDrawZoomRectangle = [this](const TDragRecord& r) {
+        const TColor c = chart_.Color;
+        DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(c));
+        update();
+    };
+    interaction_->OnRepaintNow = [this] { repaint(); };
+}
+
+TChartWidget::~TChartWidget() = default;
+
+void TChartWidget::SetHint(const std::string& text)
+{
+    setToolTip(FromCp1251(text));
+}
+
+const QImage& TChartWidget::RenderNow()
+{
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (image_.size() != size)
+        image_ = QImage(size, QImage::Format_RGB32);
+    chart_.RepaintDone();
+    RenderChart(image_, chart_, *measure_);
+    ++renderCount_;
+    dirty_ = false;
+    // A zoom drag in progress keeps its rectangle through the repaint.
+    const TDragRecord& zoom = interaction_->ZoomRecord();
+    if (zoom.Active)
+        DrawXorRectangle(image_, zoom.X0, zoom.Y0, zoom.X1, zoom.Y1, ZoomRectanglePen(chart_.Color));
+    return image_;
+}
+
+void TChartWidget::paintEvent(QPaintEvent*)
+{
+    if (dirty_ || image_.size() != size())
+        RenderNow();
+    QPainter p(this);
+    p.drawImage(0, 0, image_);
+}
+
+void TChartWidget::Press(QMouseEvent* e, bool doubleClick)
+{
+    const QPoint pos = e->position().toPoint();
+    TShiftState shift = ToShift(e->modifiers());
+    if (doubleClick)
+        shift |= ssDouble;
+    interaction_->MouseDown(ToButton(e->button()), shift, pos.x(), pos.y());
+}
+
+void TChartWidget::mousePressEvent(QMouseEvent* e) { Press(e, false); }
+void TChartWidget::mouseDoubleClickEvent(QMouseEvent* e) { Press(e, true); }
+
+void TChartWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    interaction_->MouseMove(pos.x(), pos.y());
+}
+
+void TChartWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    interaction_->MouseUp(ToButton(e->button()), pos.x(), pos.y());
+}
+
+void TChartWidget::wheelEvent(QWheelEvent* e)
+{
+    const int dy = e->angleDelta().y();
+    if (dy == 0)
+        return;
+    // One notch is 120 units; high-resolution wheels send fractions of it.
+    const int notches = std::max(1, std::abs(dy) / 120);
+    for (int i = 0; i < notches; ++i)
+        interaction_->Wheel(dy > 0);
+    e->accept();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The chart control: owns its model, paints it from an off-screen image of its
+// size, forwards the mouse and wheel to the interaction code and shows the hint
+// as a tooltip. All computation lives in the plain classes it holds.
+#include "chart/chart.h"
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+class TChartInteraction;
+class TTextMeasure;
+
+class TChartWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TChartWidget(QWidget* parent = nullptr);
+    ~TChartWidget() override;
+
+    TChart& Chart() { return chart_; }
+    const TChart& Chart() const { return chart_; }
+    TChartInteraction& Interaction() { return *interaction_; }
+
+    // The hint shown as a tooltip while the mouse rests on the chart (Windows-1251).
+    void SetHint(const std::string& text);
+
+    // Draws the current state into the off-screen image now (what a paint does
+    // when something changed) and answers it.
+    const QImage& RenderNow();
+    // How many times the chart content was drawn (a paint without changes only copies).
+    int RenderCount() const { return renderCount_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void Press(QMouseEvent* event, bool doubleClick);
+
+    TChart chart_;
+    std::unique_ptr<TTextMeasure> measure_;
+    std::unique_ptr<TChartInteraction> interaction_;
+    QImage image_;
+    bool dirty_ = true;
+    int renderCount_ = 0;
+};

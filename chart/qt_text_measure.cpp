@@ -1,0 +1,30 @@
+#include "chart/qt_text_measure.h"
+
+#include "runtime/code_page.h"
+
+QFont ToQFont(const TChartFont& font)
+{
+    QFont f(QString::fromStdString(font.Name));
+    f.setPixelSize(std::max(1, font.PixelSize));
+    f.setBold(font.Bold);
+    return f;
+}
+
+const QFontMetrics& TQtTextMeasure::Metrics(const TChartFont& font) const
+{
+    auto key = std::make_tuple(font.Name, font.PixelSize, font.Bold);
+    auto it = cache_.find(key);
+    if (it == cache_.end())
+        it = cache_.emplace(key, std::make_unique<QFontMetrics>(ToQFont(font))).first;
+    return *it->second;
+}
+
+int TQtTextMeasure::TextWidth(const TChartFont& font, std::string_view text) const
+{
+    return Metrics(font).horizontalAdvance(FromCp1251(text));
+}
+
+int TQtTextMeasure::FontHeight(const TChartFont& font) const
+{
+    return Metrics(font).height();
+}

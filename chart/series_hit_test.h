@@ -1,0 +1,16 @@
+#pragma once
+// Pixel geometry of the point hit test: pure functions on client pixels.
+
+struct TPixelPoint {
+    int X = 0, Y = 0;
+    bool operator==(const TPixelPoint&) const = default;
+};
+
+// Mouse m on the segment a-b: the cross product must be below the segment's
+// larger side length (distance under about one pixel), and m may not lie
+// beyond either end by more than `tolerance` along x or y. A segment of zero
+// length never hits.
+bool SegmentHit(TPixelPoint m, TPixelPoint a, TPixelPoint b, int tolerance = 0);
+
+// Even-odd rule on a closed polygon.
+bool PolygonContains(const TPixelPoint* points, int count, TPixelPoint m);

@@ -1,0 +1,35 @@
+#include "chart/zoom_rectangle.h"
+
+#include <algorithm>
+
+TColor ZoomRectanglePen(TColor chartColor)
+{
+    const TColor rgb = chartColor & 0xffffff;
+    return rgb == ChartColors::White ? ChartColors::Black : rgb;
+}
+
+void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TColor pen)
+{
+    if (x0 > x1)
+        std::swap(x0, x1);
+    if (y0 > y1)
+        std::swap(y0, y1);
+    const QRgb p = qRgb(RedOf(pen), GreenOf(pen), BlueOf(pen));
+    const int w = image.width(), h = image.height();
+    auto flip = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h)
+            return;
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        line[x] = 0xff000000u | (~(p ^ line[x]) & 0xffffffu);
+    };
+    for (int x = x0; x <= x1; ++x) {
+        flip(x, y0);
+        if (y1 != y0)
+            flip(x, y1);
+    }
+    for (int y = y0 + 1; y < y1; ++y) {
+        flip(x0, y);
+        if (x1 != x0)
+            flip(x1, y);
+    }
+}
