@@ -1,0 +1,13 @@
+#include "text/clipboard.h"
+
+#include "runtime/code_page.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void SetClipboardText(std::string_view text)
+{
+    QGuiApplication::clipboard()->setText(FromCp1251(text));
+}
+
+std::string ClipboardText() { return ToCp1251(QGuiApplication::clipboard()->text()); }

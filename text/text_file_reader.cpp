@@ -1,0 +1,81 @@
+#include "text/text_file_reader.h"
+
+#include "runtime/code_page.h"
+#include "runtime/exceptions.h"
+#include "text/os_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void RaiseOpenError(const QString& path, int err)
+{
+    const std::string full = ToCp1251(QFileInfo(path).absoluteFilePath());
+    throw EFOpenError("Cannot open file \"" + full + "\". " + OsErrorText(err));
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+constexpr size_t kChunk = 1 << 20;
+
+} // namespace
+
+std::string ReadFileForPane(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    FileHandle file(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        RaiseOpenError(path, errno);
+    // Others may read meanwhile but not write: a writer holds an exclusive lock.
+    if (::flock(file.get(), LOCK_SH | LOCK_NB) != 0)
+        RaiseOpenError(path, errno);
+    struct stat st{};
+    if (::fstat(file.get(), &st) != 0)
+        RaiseOpenError(path, errno);
+    if (S_ISDIR(st.st_mode))
+        RaiseOpenError(path, EISDIR);
+
+    std::string bytes;
+    try {
+        if (S_ISREG(st.st_mode) && st.st_size > 0)
+            bytes.reserve(size_t(st.st_size) + kChunk);
+        size_t used = 0;
+        for (;;) {
+            if (bytes.size() - used < kChunk)
+                bytes.resize(used + kChunk);
+            const ssize_t n = ::read(file.get(), bytes.data() + used, kChunk);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                throw EOutOfResources("Failed to Load Stream");
+            }
+            if (n == 0)
+                break;
+            used += size_t(n);
+        }
+        bytes.resize(used);
+    } catch (const std::bad_alloc&) {
+        throw EOutOfResources("Failed to Load Stream");
+    }
+    return bytes;
+}
