@@ -41,21 +41,30 @@ double StoreDouble(long double x)
 
 int64_t Round(long double x)
 {
-    // Both ends are exact powers of two in extended precision.
-    if (!(x >= -kTwo63 && x < kTwo63)) {
-        // Values just below -2^63 that still round to it are in range.
-        if (!std::isnan(x) && x > -kTwo63 - 0.5L)
-            return INT64_MIN;
+    // Round first: 2^63 - 0.5 is an extended value that rounds up to 2^63,
+    // out of range, while -2^63 - 0.5 is not representable (ulp 1 there).
+    const long double r = std::nearbyintl(x);
+    if (!(r >= -kTwo63 && r < kTwo63))
         RaiseInvalid();
-    }
-    return static_cast<int64_t>(std::nearbyintl(x));
+    return static_cast<int64_t>(r);
 }
 
 int64_t Trunc(long double x)
 {
-    if (!(x > -kTwo63 - 1.0L && x < kTwo63))
+    const long double t = std::truncl(x);
+    if (!(t >= -kTwo63 && t < kTwo63))
         RaiseInvalid();
-    return static_cast<int64_t>(x);
+    return static_cast<int64_t>(t);
+}
+
+void ResetFpMode()
+{
+    // x87 control word 0x037F: 64-bit precision, round to nearest, every
+    // fault masked (faults are read from the flags, never trapped).
+    const unsigned short controlWord = 0x037F;
+    __asm__ volatile("fldcw %0" : : "m"(controlWord));
+    std::fesetround(FE_TONEAREST);
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 long double Sin(long double x)
@@ -83,7 +92,15 @@ long double Divide(long double a, long double b)
             RaiseInvalid();
         throw EZeroDivide("Floating point division by zero");
     }
-    return a / b;
+    const long double q = a / b;
+    // inf / inf is invalid; a finite quotient too large for extended overflows.
+    if (std::isnan(q) && !std::isnan(a) && !std::isnan(b))
+        RaiseInvalid();
+    if (std::isinf(q) && std::isfinite(a)) {
+        ClearFpFaults();
+        throw EOverflow("Floating point overflow");
+    }
+    return q;
 }
 
 long double SquareRoot(long double x)

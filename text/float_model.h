@@ -6,6 +6,10 @@
 // EOverflow. Underflow, denormals and inexact results are silent.
 #include <cstdint>
 
+// Establishes the model's mode: extended precision, round to nearest, all
+// faults masked (no traps), every flag cleared. At start-up and after a fault.
+void ResetFpMode();
+
 // Clears the three fault flags; call before a computation whose faults are checked.
 void ClearFpFaults();
 // Raises the error for the first pending fault (invalid, then zero-divide, then

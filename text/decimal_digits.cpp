@@ -1,0 +1,211 @@
+#include "text/decimal_digits.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+// Written as exact 64-bit significands so that no compiler conversion is
+// involved; 1e28 and above are rounded to nearest, ties to even.
+const long double kPowerTable0[32] = {
+    0x8000000000000000p-63L, // 1e0
+    0xA000000000000000p-60L, // 1e1
+    0xC800000000000000p-57L, // 1e2
+    0xFA00000000000000p-54L, // 1e3
+    0x9C40000000000000p-50L, // 1e4
+    0xC350000000000000p-47L, // 1e5
+    0xF424000000000000p-44L, // 1e6
+    0x9896800000000000p-40L, // 1e7
+    0xBEBC200000000000p-37L, // 1e8
+    0xEE6B280000000000p-34L, // 1e9
+    0x9502F90000000000p-30L, // 1e10
+    0xBA43B74000000000p-27L, // 1e11
+    0xE8D4A51000000000p-24L, // 1e12
+    0x9184E72A00000000p-20L, // 1e13
+    0xB5E620F480000000p-17L, // 1e14
+    0xE35FA931A0000000p-14L, // 1e15
+    0x8E1BC9BF04000000p-10L, // 1e16
+    0xB1A2BC2EC5000000p-7L, // 1e17
+    0xDE0B6B3A76400000p-4L, // 1e18
+    0x8AC7230489E80000p+0L, // 1e19
+    0xAD78EBC5AC620000p+3L, // 1e20
+    0xD8D726B7177A8000p+6L, // 1e21
+    0x878678326EAC9000p+10L, // 1e22
+    0xA968163F0A57B400p+13L, // 1e23
+    0xD3C21BCECCEDA100p+16L, // 1e24
+    0x84595161401484A0p+20L, // 1e25
+    0xA56FA5B99019A5C8p+23L, // 1e26
+    0xCECB8F27F4200F3Ap+26L, // 1e27
+    0x813F3978F8940984p+30L, // 1e28
+    0xA18F07D736B90BE5p+33L, // 1e29
+    0xC9F2C9CD04674EDFp+36L, // 1e30
+    0xFC6F7C4045812296p+39L, // 1e31
+};
+const long double kPowerTable1[16] = {
+    1.0L, // unused
+    0x9DC5ADA82B70B59Ep+43L, // 1e32
+    0xC2781F49FFCFA6D5p+149L, // 1e64
+    0xEFB3AB16C59B14A3p+255L, // 1e96
+    0x93BA47C980E98CE0p+362L, // 1e128
+    0xB616A12B7FE617AAp+468L, // 1e160
+    0xE070F78D3927556Bp+574L, // 1e192
+    0x8A5296FFE33CC930p+681L, // 1e224
+    0xAA7EEBFB9DF9DE8Ep+787L, // 1e256
+    0xD226FC195C6A2F8Cp+893L, // 1e288
+    0x81842F29F2CCE376p+1000L, // 1e320
+    0x9FA42700DB900AD2p+1106L, // 1e352
+    0xC4C5E310AEF8AA17p+1212L, // 1e384
+    0xF28A9C07E9B09C59p+1318L, // 1e416
+    0x957A4AE1EBF7F3D4p+1425L, // 1e448
+    0xB83ED8DC0795A262p+1531L, // 1e480
+};
+const long double kPowerTable2[10] = {
+    1.0L, // unused
+    0xE319A0AEA60E91C7p+1637L, // 1e512
+    0xC976758681750C17p+3338L, // 1e1024
+    0xB2B8353B3993A7E4p+5039L, // 1e1536
+    0x9E8B3B5DC53D5DE5p+6740L, // 1e2048
+    0x8CA554C020A1F0A6p+8441L, // 1e2560
+    0xF9895D25D88B5A8Bp+10141L, // 1e3072
+    0xDD5DC8A2BF27F3F8p+11842L, // 1e3584
+    0xC46052028A20979Bp+13543L, // 1e4096
+    0xAE3511626ED559F0p+15244L, // 1e4608
+};
+
+namespace {
+
+constexpr int kPowerLimit = 5120; // 10^5120 lies beyond the extended range
+
+// The x87 extended layout: 64-bit significand, then sign and 15-bit exponent.
+struct ExtendedBits {
+    uint64_t significand;
+    uint16_t signAndExponent;
+};
+
+ExtendedBits BitsOf(long double x)
+{
+    ExtendedBits b;
+    std::memcpy(&b.significand, &x, 8);
+    std::memcpy(&b.signAndExponent, reinterpret_cast<const char*>(&x) + 8, 2);
+    return b;
+}
+
+// y as exactly 18 decimal digits; y < 10^18.
+void WriteEighteenDigits(uint64_t y, char* out)
+{
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (int i = 16; i >= 0; i -= 2) {
+        const unsigned pair = static_cast<unsigned>(y % 100);
+        y /= 100;
+        out[i] = kPairs[2 * pair];
+        out[i + 1] = kPairs[2 * pair + 1];
+    }
+}
+
+// |x| scaled to 18 digits and rounded to an integer (nearest, ties to even).
+int64_t ScaledDigits(long double magnitude, int decimalExponent)
+{
+    return std::llrint(PowerOfTen(magnitude, DecimalDigits::kMaxDigits - decimalExponent));
+}
+
+} // namespace
+
+long double PowerOfTen(long double x, int n)
+{
+    if (n == 0 || x == 0.0L)
+        return x;
+    if (n >= kPowerLimit)
+        return std::numeric_limits<long double>::infinity();
+    if (n <= -kPowerLimit)
+        return 0.0L;
+    const int m = n < 0 ? -n : n;
+    const int i0 = m % 32, i1 = (m / 32) % 16, i2 = m / 512;
+    if (n > 0) {
+        x *= kPowerTable0[i0];
+        if (i1 != 0)
+            x *= kPowerTable1[i1];
+        if (i2 != 0)
+            x *= kPowerTable2[i2];
+    } else {
+        x /= kPowerTable0[i0];
+        if (i1 != 0)
+            x /= kPowerTable1[i1];
+        if (i2 != 0)
+            x /= kPowerTable2[i2];
+    }
+    return x;
+}
+
+DecimalDigits::DecimalDigits(long double x, int precision, int decimals)
+{
+    const ExtendedBits bits = BitsOf(x);
+    const int biased = bits.signAndExponent & 0x7FFF;
+    const bool negative = (bits.signAndExponent & 0x8000) != 0;
+    if (biased == 0)
+        return; // zero, negative zero and extended subnormals
+    if (biased == 0x7FFF) {
+        if ((bits.significand << 1) == 0) {
+            Exponent = kInfinityExponent;
+            Negative = negative;
+        } else {
+            Exponent = kNaNExponent;
+        }
+        return;
+    }
+
+    // 19728 / 65536 = 0.301025390625 approximates log10 2 from below; the
+    // shift is a floor for negative products too.
+    const int e = biased - 16383;
+    int d = ((e * 19728) >> 16) + 1;
+    const long double magnitude = std::fabs(x);
+    int64_t y = ScaledDigits(magnitude, d);
+    // For some tiny values (binary exponents -681, -877 and many below) the
+    // estimate is one too high and y falls below 10^17: 18 digits would then
+    // start with "0". Scale again from the corrected exponent.
+    if (y < 100000000000000000LL) {
+        --d;
+        y = ScaledDigits(magnitude, d);
+    }
+    if (y >= 1000000000000000000LL) {
+        // One extended division, rounded to an integer only when written.
+        y = std::llrint(static_cast<long double>(y) / 10.0L);
+        ++d;
+    }
+    char digits[kMaxDigits];
+    WriteEighteenDigits(static_cast<uint64_t>(y), digits);
+
+    int c = d + decimals;
+    if (c < 0)
+        return; // rounds to zero
+    if (precision < 0)
+        precision = 0;
+    if (c >= precision)
+        c = precision;
+    int count = kMaxDigits;
+    if (c < kMaxDigits) {
+        count = c;
+        if (digits[c] >= '5') {
+            // Half away from zero; a digit carrying out of 9 becomes a
+            // trailing zero and is dropped with the rest.
+            int i = c - 1;
+            while (i >= 0 && digits[i] == '9')
+                --i;
+            if (i < 0) {
+                digits[0] = '1';
+                count = 1;
+                ++d;
+            } else {
+                ++digits[i];
+                count = i + 1;
+            }
+        }
+    }
+    while (count > 0 && digits[count - 1] == '0')
+        --count;
+    Exponent = static_cast<int16_t>(d);
+    Negative = count > 0 && negative;
+    Count = static_cast<uint8_t>(count);
+    std::memcpy(Digits, digits, static_cast<size_t>(count));
+}
