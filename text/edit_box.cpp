@@ -1,0 +1,17 @@
+#include "text/edit_box.h"
+
+#include "runtime/code_page.h"
+#include "text/clipboard.h"
+
+#include <QLineEdit>
+
+std::string EditText(const QLineEdit* edit) { return ToCp1251(edit->text()); }
+
+void SetEditText(QLineEdit* edit, std::string_view text)
+{
+    if (EditText(edit) == text)
+        return;
+    edit->setText(FromCp1251(text));
+}
+
+void PasteIntoEdit(QLineEdit* edit) { edit->insert(FromCp1251(ClipboardText())); }

@@ -1,0 +1,59 @@
+#pragma once
+// A text file written through a 128-byte buffer with CR LF line ends, checked
+// after every statement: each operation below does its work, writes a character
+// device out at once, then runs the I/O check, which raises EInOutError for a
+// pending error code (and clears it).
+//
+// The name is used exactly as given (a relative one against the current
+// directory when the file is opened), so a caller can write a temporary file
+// and rename it over its target once every statement has succeeded.
+//
+// Error codes are the Windows ones (text/os_error.h); 103 is "file not open"
+// and 105 "file not open for output".
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class TextOutputFile {
+public:
+    static constexpr size_t kBufferSize = 128;
+
+    TextOutputFile() = default;
+    ~TextOutputFile();
+    TextOutputFile(const TextOutputFile&) = delete;
+    TextOutputFile& operator=(const TextOutputFile&) = delete;
+
+    // Sets the file name (a local 8-bit path); the state becomes closed.
+    void Assign(std::string name);
+    // Creates the file or empties an existing one; write access, others may
+    // read it meanwhile but a second writer is refused (code 32).
+    void Rewrite();
+    void Write(std::string_view text);
+    void WriteChar(char c);
+    void WriteLineEnd();
+    // Writes out the buffer and closes the file.
+    void Close();
+
+    const std::string& Name() const { return name_; }
+    bool IsOpen() const { return fd_ >= 0; }
+    int PendingError() const { return pending_; }
+
+    // The I/O check: raises EInOutError(message, code) for a pending code.
+    void Check();
+    // The check's message for a code: "File not found", ..., "I/O error %d".
+    static std::string MessageFor(int code);
+
+private:
+    void Append(const char* bytes, size_t n);
+    void FlushBuffer();
+    // The step after every statement: devices are written at once, then the check.
+    void EndStatement();
+    void Fail(int err);
+
+    std::string name_;
+    int fd_ = -1;
+    bool device_ = false;
+    int pending_ = 0;
+    char buffer_[kBufferSize];
+    size_t used_ = 0;
+};
