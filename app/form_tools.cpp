@@ -1,9 +1,38 @@
 // Export, the test data generator and the about panel.
 #include "app/main_window.h"
 
-void TForm1::NSpectrClick() {}
-void TForm1::NKorrClick() {}
+#include "runtime/code_page.h"
+#include "text/random.h"
+#include "text/rich_pane.h"
+#include "tools/about_text.h"
+#include "tools/test_signal.h"
+
+#include <QPlainTextEdit>
+
+void TForm1::NSpectrClick() { ExportTable(0); }
+
+void TForm1::NKorrClick() { ExportTable(1); }
+
 void TForm1::ExportTable(int) {}
-void TForm1::NGenClick() {}
-void TForm1::NAboutClick() {}
-void TForm1::Button1Click() {}
+
+void TForm1::NGenClick()
+{
+    RichEdit1->Clear();
+    SeedFromClock();
+    GenerateTestLines([this](std::string_view line) { RichEdit1->AppendLine(line); });
+}
+
+void TForm1::NAboutClick()
+{
+    // A browser that does not start is not reported.
+    OpenBrowser(QString::fromLatin1(kMakerWebPage));
+    const TPanelOrigin origin =
+        CentredOrigin(PanelMain->width(), PanelMain->height(), PanelAbout->width(), PanelAbout->height());
+    PanelAbout->move(origin.Left, origin.Top);
+    PanelAbout->show();
+    PanelAbout->raise();
+    for (const std::string& line : AboutMemoLines(&ProgramVersionInfo()))
+        Memo1->appendPlainText(FromCp1251(line));
+}
+
+void TForm1::Button1Click() { PanelAbout->hide(); }

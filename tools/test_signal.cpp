@@ -2,6 +2,7 @@
 
 #include "text/float_model.h"
 #include "text/number_format.h"
+#include "text/random.h"
 
 double TestSampleValue(int i, int32_t draw)
 {
@@ -17,4 +18,12 @@ double TestSampleValue(int i, int32_t draw)
 std::string TestSampleLine(int i, int32_t draw)
 {
     return PatternText("0.000", TestSampleValue(i, draw));
+}
+
+void GenerateTestLines(const std::function<void(std::string_view line)>& appendLine)
+{
+    for (int i = 1; i <= kTestSampleCount; ++i) {
+        const int32_t draw = RandomBelow(kTestNoiseRange);
+        appendLine(TestSampleLine(i, draw));
+    }
 }

@@ -2,7 +2,9 @@
 // The test data generator's samples: a sine, a cosine whose amplitude falls
 // linearly to zero over the record, and a small random offset.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 inline constexpr int kTestSampleCount = 2000;
 // Each sample's random offset is RandomBelow(kTestNoiseRange) / 10 / 2.
@@ -16,3 +18,8 @@ double TestSampleValue(int i, int32_t draw);
 
 // The text of that sample's line: "0.000" pattern, locale decimal separator.
 std::string TestSampleLine(int i, int32_t draw);
+
+// Draws RandomBelow(kTestNoiseRange) for i = 1 .. kTestSampleCount from the
+// generator's current state (the caller seeds it) and hands each sample's line
+// to appendLine, in order.
+void GenerateTestLines(const std::function<void(std::string_view line)>& appendLine);

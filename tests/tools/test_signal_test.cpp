@@ -3,11 +3,13 @@
 #include "tools/test_signal.h"
 
 #include "text/locale_separators.h"
+#include "text/random.h"
 
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,5 +87,56 @@ TEST(TestSampleLine, FirstAndLastLineRanges)
         std::snprintf(last, sizeof last, "-0,%03d", 506 - 50 * draw);
         EXPECT_EQ(TestSampleLine(1, draw), first) << draw;
         EXPECT_EQ(TestSampleLine(kTestSampleCount, draw), last) << draw;
+    }
+}
+
+namespace {
+
+// The generator's linear congruential step and multiply-shift draw, written out.
+int NextDraw(uint32_t& state)
+{
+    state = state * 134775813u + 1u;
+    return int((uint64_t(10) * state) >> 32);
+}
+
+std::vector<std::string> GenerateFrom(uint32_t seed)
+{
+    GeneratorSeed = seed;
+    std::vector<std::string> lines;
+    GenerateTestLines([&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+} // namespace
+
+TEST(GenerateTestLines, OneLinePerSampleWithTheDrawsOfTheSeed)
+{
+    for (uint32_t seed : {0u, 0x12345678u, 0xFFFFFFFFu}) {
+        const std::vector<std::string> lines = GenerateFrom(seed);
+        ASSERT_EQ(lines.size(), size_t(kTestSampleCount));
+        uint32_t state = seed;
+        for (int i = 1; i <= kTestSampleCount; ++i)
+            ASSERT_EQ(lines[size_t(i - 1)], TestSampleLine(i, NextDraw(state))) << "seed " << seed << " i " << i;
+        // Exactly one draw per line.
+        EXPECT_EQ(GeneratorSeed, state);
+    }
+}
+
+TEST(GenerateTestLines, SameSeedSameLinesOtherSeedSameDeterministicPart)
+{
+    EXPECT_EQ(GenerateFrom(42), GenerateFrom(42));
+    const std::vector<std::string> a = GenerateFrom(1);
+    const std::vector<std::string> b = GenerateFrom(2);
+    EXPECT_NE(a, b);
+    // Different noise, but every line stays within the 0 .. 0.45 noise band
+    // above the same noise-free value.
+    for (int i = 1; i <= kTestSampleCount; ++i) {
+        const double low = TestSampleValue(i, 0);
+        for (const std::vector<std::string>* run : {&a, &b}) {
+            std::string text = (*run)[size_t(i - 1)];
+            const double v = std::stod(text);
+            ASSERT_GE(v, low - 0.0005) << i;
+            ASSERT_LE(v, low + 0.45 + 0.0005) << i;
+        }
     }
 }
