@@ -1,0 +1,57 @@
+#include "runtime/exceptions.h"
+#include "text/os_error.h"
+#include "text/text_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/file.h>
+#include <unistd.h>
+
+TEST(ReadFileForPane, ReturnsTheBytesUnchanged)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("d.dat");
+    const std::string bytes("\xCA\xEE\xE4\r\n1.5\n\0x", 11);
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+    EXPECT_EQ(ReadFileForPane(path), bytes);
+}
+
+TEST(ReadFileForPane, OpenErrorsNameTheFullPathAndTheReason)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("absent.dat");
+    try {
+        ReadFileForPane(missing);
+        FAIL() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message(), "Cannot open file \"" + missing.toStdString() + "\". " + OsErrorText(ENOENT));
+    }
+    // A relative name is reported with its full path.
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    try {
+        ReadFileForPane("absent.dat");
+        FAIL() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_NE(e.Message().find(missing.toStdString()), std::string::npos) << e.Message();
+    }
+    QDir::setCurrent(cwd);
+    EXPECT_THROW(ReadFileForPane(dir.path()), EFOpenError);
+}
+
+TEST(ReadFileForPane, FileLockedForWritingCannotBeOpened)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("w.dat").toStdString();
+    std::ofstream(path) << "1";
+    const int writer = ::open(path.c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    EXPECT_THROW(ReadFileForPane(QString::fromStdString(path)), EFOpenError);
+    ::close(writer);
+    EXPECT_EQ(ReadFileForPane(QString::fromStdString(path)), "1");
+}

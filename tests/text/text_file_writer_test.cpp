@@ -1,0 +1,161 @@
+#include "runtime/exceptions.h"
+#include "text/os_error.h"
+#include "text/text_output_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs a statement and gives the code of the EInOutError it raised (0 for none).
+template <class F> int IoErrorOf(F statement, std::string* message = nullptr)
+{
+    try {
+        statement();
+    } catch (const EInOutError& e) {
+        if (message)
+            *message = e.Message();
+        return e.ErrorCode;
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(TextOutputFileWrite, BytesAndLineEndsAsGiven)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("out.dat").toStdString();
+    {
+        std::ofstream(path) << "an older and much longer content that must disappear";
+    }
+    TextOutputFile f;
+    f.Assign(path);
+    f.Rewrite();
+    f.Write("\xD7\xE0\xF1\xF2\xEE\xF2\xE0"); // "Частота" in 1251
+    f.WriteChar('\t');
+    // More than the 128-byte buffer, so the buffer is written out in between.
+    const std::string longText(300, '5');
+    f.Write(longText);
+    f.WriteLineEnd();
+    f.Close();
+    EXPECT_EQ(ReadAll(path), "\xD7\xE0\xF1\xF2\xEE\xF2\xE0\t" + longText + "\r\n");
+    EXPECT_FALSE(f.IsOpen());
+}
+
+TEST(TextOutputFileWrite, BufferReachesTheFileOnlyWhenFullOrClosed)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("b.dat").toStdString();
+    TextOutputFile f;
+    f.Assign(path);
+    f.Rewrite();
+    f.Write(std::string(127, 'a'));
+    EXPECT_EQ(ReadAll(path).size(), 0u);
+    f.WriteChar('b');
+    EXPECT_EQ(ReadAll(path).size(), 128u);
+    f.WriteLineEnd();
+    f.Close();
+    EXPECT_EQ(ReadAll(path).size(), 130u);
+}
+
+TEST(TextOutputFileErrors, RealFailuresGiveTheWindowsCodes)
+{
+    QTemporaryDir dir;
+    std::string message;
+    TextOutputFile f;
+
+    f.Assign(dir.filePath("missing/x.dat").toStdString());
+    EXPECT_EQ(IoErrorOf([&] { f.Rewrite(); }, &message), 3);
+    EXPECT_EQ(message, "Invalid filename");
+    EXPECT_EQ(f.PendingError(), 0); // the check cleared it
+
+    f.Assign(dir.path().toStdString()); // a folder as the target
+    EXPECT_EQ(IoErrorOf([&] { f.Rewrite(); }, &message), 5);
+    EXPECT_EQ(message, "File access denied");
+
+    // A full disk: the error comes with the statement that fills the buffer.
+    f.Assign("/dev/full");
+    f.Rewrite();
+    EXPECT_EQ(IoErrorOf([&] { f.Write("1"); }, &message), 112);
+    EXPECT_EQ(message, "I/O error 112");
+
+    // Operations on a file that is not open.
+    TextOutputFile closed;
+    closed.Assign(dir.filePath("c.dat").toStdString());
+    EXPECT_EQ(IoErrorOf([&] { closed.Write("x"); }), 105);
+    EXPECT_EQ(IoErrorOf([&] { closed.Close(); }), 103);
+}
+
+TEST(TextOutputFileErrors, FileHeldByAnotherWriterIsRefusedAndKept)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("held.dat").toStdString();
+    std::ofstream(path) << "keep";
+    const int holder = ::open(path.c_str(), O_RDWR);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    TextOutputFile f;
+    f.Assign(path);
+    std::string message;
+    EXPECT_EQ(IoErrorOf([&] { f.Rewrite(); }, &message), 32);
+    EXPECT_EQ(message, "I/O error 32");
+    EXPECT_EQ(ReadAll(path), "keep");
+    ::close(holder);
+}
+
+TEST(TextOutputFileErrors, MessageTable)
+{
+    const std::pair<int, const char*> table[] = {
+        {2, "File not found"},      {3, "Invalid filename"}, {4, "Too many open files"},
+        {5, "File access denied"},  {100, "Read beyond end of file"}, {101, "Disk full"},
+        {106, "Invalid numeric input"}, {32, "I/O error 32"}, {1117, "I/O error 1117"},
+    };
+    for (const auto& [code, text] : table)
+        EXPECT_EQ(TextOutputFile::MessageFor(code), text) << code;
+}
+
+TEST(OsErrorCodes, ErrnoMapsToWindowsCodes)
+{
+    QTemporaryDir dir;
+    const std::string inExisting = dir.filePath("nofile").toStdString();
+    const std::string inMissing = dir.filePath("nodir/nofile").toStdString();
+    const struct {
+        int err;
+        std::string path;
+        int code;
+    } table[] = {
+        {EACCES, "", 5},  {EPERM, "", 5},        {EROFS, "", 5},  {EISDIR, "", 5},
+        {ENOENT, inExisting, 2}, {ENOENT, inMissing, 3}, {EMFILE, "", 4}, {ENFILE, "", 4},
+        {ENOSPC, "", 112}, {EDQUOT, "", 112},   {ETXTBSY, "", 32}, {EBUSY, "", 32},
+        {ENOTDIR, "", 3},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(WindowsErrorCode(row.err, row.path), row.code) << row.err << " " << row.path;
+}
+
+TEST(OsErrorCodes, ReasonTextLosesTrailingPunctuation)
+{
+    EXPECT_EQ(TrimReason("No such file.  \r\n"), "No such file");
+    EXPECT_EQ(TrimReason("...."), "");
+    EXPECT_EQ(TrimReason("a.b"), "a.b");
+    const std::string reason = OsErrorText(ENOENT);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_NE(reason.back(), '.');
+    EXPECT_NE(reason.back(), ' ');
+}
