@@ -106,8 +106,9 @@ void TRichPane::SetSelLength(int n)
 
 void TRichPane::CopyToClipboard()
 {
-    if (text_.SelLength() > 0)
-        SetClipboardText(ForClipboard(text_.SelText()));
+    // Replaces the clipboard even for an empty selection, so a stale text is
+    // never taken for the copied one.
+    SetClipboardText(ForClipboard(text_.SelText()));
 }
 
 void TRichPane::ClearSelection()
@@ -340,7 +341,8 @@ void TRichPane::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (e->matches(QKeySequence::Copy)) {
-        CopyToClipboard();
+        if (text_.SelLength() > 0)
+            CopyToClipboard();
         return;
     }
     if (e->matches(QKeySequence::Cut)) {

@@ -43,6 +43,7 @@ public:
     // Keeps the start and selects n positions; scrolls the caret into view.
     void SetSelLength(int n);
     std::string SelText() const { return text_.SelText(); }
+    // Puts the selection on the clipboard, replacing what was there.
     void CopyToClipboard();
     // Deletes the selected text.
     void ClearSelection();

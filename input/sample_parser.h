@@ -1,0 +1,35 @@
+#pragma once
+// Turning the lines of a sample pane into 64-bit samples.
+//
+// A line holds one number in the floating-point syntax of ParseFloat; it may end
+// in one tab, one space, or one space then one tab, which are removed first. When
+// the conversion stops at a "," or ".", that character is exchanged for the other
+// and the line converted again. A line is bad when it is empty (before or after
+// the trimming), when the number is followed by anything else, or when the
+// second conversion fails too: a corrupt line never becomes a sample.
+#include "runtime/memory_buffer.h"
+#include "runtime/progress.h"
+#include "text/pane_text.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct LineParseResult {
+    int32_t count = 0; // accepted samples
+    double sum = 0;    // their sum, each addition stored in 64 bits
+};
+
+// One line. Sets errorPosition to the position the last conversion made
+// reported (0 on success, left alone when no conversion was made) and, when the
+// line is accepted, value. scratch is reused for the "," / "." retry so that no
+// line needs an allocation of its own.
+bool ParseSampleLine(std::string_view line, int32_t& errorPosition, double& value, std::string& scratch);
+
+// All lines of pane from the first: writes the accepted samples to buffer from
+// offset 0, stops at the first bad line and sets parseErrorLine to it (-1 when
+// there is none, 0 for an empty pane). errorPosition is the caller's, set to 0
+// before; the parse never resets it. The progress maximum is the line count,
+// the position follows the accepted count.
+LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress,
+                           int32_t& errorPosition, int32_t& parseErrorLine);
