@@ -1,10 +1,12 @@
 // Export, the test data generator and the about panel.
 #include "app/main_window.h"
 
+#include "chart/chart_widget.h"
 #include "runtime/code_page.h"
 #include "text/random.h"
 #include "text/rich_pane.h"
 #include "tools/about_text.h"
+#include "tools/export_table.h"
 #include "tools/test_signal.h"
 
 #include <QPlainTextEdit>
@@ -13,7 +15,10 @@ void TForm1::NSpectrClick() { ExportTable(0); }
 
 void TForm1::NKorrClick() { ExportTable(1); }
 
-void TForm1::ExportTable(int) {}
+void TForm1::ExportTable(int kind)
+{
+    ExportTableFile(kind, ChartSpectr->Chart(), ChartF->Chart());
+}
 
 void TForm1::NGenClick()
 {

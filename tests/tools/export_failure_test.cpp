@@ -1,0 +1,136 @@
+// Exports that fail for real: the error carries the system's code and message,
+// the previous file keeps its bytes and no temporary file stays behind.
+#include "tools/export_table.h"
+
+#include "chart/chart.h"
+#include "export_test_support.h"
+#include "runtime/exceptions.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using export_test::ReadBytes;
+using export_test::ScratchFolder;
+using export_test::WriteBytes;
+
+namespace {
+
+const std::string kPrevious = "previous table\r\n";
+
+struct Charts {
+    explicit Charts(int rows)
+    {
+        spectrum.AddSeries<TAreaSeries>();
+        for (int s = 0; s < 3; ++s) {
+            TChartSeries* series = curves.AddSeries<TLineSeries>();
+            for (int i = 0; i < rows; ++i)
+                series->AddPoint(i, -1000000 - i);
+        }
+    }
+    TChart spectrum;
+    TChart curves;
+};
+
+// Runs the correlation export and answers the code of the EInOutError it
+// raised, or 0 when it raised none; the message must be the code's.
+int ExportErrorCode(const Charts& charts, std::string* message = nullptr)
+{
+    try {
+        ExportTableFile(kExportCorrelation, charts.spectrum, charts.curves);
+    } catch (const EInOutError& error) {
+        if (message)
+            *message = error.Message();
+        return error.ErrorCode;
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(ExportFailure, DiskFullHalfWayKeepsThePreviousFile)
+{
+    ScratchFolder folder;
+    if (!folder.MountTinyFileSystem(16 * 1024))
+        GTEST_SKIP() << "cannot mount a small file system here";
+    WriteBytes("export_korr.dat", kPrevious);
+    const Charts charts(20000); // about 500 KB of rows
+    std::string message;
+    EXPECT_EQ(ExportErrorCode(charts, &message), 112);
+    EXPECT_EQ(message, "I/O error 112");
+    EXPECT_EQ(ReadBytes("export_korr.dat"), kPrevious);
+    EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+
+    // A table that fits is written in full afterwards.
+    const Charts small(10);
+    EXPECT_EQ(ExportErrorCode(small), 0);
+    EXPECT_NE(ReadBytes("export_korr.dat"), kPrevious);
+    EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+}
+
+TEST(ExportFailure, ReadOnlyFolderIsAccessDeniedWithOrWithoutAPreviousFile)
+{
+    for (bool previous : {true, false}) {
+        ScratchFolder folder;
+        if (!folder.MountTinyFileSystem(64 * 1024))
+            GTEST_SKIP() << "cannot mount a small file system here";
+        if (previous)
+            WriteBytes("export_korr.dat", kPrevious);
+        ASSERT_TRUE(folder.RemountReadOnly());
+        const Charts charts(10);
+        std::string message;
+        EXPECT_EQ(ExportErrorCode(charts, &message), 5) << previous;
+        EXPECT_EQ(message, "File access denied");
+        if (previous) {
+            EXPECT_EQ(ReadBytes("export_korr.dat"), kPrevious);
+            EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+        } else {
+            EXPECT_TRUE(folder.Files().empty());
+        }
+    }
+}
+
+TEST(ExportFailure, TargetHeldByAnotherWriterIsASharingViolation)
+{
+    ScratchFolder folder;
+    WriteBytes("export_korr.dat", kPrevious);
+    const int other = ::open("export_korr.dat", O_WRONLY);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    const Charts charts(10);
+    std::string message;
+    EXPECT_EQ(ExportErrorCode(charts, &message), 32);
+    EXPECT_EQ(message, "I/O error 32");
+    ::close(other);
+    EXPECT_EQ(ReadBytes("export_korr.dat"), kPrevious);
+    EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+    // Once the other writer is gone the export goes through.
+    EXPECT_EQ(ExportErrorCode(charts), 0);
+}
+
+TEST(ExportFailure, AFolderOfTheTargetsNameIsAccessDenied)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir("export_korr.dat", 0755), 0);
+    const Charts charts(10);
+    EXPECT_EQ(ExportErrorCode(charts), 5);
+    struct stat st{};
+    ASSERT_EQ(::stat("export_korr.dat", &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+}
+
+TEST(ExportFailure, ACurrentDirectoryThatIsGoneIsReported)
+{
+    ScratchFolder folder;
+    const std::string gone = folder.File("gone");
+    ASSERT_EQ(::mkdir(gone.c_str(), 0755), 0);
+    ASSERT_EQ(::chdir(gone.c_str()), 0);
+    ASSERT_EQ(::rmdir(gone.c_str()), 0);
+    const Charts charts(10);
+    EXPECT_NE(ExportErrorCode(charts), 0);
+    ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
+    EXPECT_TRUE(folder.Files().empty());
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The two result tables, read back from the chart series and written as
+// tab-separated Windows-1251 text with CR LF line ends:
+// - spectrum (kind 0, from the spectrum chart): a header line whose three cells
+//   each end with a tab, then per point of series 0 the X value ("%0.0f"), a tab
+//   and the label, and per series a tab and its Y value ("%0.1f");
+// - correlation (kind 1, from the data chart's series 0, 1, 2): a header line
+//   likewise, then as many rows as the longest of the three curves, each the
+//   three Y values ("%0.0f") separated by two tabs, a cell left empty past the
+//   end of a shorter curve.
+// Numbers use the locale's decimal separator; no trailing empty line.
+#include <string>
+
+class TChart;
+class TextOutputFile;
+
+inline constexpr int kExportSpectrum = 0;
+inline constexpr int kExportCorrelation = 1;
+
+// "export_spectr.dat" or "export_korr.dat": no folder, so the current directory.
+const char* ExportFileName(int kind);
+
+// Writes a table into an open file; every statement is checked, so an I/O
+// error raises EInOutError at the first write that fails.
+void WriteSpectrumTable(TextOutputFile& file, const TChart& spectrum);
+void WriteCorrelationTable(TextOutputFile& file, const TChart& curves);
+
+// Writes the table of kind into ExportFileName(kind), replacing the previous
+// file only when the whole table was written (see WriteFileReplacing).
+void ExportTableFile(int kind, const TChart& spectrum, const TChart& curves);
