@@ -3,13 +3,132 @@
 #include "chart/chart_series.h"
 #include "chart/chart_widget.h"
 
+namespace {
+
+// Windows colour values 0x00BBGGRR of the design.
+constexpr TColor PanelColor = 1256211;      // R 19, G 43, B 19
+constexpr TColor GradientEnd = 2113054;     // R 30, G 62, B 32
+constexpr TColor AxisLineColor = 16384;     // R 0, G 64, B 0
+constexpr TColor LeftGridColor = 2965549;   // R 45, G 64, B 45
+constexpr TColor BottomGridColor = 3362866; // R 50, G 80, B 51
+constexpr TColor RightGridColor = 5987119;  // R 47, G 91, B 91
+constexpr TColor DataColor = 33023;         // R 255, G 128, B 0
+
+// "Arial" of the design is "Liberation Sans" here, at the same pixel height.
+TChartFont Font(int pixels, TColor color, bool bold = false)
+{
+    TChartFont f;
+    f.PixelSize = pixels;
+    f.Color = color;
+    f.Bold = bold;
+    return f;
+}
+
+void HideTicks(TChartAxis& a)
+{
+    a.Ticks.SetVisible(false);
+    a.MinorTicks.SetVisible(false);
+}
+
+void SmallDotsGrid(TChartAxis& a, TColor color, TPenStyle style = psDot)
+{
+    a.Grid.SetColor(color);
+    a.Grid.SetStyle(style);
+    a.Grid.SetSmallDots(true);
+}
+
+void ConfigurePanel(TChart& c)
+{
+    c.Color = PanelColor;
+    c.Gradient.Visible = true;
+    c.Gradient.StartColor = ChartColors::Black;
+    c.Gradient.EndColor = GradientEnd;
+    c.MarginLeft = c.MarginTop = c.MarginRight = c.MarginBottom = 2;
+    c.ClipPoints = true;
+    c.AllowZoom = true;
+    c.AllowPanning = panBoth;
+
+    TChartAxis& left = c.LeftAxis();
+    left.AxisPen.SetVisible(false);
+    left.AxisPen.SetColor(AxisLineColor);
+    SmallDotsGrid(left, LeftGridColor, psDashDotDot);
+    left.AxisValuesFormat = "##0.##";
+    left.LabelStyle = lsValue;
+    left.LabelsFont = Font(15, ChartColors::Green);
+    HideTicks(left);
+}
+
+void ConfigureDataPoints(TLineSeries& s, TColor color, TColor brush)
+{
+    s.SetSeriesColor(color);
+    s.Dark3D = false;
+    s.Pointer().Style = markCircle;
+    s.Pointer().HorizSize = 2;
+    s.Pointer().VertSize = 2;
+    s.Pointer().BrushColor = brush;
+    s.Pointer().SetVisible(true);
+}
+
+} // namespace
+
 DataChartSeries ConfigureDataChart(TChartWidget& ChartF)
 {
     TChart& c = ChartF.Chart();
-    return {c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>()};
+    ConfigurePanel(c);
+
+    TChartAxis& bottom = c.BottomAxis();
+    bottom.AxisPen.SetColor(AxisLineColor);
+    SmallDotsGrid(bottom, BottomGridColor);
+    bottom.LabelsFont = Font(16, ChartColors::Green, true);
+    HideTicks(bottom);
+    bottom.TitleCaption = "Time";
+    bottom.TitleFont = Font(11, ChartColors::White);
+
+    TChartAxis& right = c.RightAxis();
+    right.Visible = false;
+    right.AxisPen.SetVisible(false);
+    SmallDotsGrid(right, RightGridColor);
+    right.LabelsFont = Font(15, ChartColors::Teal);
+    HideTicks(right);
+
+    c.TopAxis().Visible = false;
+
+    DataChartSeries series{c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>()};
+    ConfigureDataPoints(*series.Series2, DataColor, ChartColors::Red);
+    ConfigureDataPoints(*series.Series3, ChartColors::Aqua, ChartColors::Blue);
+    series.Series3->SetVertAxis(bindRight);
+    ConfigureDataPoints(*series.Series4, ChartColors::Lime, ChartColors::Yellow);
+    series.Series4->Dark3D = true;
+    return series;
 }
 
 TAreaSeries* ConfigureSpectrumChart(TChartWidget& ChartSpectr)
 {
-    return ChartSpectr.Chart().AddSeries<TAreaSeries>();
+    TChart& c = ChartSpectr.Chart();
+    ConfigurePanel(c);
+
+    TChartAxis& bottom = c.BottomAxis();
+    bottom.AxisPen.SetColor(AxisLineColor);
+    SmallDotsGrid(bottom, BottomGridColor);
+    bottom.LabelsAngle = 90;
+    bottom.LabelsFont = Font(15, ChartColors::Green);
+    HideTicks(bottom);
+    bottom.TitleCaption = "Spectr";
+    bottom.TitleFont = Font(11, ChartColors::White);
+
+    c.RightAxis().LabelsFont = Font(16, ChartColors::Silver);
+
+    TChartAxis& top = c.TopAxis();
+    top.AxisPen.SetVisible(false);
+    top.Grid.SetVisible(false);
+    top.LabelsFont = Font(15, ChartColors::Olive);
+    top.LabelStyle = lsValue;
+    top.MinorTicks.SetVisible(false);
+
+    TAreaSeries* s = c.AddSeries<TAreaSeries>();
+    s->SetSeriesColor(ChartColors::Yellow);
+    s->Pointer().Style = markRectangle;
+    s->Pointer().SetVisible(false);
+    s->SetHorizAxis(bindBothHoriz);
+    return s;
 }

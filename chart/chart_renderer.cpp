@@ -1,7 +1,28 @@
 #include "chart/chart_renderer.h"
 
-void RenderChart(QImage& image, TChart& chart, const TTextMeasure&, TSeriesDrawing)
+#include "chart/axis_renderer.h"
+#include "chart/chart_layout.h"
+#include "chart/gradient_fill.h"
+#include "chart/series_renderer.h"
+
+#include <QPainter>
+
+void RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure, TSeriesDrawing drawing)
 {
-    const TColor c = chart.Color;
-    image.fill(qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+    const TChartLayout layout = LayoutChart(chart, measure, image.width(), image.height());
+    if (chart.Gradient.Visible) {
+        FillGradient(image, layout.Bounds, chart.Gradient.StartColor, chart.Gradient.EndColor);
+    } else {
+        const TColor c = chart.Color;
+        image.fill(qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+    }
+    // The back wall of these charts has a clear brush and no pen: the
+    // gradient shows through the plot.
+    {
+        QPainter p(&image);
+        for (size_t k = 0; k < 4; ++k)
+            if (chart.Axes()[k].Shown)
+                DrawAxis(p, chart.Axes()[k], layout.Axes[k], layout.PlotRect);
+    }
+    DrawChartSeries(image, chart, chart.ClipPoints ? layout.PlotRect : layout.Bounds, drawing);
 }

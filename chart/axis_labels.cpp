@@ -1,0 +1,93 @@
+#include "chart/axis_labels.h"
+
+#include "text/number_format.h"
+
+#include <cmath>
+
+double NextLabelStep(double step)
+{
+    if (!(step > 0) || !std::isfinite(step))
+        return 1;
+    // Decade and mantissa with a small tolerance, so that a step that is a
+    // power of ten times 1, 2 or 5 up to rounding still moves on (0.1 * 10 is
+    // not exactly 1 in binary).
+    const long double scale = std::pow(10.0L, std::floor(std::log10((long double)step) + 1e-9L));
+    const long double m = step / scale;
+    const long double next = m < 2 - 1e-9L ? 2 : m < 5 - 1e-9L ? 5 : 10;
+    return double(next * scale);
+}
+
+int MaxLabelCount(int spanSize, int labelSize, int separation)
+{
+    if (labelSize == 0)
+        return 1;
+    if (separation <= 0)
+        return int(std::lrint((long double)spanSize / labelSize));
+    const long gap = std::lrint(separation * 0.01L * labelSize);
+    return int(std::lrint((long double)spanSize / (labelSize + gap)));
+}
+
+double LabelStep(double range, int spanSize, int labelSize, int separation, double increment)
+{
+    const int maxCount = MaxLabelCount(spanSize, labelSize, separation);
+    if (maxCount < 1)
+        return 1e-12;
+    long double step = increment > 0 ? increment : std::fabs(range) >= 1 ? 1 : 1e-12L;
+    if (separation > 0) {
+        long long n = (long long)maxCount + 1;
+        // Each round multiplies the step by at least 2: 64-bit doubles need
+        // well under 2200 rounds from 1e-12 to the largest range.
+        for (int round = 0; round < 4000; ++round) {
+            const long double q = range / step;
+            if (std::fabs(q) < 2147483647.0L)
+                n = std::llrint(q);
+            if (n <= maxCount)
+                break;
+            step = NextLabelStep(double(step));
+        }
+    }
+    return step < 1e-12L ? 1e-12 : double(step);
+}
+
+std::vector<TAxisLabel> ValueLabels(const TAxisScale& scale, double step, const std::string& format,
+                                    bool roundFirstLabel, bool labelsOnAxis)
+{
+    std::vector<TAxisLabel> labels;
+    const long double lo = scale.Minimum, hi = scale.Maximum, s = step;
+    if (!(s > 0) || !(std::fabs((hi - lo) / s) < 10000))
+        return labels;
+    long double v = (lo == hi || !roundFirstLabel) ? hi : std::trunc(hi / s) * s;
+    while (v > hi)
+        v -= s;
+    const long double bottom = (lo - 1e-12L) / 1.000000000001L;
+    while (v >= bottom) {
+        const double value = double(v);
+        const int p = AxisValueToPixel(scale, value);
+        const bool inside = p > scale.Start && p < scale.End;
+        if (labelsOnAxis || inside)
+            labels.push_back({p, value, PatternText(format, v)});
+        v -= s;
+    }
+    return labels;
+}
+
+std::vector<TAxisLabel> ThinTextLabels(const std::vector<TTextLabelCandidate>& candidates, int separation)
+{
+    std::vector<TAxisLabel> kept;
+    int lastPos = 0, lastHalf = 0;
+    for (const TTextLabelCandidate& c : candidates) {
+        if (!kept.empty() && separation > 0) {
+            const int e = (c.Extent + int(std::trunc(c.Extent * 0.02L * separation))) / 2;
+            const bool clear = c.Position >= lastPos ? c.Position - e >= lastPos + lastHalf
+                                                     : c.Position + e <= lastPos - lastHalf;
+            if (!clear)
+                continue;
+            lastHalf = e;
+        } else {
+            lastHalf = kept.empty() ? c.Extent / 2 : lastHalf;
+        }
+        lastPos = c.Position;
+        kept.push_back({c.Position, c.Value, c.Text});
+    }
+    return kept;
+}

@@ -1,0 +1,346 @@
+#include "chart/series_renderer.h"
+
+#include "chart/chart_renderer.h"
+#include "chart/pixel_raster.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int PixelLimit = 32766; // positions beyond +-32766 are skipped, never wrapped
+
+QRgb ToRgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+// Paints every run completely, in call order.
+class TDirectSink {
+public:
+    TDirectSink(QImage& image, const TPixelRect& clip)
+        : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip) {}
+
+    void Run(int x, int y0, int y1, QRgb c)
+    {
+        if (x < clip_.Left || x > clip_.Right)
+            return;
+        if (y0 < clip_.Top)
+            y0 = clip_.Top;
+        if (y1 > clip_.Bottom)
+            y1 = clip_.Bottom;
+        for (int y = y0; y <= y1; ++y)
+            bits_[size_t(y) * size_t(stride_) + size_t(x)] = c;
+    }
+    static constexpr bool Backward = false;
+
+private:
+    QRgb* bits_;
+    int stride_;
+    TPixelRect clip_;
+};
+
+// Paints only pixels not painted before, for drawing back to front. Each
+// column keeps, for every row, a link towards the next row still free (union
+// by path halving), so a run over covered rows costs a few steps.
+class TCoverageSink {
+public:
+    TCoverageSink(QImage& image, const TPixelRect& clip)
+        : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
+          rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1))
+    {
+        for (size_t c = 0; c < size_t(clip.Width() + 1); ++c) {
+            int32_t* col = &next_[c * size_t(rows_ + 1)];
+            for (int r = 0; r <= rows_; ++r)
+                col[r] = r;
+        }
+    }
+
+    void Run(int x, int y0, int y1, QRgb c)
+    {
+        if (x < clip_.Left || x > clip_.Right)
+            return;
+        if (y0 < clip_.Top)
+            y0 = clip_.Top;
+        if (y1 > clip_.Bottom)
+            y1 = clip_.Bottom;
+        if (y0 > y1)
+            return;
+        int32_t* col = &next_[size_t(x - clip_.Left) * size_t(rows_ + 1)];
+        const int last = y1 - clip_.Top;
+        int r = Find(col, y0 - clip_.Top);
+        while (r <= last) {
+            bits_[size_t(r + clip_.Top) * size_t(stride_) + size_t(x)] = c;
+            col[r] = r + 1;
+            r = Find(col, r + 1);
+        }
+    }
+    static constexpr bool Backward = true;
+
+private:
+    static int Find(int32_t* col, int r)
+    {
+        while (col[r] != r) {
+            col[r] = col[col[r]];
+            r = col[r];
+        }
+        return r;
+    }
+
+    QRgb* bits_;
+    int stride_;
+    TPixelRect clip_;
+    int rows_;
+    std::vector<int32_t> next_;
+};
+
+struct TPos {
+    int X, Y;
+    QRgb Color;
+};
+
+// The primitive sequence of one series.
+class TSeriesPrimitives {
+public:
+    TSeriesPrimitives(const TPointSeries& s, const TPixelRect& clip)
+        : s_(s), h_(s.GetHorizAxis()->Scale), v_(s.GetVertAxis()->Scale), clip_(clip),
+          x_(s.XValues()), y_(s.YValues()), uniform_(s.UniformColor()),
+          seriesColor_(ToRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
+                                                                         s.Pointer().HorizSize, s.Pointer().VertSize))
+    {
+        first_ = s.FirstShownIndex;
+        last_ = std::min(s.LastShownIndex, s.PointCount() - 1);
+        origin_ = v_.End;
+        area_ = s.DrawArea;
+        lines_ = s.LinePen().Draws();
+        areaPen_ = s.AreaLinesPen.Draws();
+        markers_ = s.Pointer().Visible();
+        const TColor lineColor = s.LinePen().Color();
+        lineColor_ = lineColor == DefaultPointColor ? 0 : ToRgb(lineColor);
+        lineTakesPoint_ = lineColor == DefaultPointColor;
+        brush_ = s.Pointer().BrushColor;
+        pen_ = s.Pointer().Pen.Color();
+        penDraws_ = s.Pointer().Pen.Draws();
+        areaColor_ = s.AreaColor;
+        areaLine_ = ToRgb(s.AreaLinesPen.Color());
+        // Long double like the hit test's value-to-pixel, for identical positions.
+        xm_ = s.XValues().Multiplier();
+        ym_ = s.YValues().Multiplier();
+    }
+
+    template <class Sink>
+    void Emit(Sink& k) const
+    {
+        if (first_ < 0 || last_ < first_)
+            return;
+        if constexpr (Sink::Backward)
+            EmitBackward(k);
+        else
+            EmitForward(k);
+    }
+
+private:
+    bool Pos(int i, TPos& p) const
+    {
+        const int x = AxisValueToPixel(h_, double((long double)x_.RawAt(i) * xm_));
+        const int y = AxisValueToPixel(v_, double((long double)y_.RawAt(i) * ym_));
+        if (x < -PixelLimit || x > PixelLimit || y < -PixelLimit || y > PixelLimit)
+            return false;
+        p = {x, y, uniform_ ? seriesColor_ : ToRgb(s_.PointColorAt(i))};
+        return true;
+    }
+
+    // The previous point of the first drawn one when that is not point 0: an
+    // area starts from point i - 1 itself, a line from where the segment
+    // i - 1 .. i crosses the left edge.
+    bool EdgePrevious(const TPos& p, TPos& e) const
+    {
+        TPos q{};
+        if (!Pos(first_ - 1, q))
+            return false;
+        if (area_ || q.X == p.X) {
+            e = q;
+            return true;
+        }
+        const long double t = ((long double)clip_.Left - q.X) / ((long double)p.X - q.X);
+        e = {clip_.Left, int(std::lrint(q.Y + t * ((long double)p.Y - q.Y))), q.Color};
+        return true;
+    }
+
+    template <class Sink>
+    void EmitForward(Sink& k) const
+    {
+        bool havePrev = false;
+        TPos prev{};
+        for (int i = first_; i <= last_; ++i) {
+            TPos p{};
+            if (!Pos(i, p))
+                continue;
+            if (i == first_) {
+                TPos e{};
+                if (first_ > 0 && EdgePrevious(p, e))
+                    Segment(k, e, p);
+                if (first_ == last_)
+                    Marker(k, p);
+            } else if (havePrev) {
+                Segment(k, prev, p);
+                Marker(k, prev);
+                if (i == last_)
+                    Marker(k, p);
+            } else if (i == last_) {
+                Marker(k, p);
+            }
+            prev = p;
+            havePrev = true;
+        }
+    }
+
+    // The same steps as EmitForward, the sequence reversed: step i of the
+    // forward walk is [segment(j, i), marker(j), marker(i) at the end], j
+    // being the previous drawn point.
+    template <class Sink>
+    void EmitBackward(Sink& k) const
+    {
+        int i = last_;
+        TPos p{};
+        while (i >= first_ && !Pos(i, p))
+            --i;
+        if (i < first_)
+            return;
+        while (true) {
+            if (i == first_) {
+                if (first_ == last_)
+                    Marker(k, p);
+                TPos e{};
+                if (first_ > 0 && EdgePrevious(p, e))
+                    Segment(k, e, p);
+                return;
+            }
+            int j = i - 1;
+            TPos q{};
+            while (j >= first_ && !Pos(j, q))
+                --j;
+            if (i == last_)
+                Marker(k, p);
+            if (j < first_)
+                return;
+            Marker(k, q);
+            Segment(k, q, p);
+            i = j;
+            p = q;
+        }
+    }
+
+    template <class Sink>
+    void Segment(Sink& k, const TPos& a, const TPos& b) const
+    {
+        if (a.X == b.X && a.Y == b.Y)
+            return;
+        if (area_) {
+            // Filled quadrilateral a, b, (b.x, origin), (a.x, origin), then its outline.
+            if constexpr (Sink::Backward) {
+                AreaOutline(k, a, b);
+                AreaFill(k, a, b);
+            } else {
+                AreaFill(k, a, b);
+                AreaOutline(k, a, b);
+            }
+            return;
+        }
+        if (!lines_)
+            return;
+        const QRgb c = lineTakesPoint_ ? b.Color : lineColor_;
+        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); });
+    }
+
+    template <class Sink>
+    void AreaFill(Sink& k, const TPos& a, const TPos& b) const
+    {
+        const QRgb c = areaColor_ == DefaultPointColor ? b.Color : ToRgb(areaColor_);
+        const int xl = std::max(std::min(a.X, b.X), clip_.Left), xr = std::min(std::max(a.X, b.X), clip_.Right);
+        const TPos& l = a.X <= b.X ? a : b;
+        const TPos& r = a.X <= b.X ? b : a;
+        const long long dx = (long long)r.X - l.X, dy = (long long)r.Y - l.Y;
+        for (int x = xl; x <= xr; ++x) {
+            // Row of the top edge at this column, rounded half up.
+            const int yt = dx == 0 ? std::min(a.Y, b.Y) : int(l.Y + FloorDiv(2 * ((long long)x - l.X) * dy + dx, 2 * dx));
+            k.Run(x, std::min(yt, origin_), std::max(yt, origin_), c);
+        }
+    }
+
+    template <class Sink>
+    void AreaOutline(Sink& k, const TPos& a, const TPos& b) const
+    {
+        if (!areaPen_)
+            return;
+        const QRgb c = areaLine_;
+        auto run = [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); };
+        const int L = clip_.Left, R = clip_.Right;
+        // Reverse drawing must visit the four edges in reverse order too; the
+        // pen is one colour, so the order among them does not matter.
+        RasterLine(a.X, a.Y, b.X, b.Y, L, R, run);
+        RasterLine(b.X, b.Y, b.X, origin_, L, R, run);
+        RasterLine(b.X, origin_, a.X, origin_, L, R, run);
+        RasterLine(a.X, origin_, a.X, a.Y, L, R, run);
+    }
+
+    template <class Sink>
+    void Marker(Sink& k, const TPos& p) const
+    {
+        if (!markers_)
+            return;
+        const QRgb fill = brush_ == DefaultPointColor ? p.Color : ToRgb(brush_);
+        const QRgb rim = pen_ == DefaultPointColor ? p.Color : ToRgb(pen_);
+        const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
+        for (const TMarkerRun& r : marker_.Runs) {
+            if (r.Rim && !penDraws_) {
+                k.Run(x0 + r.Dx, y0 + r.Dy0, y0 + r.Dy1, fill);
+                continue;
+            }
+            k.Run(x0 + r.Dx, y0 + r.Dy0, y0 + r.Dy1, r.Rim ? rim : fill);
+        }
+    }
+
+    const TPointSeries& s_;
+    const TAxisScale& h_;
+    const TAxisScale& v_;
+    TPixelRect clip_;
+    const TChartValueList& x_;
+    const TChartValueList& y_;
+    bool uniform_;
+    QRgb seriesColor_;
+    TMarkerShape marker_;
+    int first_ = -1, last_ = -1, origin_ = 0;
+    bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true, penDraws_ = true;
+    QRgb lineColor_ = 0, areaLine_ = 0;
+    TColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
+    long double xm_ = 1, ym_ = 1;
+};
+
+} // namespace
+
+void DrawChartSeries(QImage& image, const TChart& chart, const TPixelRect& clip, TSeriesDrawing drawing)
+{
+    if (clip.Width() < 0 || clip.Height() < 0 || image.isNull())
+        return;
+    TPixelRect c = clip;
+    c.Left = std::max(c.Left, 0);
+    c.Top = std::max(c.Top, 0);
+    c.Right = std::min(c.Right, image.width() - 1);
+    c.Bottom = std::min(c.Bottom, image.height() - 1);
+    if (c.Width() < 0 || c.Height() < 0)
+        return;
+    std::vector<const TPointSeries*> drawn;
+    for (int i = 0; i < chart.SeriesTotal(); ++i) {
+        const auto* s = dynamic_cast<const TPointSeries*>(chart.SeriesAt(i));
+        if (s && s->Active() && s->FirstShownIndex >= 0 && s->GetHorizAxis())
+            drawn.push_back(s);
+    }
+    if (drawing == TSeriesDrawing::OneByOne) {
+        TDirectSink sink(image, c);
+        for (const TPointSeries* s : drawn)
+            TSeriesPrimitives(*s, c).Emit(sink);
+        return;
+    }
+    TCoverageSink sink(image, c);
+    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it)
+        TSeriesPrimitives(**it, c).Emit(sink);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Drawing the points of line and area series into an RGB32 image, clipped to
+// the plot rectangle. The picture is a sequence of primitives (segments, area
+// quadrilaterals, markers) in drawing order; each pixel shows the last one
+// that covers it. The fast path walks the sequence back to front and paints
+// only pixels nothing later has covered (a per-column "next free row" mask),
+// so a million points on a thousand columns cost little more than the points
+// that remain visible; the one-by-one path paints every primitive in order.
+#include "chart/chart.h"
+
+#include <QImage>
+
+enum class TSeriesDrawing;
+
+// Draws every active series of the chart (in list order, over what the image
+// holds) with the scales and shown index ranges of the last layout.
+void DrawChartSeries(QImage& image, const TChart& chart, const TPixelRect& clip, TSeriesDrawing drawing);

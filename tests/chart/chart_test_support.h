@@ -1,0 +1,30 @@
+#pragma once
+// Helpers shared by the chart tests.
+#include "chart/chart.h"
+#include "chart/text_measure.h"
+
+#include <string_view>
+
+// Metrics that do not depend on installed fonts: every character is 8 pixels
+// wide, a font is as high as its pixel size.
+class TFixedMeasure : public TTextMeasure {
+public:
+    explicit TFixedMeasure(int charWidth = 8) : charWidth_(charWidth) {}
+    int TextWidth(const TChartFont&, std::string_view text) const override { return int(text.size()) * charWidth_; }
+    int FontHeight(const TChartFont& font) const override { return font.PixelSize; }
+
+private:
+    int charWidth_;
+};
+
+// A line series with markers of the window's size.
+inline TLineSeries* AddDotSeries(TChart& chart, TColor color, TColor brush)
+{
+    TLineSeries* s = chart.AddSeries<TLineSeries>();
+    s->SetSeriesColor(color);
+    s->Pointer().Style = markCircle;
+    s->Pointer().HorizSize = s->Pointer().VertSize = 2;
+    s->Pointer().BrushColor = brush;
+    s->Pointer().SetVisible(true);
+    return s;
+}
