@@ -1,0 +1,128 @@
+#include "app/main_window.h"
+
+#include "runtime/code_page.h"
+#include "runtime/progress.h"
+#include "text/error_display.h"
+#include "text/float_model.h"
+#include "text/locale_separators.h"
+#include "chart/chart.h"
+#include "chart/chart_widget.h"
+#include "text/rich_pane.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace {
+
+// The progress bar as the computations see it.
+class TProgressBarAdapter final : public TProgress {
+public:
+    explicit TProgressBarAdapter(QProgressBar* bar) : bar_(bar) {}
+    void SetMaximum(int maximum) override { bar_->setMaximum(maximum); }
+    void SetPosition(int position) override { bar_->setValue(position); }
+
+private:
+    QProgressBar* bar_;
+};
+
+QString ChooseWithDialog(QWidget* parent, const QString& folder)
+{
+    // Linux names are case-sensitive; the filter must still take ".dat" as ".DAT".
+    return QFileDialog::getOpenFileName(parent, QString(), folder,
+                                        QStringLiteral("Sampex (*.[Dd][Aa][Tt])"), nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    CreateLayout();
+    CreateMenu();
+    progress_ = std::make_unique<TProgressBarAdapter>(ProgressBar1);
+    ChooseDataFile = [this](const QString& folder) { return ChooseWithDialog(this, folder); };
+    OpenBrowser = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+    BindHandlers();
+    Dispatch([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Dispatch(const std::function<void()>& handler)
+{
+    // A fault flag left over from elsewhere must not be blamed on this handler.
+    ClearFpFaults();
+    try {
+        handler();
+    } catch (const Exception& error) {
+        ClearFpFaults();
+        ShowError(error);
+    } catch (const std::bad_alloc&) {
+        ClearFpFaults();
+        ShowError(std::string("Out of memory"));
+    }
+}
+
+void TForm1::SetPanelText(int index, const std::string& text)
+{
+    panels_.at(size_t(index))->setText(FromCp1251(text));
+}
+
+std::string TForm1::PanelText(int index) const
+{
+    return ToCp1251(panels_.at(size_t(index))->text());
+}
+
+TProgress& TForm1::Progress() { return *progress_; }
+
+void TForm1::FormCreate()
+{
+    DFT = std::make_unique<TDFT>();
+    CheckBoxAutoX->setChecked(true);
+    ChartF->Chart().BottomAxis().SetAutomatic(CheckBoxAutoX->isChecked());
+    State.DataValues = std::make_unique<TMemoryBuffer>();
+    State.PatternValues = std::make_unique<TMemoryBuffer>();
+    State.PatternCodes = std::make_unique<TMemoryBuffer>();
+    RichEdit1->Clear();
+    RichEdit2->Clear();
+    State.DataReady = false;
+    State.PatternReady = false;
+    State.DataDirty = true;
+}
+
+void TForm1::FormClose()
+{
+    if (buffersFreed_)
+        return;
+    buffersFreed_ = true;
+    State.DataValues.reset();
+    DFT->SinTable.reset();
+    DFT->CosTable.reset();
+    DFT->DataCodes.reset();
+    State.PatternValues.reset();
+    State.PatternCodes.reset();
+}
+
+void TForm1::NExitClick() { close(); }
+
+void TForm1::RichEdit1Change() { State.DataDirty = true; }
+
+void TForm1::RichEdit2Change() { State.PatternDirty = true; }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    Dispatch([this] { FormClose(); });
+    event->accept();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        ReadLocaleSeparators();
+    QMainWindow::changeEvent(event);
+}
