@@ -3,12 +3,16 @@
 #include "text/locale_separators.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ReadLocaleSeparators();
     TForm1 form;
+    // Without a window manager (a bare X server) maximizing is only a hint.
+    if (QScreen* screen = form.screen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }

@@ -19,6 +19,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -45,9 +47,20 @@ QLineEdit* MakeEdit(QWidget* parent, int left, int top, int width, const char* t
     return edit;
 }
 
+// The system font may be wider than the design font: a caption widens its box
+// up to the parent's edge rather than being cut off.
+template <class W> W* FitWidth(W* widget)
+{
+    const int room = widget->parentWidget()->width() - widget->x() - 2;
+    const int wanted = std::min(widget->sizeHint().width(), room);
+    if (wanted > widget->width())
+        widget->resize(wanted, widget->height());
+    return widget;
+}
+
 QCheckBox* MakeCheck(QWidget* parent, int left, int top, int width, const char* caption, bool tabStop)
 {
-    auto* box = Place(new QCheckBox(U(caption), parent), left, top, width, 17);
+    auto* box = FitWidth(Place(new QCheckBox(U(caption), parent), left, top, width, 17));
     box->setChecked(true);
     if (!tabStop)
         box->setFocusPolicy(Qt::ClickFocus);
@@ -157,7 +170,7 @@ void TForm1::CreateLayout()
     CheckBoxViewS = MakeCheck(GroupBox4, 9, 128, 176, "Показать график корреляции", false);
 
     GroupBox6 = MakeGroup(PanelSpectr, 8, 0, 193, 97, "Корреляционные параметры:");
-    RadioButton1 = Place(new QRadioButton(U("Корреляция Пирсона (%)"), GroupBox6), 8, 24, 153, 17);
+    RadioButton1 = FitWidth(Place(new QRadioButton(U("Корреляция Пирсона (%)"), GroupBox6), 8, 24, 153, 17));
     RadioButton1->setChecked(true);
     CheckBoxViewPatKor = MakeCheck(GroupBox6, 9, 72, 176, "Показать график корреляции", false);
     ButtonStartPatKor = MakeButton(GroupBox6, 24, 48, 129, 21, "Старт");
