@@ -25,4 +25,15 @@ public:
     std::unique_ptr<TMemoryBuffer> SinTable; // K rows of N entries, row-major
     std::unique_ptr<TMemoryBuffer> CosTable;
     std::unique_ptr<TMemoryBuffer> DataCodes; // N codes of the last quantization
+
+    // Harmonic k: the exact integer sum over the N codes of code x table entry
+    // (cosine row for the real part, sine row for the imaginary part), divided
+    // in extended precision by A x A (exact in 64 bits) and stored in 64 bits.
+    // A of 0 makes both 0 and raises "Invalid floating point operation"; fewer
+    // than N codes, or a table without row k, raises "Stream read error".
+    double RealPart(int32_t k);
+    double ImagPart(int32_t k);
+
+private:
+    double HarmonicPart(TMemoryBuffer& table, int32_t k);
 };

@@ -1,0 +1,17 @@
+#pragma once
+// The sliding Pearson correlation of a pattern along the data codes, as a
+// whole-number percentage per offset.
+//
+// For offset j (0 <= j <= N - M), with m = Round(window sum / M) the rounded
+// mean of d[j .. j+M-1] and P the given pattern mean:
+//   dx(k) = d[j+k] - m, dy(k) = p[k] - P,
+//   Sxy = sum dx dy, Sxx = sum dx^2, Syy = sum dy^2, all exact integers,
+//   r(j) = 0 when Sxx or Syy is 0, otherwise
+//   Round(Sxy / (sqrt(Syy) x sqrt(Sxx)) x 100) in extended precision.
+#include <cstdint>
+#include <vector>
+
+// r(0) .. r(N - M); empty when M < 1 or N < M.
+std::vector<int32_t> SlidingPearson(const int32_t* data, int64_t dataCount,
+                                    const int32_t* pattern, int64_t patternCount,
+                                    int32_t patternMean);
