@@ -7,6 +7,7 @@
 #include "tools/file_replace.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -18,8 +19,19 @@ void WriteHeader(TextOutputFile& file, std::initializer_list<const char*> cellsU
     file.WriteLineEnd();
 }
 
-// "%0.0f" and "%0.1f" cells.
-std::string WholeCell(double value) { return FixedText(value, 0); }
+// A "%0.0f" cell. For a whole number below 2^53 in magnitude FixedText's
+// result is the integer's digits: scaling it to 18 significant digits is exact
+// (the product is an integer below 10^18 < 2^64, so it fits the 64-bit
+// significand), nothing is left to round, and zero of either sign prints "0".
+// Codes and percentages are always such numbers, so the export skips the
+// decimal conversion for them; every other value goes through FixedText.
+std::string WholeCell(double value)
+{
+    constexpr double kExactIntegers = 9007199254740992.0; // 2^53
+    if (std::fabs(value) < kExactIntegers && value == std::trunc(value))
+        return IntegerText(int64_t(value));
+    return FixedText(value, 0);
+}
 
 void WriteWholeCellIfPresent(TextOutputFile& file, const TChartSeries& series, int count, int row)
 {

@@ -161,7 +161,8 @@ TEST(CorrelationExport, WholeCellsAreTheFixedZeroDecimalText)
     CommaLocale comma;
     const std::vector<double> values = {0.0,   -0.0,   0.5,       1.5,  2.5,     -2.5, 0.49999999999999994,
                                         -0.4,  123.7,  -1e-300,   1e17, 4.5e15,  -9007199254740993.0,
-                                        1e300, 65536.5, -2147483649.0};
+                                        1e300, 65536.5, -2147483649.0, 9007199254740991.0, -9007199254740991.0,
+                                        9007199254740992.0, 999999999999999.0};
     ScratchFolder folder;
     SpectrumChart unused;
     CurvesChart curves;

@@ -1,0 +1,47 @@
+// Exporting the correlation table of 1,000,000 rows: data codes and
+// correlation percentages over every row, a pattern over the first thousand.
+#include "chart/chart.h"
+#include "tools/export_table.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRows = 1000000;
+
+void BM_ExportCorrelationTable(benchmark::State& state)
+{
+    TChart spectrum;
+    spectrum.AddSeries<TAreaSeries>();
+    TChart curves;
+    TChartSeries* data = curves.AddSeries<TLineSeries>();
+    TChartSeries* correlation = curves.AddSeries<TLineSeries>();
+    TChartSeries* pattern = curves.AddSeries<TLineSeries>();
+    uint32_t noise = 1;
+    for (int i = 0; i < kRows; ++i) {
+        noise = noise * 134775813u + 1u;
+        data->AddPoint(i, int32_t(noise >> 8) - 8388608); // codes of up to 7 digits
+        correlation->AddPoint(i, int((noise >> 16) % 201) - 100);
+        if (i < 1000)
+            pattern->AddPoint(i, int(noise % 2000) - 1000);
+    }
+
+    char folder[] = "/tmp/export_bench_XXXXXX";
+    if (::mkdtemp(folder) == nullptr || ::chdir(folder) != 0) {
+        state.SkipWithError("no scratch folder");
+        return;
+    }
+    for (auto _ : state)
+        ExportTableFile(kExportCorrelation, spectrum, curves);
+    state.SetItemsProcessed(state.iterations() * kRows);
+    std::system((std::string("rm -rf ") + folder).c_str());
+}
+
+} // namespace
+
+BENCHMARK(BM_ExportCorrelationTable)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+BENCHMARK_MAIN();
