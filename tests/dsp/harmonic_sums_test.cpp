@@ -1,0 +1,129 @@
+// RealPart and ImagPart: exact sums against a plain one-by-one sum, the
+// divisor, the faults, and a pure tone landing in its harmonic.
+#include "dsp/harmonic_tables.h"
+#include "dsp/sample_quantizer.h"
+#include "runtime/exceptions.h"
+#include "runtime/progress.h"
+#include "text/float_model.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+void WriteCodes(TDFT& dft, const std::vector<int32_t>& codes)
+{
+    dft.DataCodes->Seek(0);
+    for (const int32_t c : codes)
+        dft.DataCodes->Write(c);
+}
+
+TDFT EngineWithTables(int32_t n, int32_t k, int32_t adc)
+{
+    TDFT dft;
+    dft.SampleCount = n;
+    dft.HarmonicCount = k;
+    dft.AdcScale = adc;
+    TNoProgress progress;
+    BuildHarmonicTables(dft, progress);
+    return dft;
+}
+
+// Reads the buffers element by element and sums in 128 bits.
+double DirectPart(TDFT& dft, TMemoryBuffer& table, int32_t k)
+{
+    table.Seek(int64_t(k) * dft.SampleCount * 4);
+    dft.DataCodes->Seek(0);
+    Wide sum = 0;
+    for (int32_t n = 0; n < dft.SampleCount; ++n) {
+        const int32_t code = dft.DataCodes->Read<int32_t>();
+        sum += Wide(code) * table.Read<int32_t>();
+    }
+    const long double d = static_cast<long double>(int64_t(dft.AdcScale) * dft.AdcScale);
+    return double(static_cast<long double>(sum) / d);
+}
+
+} // namespace
+
+TEST(HarmonicSums, MatchAPlainExactSum)
+{
+    std::mt19937 random(3);
+    struct Case { int32_t n, k, adc, codeRange; };
+    // The last two need more than 64 bits: codes near 2^31 times entries near 2^31.
+    const Case cases[] = {{1000, 5, 100, 1000}, {777, 3, -37, 50000}, {300, 2, 65536, 1 << 30},
+                          {64, 2, INT32_MAX, INT32_MAX}};
+    for (const Case& c : cases) {
+        TDFT dft = EngineWithTables(c.n, c.k, c.adc);
+        std::uniform_int_distribution<int32_t> code(-c.codeRange, c.codeRange);
+        std::vector<int32_t> codes(static_cast<size_t>(c.n));
+        for (int32_t& v : codes)
+            v = code(random);
+        WriteCodes(dft, codes);
+        for (int32_t k = 0; k < c.k; ++k) {
+            EXPECT_EQ(dft.RealPart(k), DirectPart(dft, *dft.CosTable, k)) << c.n << " " << k;
+            EXPECT_EQ(dft.ImagPart(k), DirectPart(dft, *dft.SinTable, k)) << c.n << " " << k;
+        }
+    }
+}
+
+TEST(HarmonicSums, ZeroHarmonicIsTheCodeSumOverA)
+{
+    TDFT dft = EngineWithTables(4, 1, 100);
+    WriteCodes(dft, {25, 50, -175, 300});
+    EXPECT_EQ(dft.RealPart(0), 200.0 / 100.0);
+    EXPECT_EQ(dft.ImagPart(0), 0.0);
+}
+
+TEST(HarmonicSums, APureToneLandsInItsHarmonic)
+{
+    const int32_t n = 256, adc = 1000;
+    TDFT dft = EngineWithTables(n, 8, adc);
+    std::vector<double> values(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i)
+        values[size_t(i)] = std::cos(2 * M_PI * 3 * i / n);
+    std::vector<int32_t> codes(static_cast<size_t>(n));
+    QuantizeSamples(values.data(), n, adc, 0.0, codes.data());
+    WriteCodes(dft, codes);
+    for (int32_t k = 0; k < 8; ++k) {
+        const double amplitude = std::hypot(dft.RealPart(k), dft.ImagPart(k));
+        if (k == 3)
+            EXPECT_NEAR(amplitude, n / 2.0, 0.5);
+        else
+            EXPECT_LT(amplitude, 0.5) << k;
+    }
+}
+
+TEST(HarmonicSums, DivisorIsExactBeyondThirtyTwoBits)
+{
+    // 65536^2 wraps to 0 in 32 bits; the exact divisor keeps the true value.
+    TDFT dft = EngineWithTables(2, 1, 65536);
+    WriteCodes(dft, {65536, 65536});
+    EXPECT_EQ(dft.RealPart(0), 2.0);
+}
+
+TEST(HarmonicSums, ScaleZeroIsAnInvalidOperation)
+{
+    TDFT dft = EngineWithTables(3, 1, 0);
+    WriteCodes(dft, {0, 0, 0});
+    ClearFpFaults();
+    try {
+        dft.RealPart(0);
+        FAIL() << "no error";
+    } catch (const EInvalidOp& e) {
+        EXPECT_EQ(e.Message(), "Invalid floating point operation");
+    }
+}
+
+TEST(HarmonicSums, MissingCodesOrRowsAreReadErrors)
+{
+    TDFT dft = EngineWithTables(10, 2, 100);
+    WriteCodes(dft, {1, 2, 3}); // fewer than N codes
+    EXPECT_THROW(dft.RealPart(0), EReadError);
+    WriteCodes(dft, std::vector<int32_t>(10, 1));
+    EXPECT_NO_THROW(dft.ImagPart(1));
+    EXPECT_THROW(dft.ImagPart(2), EReadError); // no third row
+}

@@ -1,0 +1,84 @@
+// Quantization of samples and the rounded mean.
+#include "dsp/sample_quantizer.h"
+#include "runtime/exceptions.h"
+#include "text/float_model.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct QuantizeCase {
+    std::vector<double> values;
+    int32_t scale;
+    std::vector<int32_t> codes;
+    int32_t mean;
+};
+
+} // namespace
+
+TEST(SampleQuantizer, PatternExamplesWithTies)
+{
+    const QuantizeCase cases[] = {
+        {{0.25, 0.5, -1.75}, 100, {25, 50, -175}, -33},
+        {{0.5, 1.5, 2.5}, 1, {0, 2, 2}, 1}, // ties to even; mean Round(4/3)
+        {{1, 4}, 1, {1, 4}, 2},             // mean Round(2.5) = 2
+        {{0.3, -7.0}, 0, {0, 0}, 0},
+        {{0.25, 0.5}, -100, {-25, -50}, -38}, // Round(-37.5) = -38
+    };
+    for (const QuantizeCase& c : cases) {
+        std::vector<int32_t> codes(c.values.size());
+        EXPECT_EQ(QuantizeSamples(c.values.data(), int64_t(c.values.size()), c.scale, 0.0, codes.data()),
+                  int64_t(c.values.size()));
+        EXPECT_EQ(codes, c.codes);
+        EXPECT_EQ(RoundedMean(codes.data(), int64_t(codes.size())), c.mean);
+    }
+}
+
+TEST(SampleQuantizer, OffsetIsSubtractedInExtendedPrecision)
+{
+    // 0.1 as a double lies just above one tenth, so 100 x 0.1 - 0.5 is just
+    // above 9.5 and rounds up; 100 x 0.125 - 0.5 = 12 exactly.
+    EXPECT_EQ(QuantizeSample(0.1, 100, 0.5), 10);
+    EXPECT_EQ(QuantizeSample(0.125, 100, 0.5), 12);
+    EXPECT_EQ(QuantizeSample(0.135, 100, 0.5), int32_t(Round(100.0L * 0.135 - 0.5)));
+}
+
+TEST(SampleQuantizer, KeepsTheLowThirtyTwoBits)
+{
+    EXPECT_EQ(QuantizeSample(1.0, INT32_MAX, -1.0), INT32_MIN);      // 2^31 wraps
+    EXPECT_EQ(QuantizeSample(4294967296.0 + 5, 1, 0.0), 5);         // 2^32 + 5
+    EXPECT_EQ(QuantizeSample(-4294967296.0 - 5, 1, 0.0), -5);
+}
+
+TEST(SampleQuantizer, StopsAtAValueWithoutAnInteger)
+{
+    const std::vector<double> values = {1.0, 2.0, std::numeric_limits<double>::quiet_NaN(), 4.0};
+    std::vector<int32_t> codes(4, -1);
+    EXPECT_EQ(QuantizeSamples(values.data(), 4, 10, 0.0, codes.data()), 2);
+    EXPECT_EQ(codes, (std::vector<int32_t>{10, 20, -1, -1}));
+    EXPECT_THROW(QuantizeSample(1e300, 10, 0.0), EInvalidOp);
+}
+
+TEST(SampleQuantizer, RoundedQuotientEqualsTheExtendedDivision)
+{
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<int64_t> count(1, 3000);
+    std::uniform_int_distribution<int32_t> code(INT32_MIN, INT32_MAX);
+    for (int i = 0; i < 20000; ++i) {
+        const int64_t n = count(random);
+        // Sums of n codes; every fourth is made a tie or near one.
+        int64_t sum = int64_t(code(random)) * n / 2 + code(random) % n;
+        if (i % 4 == 0)
+            sum = (sum / n) * n + (n % 2 == 0 ? n / 2 : 0);
+        const int64_t expected = Round(static_cast<long double>(sum) / static_cast<long double>(n));
+        ASSERT_EQ(RoundedQuotient(sum, n), expected) << sum << " / " << n;
+    }
+    EXPECT_EQ(RoundedQuotient(-5, 2), -2);
+    EXPECT_EQ(RoundedQuotient(-7, 2), -4);
+    EXPECT_EQ(RoundedQuotient(7, 2), 4);
+    EXPECT_EQ(RoundedQuotient(-100, 3), -33);
+}

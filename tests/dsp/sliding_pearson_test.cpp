@@ -1,0 +1,129 @@
+// The sliding correlation against a direct double pass written here, and its
+// known values and properties.
+#include "dsp/sample_quantizer.h"
+#include "dsp/sliding_pearson.h"
+#include "text/float_model.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+// The definition: for every offset read the window twice, once for its mean,
+// once for the three sums, all in 128-bit integers.
+std::vector<int32_t> DirectPearson(const std::vector<int32_t>& d, const std::vector<int32_t>& p,
+                                   int32_t patternMean)
+{
+    std::vector<int32_t> r;
+    const int64_t n = int64_t(d.size()), m = int64_t(p.size());
+    for (int64_t j = 0; j + m <= n; ++j) {
+        int64_t sum = 0;
+        for (int64_t k = 0; k < m; ++k)
+            sum += d[size_t(j + k)];
+        const int64_t mean = Round(static_cast<long double>(sum) / static_cast<long double>(m));
+        Wide sxy = 0, sxx = 0, syy = 0;
+        for (int64_t k = 0; k < m; ++k) {
+            const Wide dx = Wide(d[size_t(j + k)]) - mean;
+            const Wide dy = Wide(p[size_t(k)]) - patternMean;
+            sxy += dx * dy;
+            sxx += dx * dx;
+            syy += dy * dy;
+        }
+        if (sxx == 0 || syy == 0) {
+            r.push_back(0);
+            continue;
+        }
+        const long double q = static_cast<long double>(sxy) /
+                              (sqrtl(static_cast<long double>(syy)) * sqrtl(static_cast<long double>(sxx)));
+        r.push_back(int32_t(Round(q * 100)));
+    }
+    return r;
+}
+
+std::vector<int32_t> Fast(const std::vector<int32_t>& d, const std::vector<int32_t>& p, int32_t mean)
+{
+    return SlidingPearson(d.data(), int64_t(d.size()), p.data(), int64_t(p.size()), mean);
+}
+
+std::vector<int32_t> RandomCodes(std::mt19937& random, size_t count, int32_t range)
+{
+    std::uniform_int_distribution<int32_t> code(-range, range);
+    std::vector<int32_t> v(count);
+    for (int32_t& c : v)
+        c = code(random);
+    return v;
+}
+
+} // namespace
+
+TEST(SlidingPearson, KnownCurves)
+{
+    EXPECT_EQ(Fast({0, 10, 20, 10, 0}, {0, 10}, 5), (std::vector<int32_t>{100, 100, -100, -100}));
+    // Rounded means: window mean 15, pattern mean Round(1.5) = 2, so r = Round(70.71) = 71.
+    EXPECT_EQ(Fast({10, 20, 30}, {1, 2}, 2), (std::vector<int32_t>{71, 71}));
+    EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2), DirectPearson({5, 5, 5, 1, 9}, {1, 2, 3}, 2));
+    EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2)[0], 0);             // constant window
+    EXPECT_EQ(Fast({1, 7, 3, 9}, {4, 4}, 4), (std::vector<int32_t>{0, 0, 0})); // constant pattern
+    EXPECT_EQ(Fast({1, 2, 3}, {1, 2}, 2).size(), 2u);                // one more code than the pattern
+    EXPECT_TRUE(Fast({1, 2}, {1, 2, 3}, 2).empty());
+    EXPECT_TRUE(Fast({1, 2}, {}, 0).empty());
+    EXPECT_EQ(Fast({3, 8, 1}, {5}, 5), (std::vector<int32_t>{0, 0, 0})); // one-code windows
+}
+
+TEST(SlidingPearson, LinearImagesCorrelateFully)
+{
+    std::mt19937 random(2);
+    const std::vector<int32_t> x = RandomCodes(random, 64, 1000);
+    std::vector<int32_t> scaled, negated;
+    for (const int32_t v : x) {
+        scaled.push_back(3 * v + 12);
+        negated.push_back(-v);
+    }
+    // With the whole record as the window, only offset 0 exists; even means keep it exact.
+    std::vector<int32_t> even = x;
+    for (int32_t& v : even)
+        v *= 64; // mean of 64 multiples of 64 is whole
+    std::vector<int32_t> evenScaled, evenNegated;
+    for (const int32_t v : even) {
+        evenScaled.push_back(3 * v + 12);
+        evenNegated.push_back(-v);
+    }
+    EXPECT_EQ(Fast(evenScaled, even, RoundedMean(even.data(), 64)), std::vector<int32_t>{100});
+    EXPECT_EQ(Fast(evenNegated, even, RoundedMean(even.data(), 64)), std::vector<int32_t>{-100});
+    // A window of the data itself meets itself with 100.
+    const std::vector<int32_t> window(x.begin() + 10, x.begin() + 30);
+    EXPECT_EQ(Fast(x, window, RoundedMean(window.data(), 20))[10], 100);
+}
+
+TEST(SlidingPearson, RandomDataMatchesTheDirectPass)
+{
+    std::mt19937 random(9);
+    struct Case { size_t n, m; int32_t range; };
+    // Small and large codes (the latter beyond the exact double path, beyond
+    // 64-bit products); sizes below and above the two-core split.
+    const Case cases[] = {{500, 1, 1000},    {500, 17, 1000},      {5000, 100, 1000},
+                          {3000, 40, 1 << 20}, {700, 30, INT32_MAX}, {6000, 3, INT32_MAX},
+                          {257, 256, 5}};
+    for (const Case& c : cases) {
+        const std::vector<int32_t> d = RandomCodes(random, c.n, c.range);
+        const std::vector<int32_t> p = RandomCodes(random, c.m, c.range);
+        for (const int32_t mean : {RoundedMean(p.data(), int64_t(p.size())), p[0], c.range}) {
+            ASSERT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean)) << c.n << " " << c.m << " " << c.range;
+        }
+    }
+}
+
+TEST(SlidingPearson, SmoothSignalsWithTiedMeansMatchTheDirectPass)
+{
+    // A slow sine in small codes: many windows have sums on x.5 means.
+    std::vector<int32_t> d;
+    for (int i = 0; i < 4000; ++i)
+        d.push_back(int32_t(std::lround(50 * std::sin(i * 0.01))));
+    const std::vector<int32_t> p(d.begin() + 100, d.begin() + 200);
+    const int32_t mean = RoundedMean(p.data(), 100);
+    EXPECT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean));
+}
