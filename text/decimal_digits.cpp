@@ -73,8 +73,6 @@ const long double kPowerTable2[10] = {
 
 namespace {
 
-constexpr int kPowerLimit = 5120; // 10^5120 lies beyond the extended range
-
 // The x87 extended layout: 64-bit significand, then sign and 15-bit exponent.
 struct ExtendedBits {
     uint64_t significand;
@@ -89,54 +87,56 @@ ExtendedBits BitsOf(long double x)
     return b;
 }
 
-// y as exactly 18 decimal digits; y < 10^18.
-void WriteEighteenDigits(uint64_t y, char* out)
+// Nearest integer, ties to even, under the model's rounding mode (the
+// processor's conversion; |x| < 2^63 here).
+int64_t RoundToInteger(long double x)
+{
+    int64_t r;
+    __asm__("fistpll %0" : "=m"(r) : "t"(x) : "st");
+    return r;
+}
+
+// |x| scaled to 18 digits and rounded to an integer.
+int64_t ScaledDigits(long double magnitude, int decimalExponent)
+{
+    return RoundToInteger(PowerOfTen(magnitude, DecimalDigits::kMaxDigits - decimalExponent));
+}
+
+constexpr uint64_t kPowers[19] = {
+    1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL,
+    100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL,
+    10000000000000ULL, 100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
+    100000000000000000ULL, 1000000000000000000ULL,
+};
+
+// The `count` decimal digits of v < 10^count, leading zeros included.
+void WriteDigits(uint64_t v, int count, char* out)
 {
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    for (int i = 16; i >= 0; i -= 2) {
-        const unsigned pair = static_cast<unsigned>(y % 100);
-        y /= 100;
+    // Two independent 32-bit halves of at most 9 digits each.
+    if (count > 9) {
+        WriteDigits(v / 1000000000ULL, count - 9, out);
+        out += count - 9;
+        v %= 1000000000ULL;
+        count = 9;
+    }
+    auto part = static_cast<uint32_t>(v);
+    int i = count;
+    while (i >= 2) {
+        const uint32_t pair = part % 100;
+        part /= 100;
+        i -= 2;
         out[i] = kPairs[2 * pair];
         out[i + 1] = kPairs[2 * pair + 1];
     }
-}
-
-// |x| scaled to 18 digits and rounded to an integer (nearest, ties to even).
-int64_t ScaledDigits(long double magnitude, int decimalExponent)
-{
-    return std::llrint(PowerOfTen(magnitude, DecimalDigits::kMaxDigits - decimalExponent));
+    if (i == 1)
+        out[0] = static_cast<char>('0' + part);
 }
 
 } // namespace
-
-long double PowerOfTen(long double x, int n)
-{
-    if (n == 0 || x == 0.0L)
-        return x;
-    if (n >= kPowerLimit)
-        return std::numeric_limits<long double>::infinity();
-    if (n <= -kPowerLimit)
-        return 0.0L;
-    const int m = n < 0 ? -n : n;
-    const int i0 = m % 32, i1 = (m / 32) % 16, i2 = m / 512;
-    if (n > 0) {
-        x *= kPowerTable0[i0];
-        if (i1 != 0)
-            x *= kPowerTable1[i1];
-        if (i2 != 0)
-            x *= kPowerTable2[i2];
-    } else {
-        x /= kPowerTable0[i0];
-        if (i1 != 0)
-            x /= kPowerTable1[i1];
-        if (i2 != 0)
-            x /= kPowerTable2[i2];
-    }
-    return x;
-}
 
 DecimalDigits::DecimalDigits(long double x, int precision, int decimals)
 {
@@ -170,11 +170,9 @@ DecimalDigits::DecimalDigits(long double x, int precision, int decimals)
     }
     if (y >= 1000000000000000000LL) {
         // One extended division, rounded to an integer only when written.
-        y = std::llrint(static_cast<long double>(y) / 10.0L);
+        y = RoundToInteger(static_cast<long double>(y) / 10.0L);
         ++d;
     }
-    char digits[kMaxDigits];
-    WriteEighteenDigits(static_cast<uint64_t>(y), digits);
 
     int c = d + decimals;
     if (c < 0)
@@ -184,28 +182,27 @@ DecimalDigits::DecimalDigits(long double x, int precision, int decimals)
     if (c >= precision)
         c = precision;
     int count = kMaxDigits;
+    auto digits = static_cast<uint64_t>(y);
     if (c < kMaxDigits) {
+        // Half away from zero on the digit string: adding 5 at digit c
+        // carries into digit c - 1 exactly when that digit is 5 or more;
+        // digits c onward are then dropped.
+        const uint64_t unit = kPowers[kMaxDigits - c];
+        digits = (digits + unit / 2) / unit;
         count = c;
-        if (digits[c] >= '5') {
-            // Half away from zero; a digit carrying out of 9 becomes a
-            // trailing zero and is dropped with the rest.
-            int i = c - 1;
-            while (i >= 0 && digits[i] == '9')
-                --i;
-            if (i < 0) {
-                digits[0] = '1';
-                count = 1;
-                ++d;
-            } else {
-                ++digits[i];
-                count = i + 1;
-            }
+        if (digits == kPowers[c]) {
+            // The carry passed the first digit: 0.99.. became 1.
+            digits = 1;
+            count = 1;
+            ++d;
         }
     }
-    while (count > 0 && digits[count - 1] == '0')
+    while (count > 0 && digits % 10 == 0) {
+        digits /= 10;
         --count;
+    }
     Exponent = static_cast<int16_t>(d);
     Negative = count > 0 && negative;
     Count = static_cast<uint8_t>(count);
-    std::memcpy(Digits, digits, static_cast<size_t>(count));
+    WriteDigits(digits, count, Digits);
 }

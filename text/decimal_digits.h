@@ -24,7 +24,33 @@ extern const long double kPowerTable2[10];
 // x * 10^n with one rounded multiplication (or division for n < 0) per table:
 // T0[m mod 32], then T1[(m div 32) mod 16], then T2[m div 512], m = |n|.
 // |n| >= 5120 gives infinity (n > 0) or 0 (n < 0); zero stays zero.
-long double PowerOfTen(long double x, int n);
+// Inline: an extended argument passed through memory costs a stalled load.
+inline long double PowerOfTen(long double x, int n)
+{
+    constexpr int kPowerLimit = 5120; // 10^5120 lies beyond the extended range
+    if (n == 0 || x == 0.0L)
+        return x;
+    if (n >= kPowerLimit)
+        return __builtin_infl();
+    if (n <= -kPowerLimit)
+        return 0.0L;
+    const int m = n < 0 ? -n : n;
+    const int i0 = m % 32, i1 = (m / 32) % 16, i2 = m / 512;
+    if (n > 0) {
+        x *= kPowerTable0[i0];
+        if (i1 != 0)
+            x *= kPowerTable1[i1];
+        if (i2 != 0)
+            x *= kPowerTable2[i2];
+    } else {
+        x /= kPowerTable0[i0];
+        if (i1 != 0)
+            x /= kPowerTable1[i1];
+        if (i2 != 0)
+            x /= kPowerTable2[i2];
+    }
+    return x;
+}
 
 struct DecimalDigits {
     static constexpr int kMaxDigits = 18;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -61,6 +62,24 @@ std::array<std::string_view, 3> SplitSections(std::string_view pattern)
     }
     sections[index] = pattern.substr(start);
     return sections;
+}
+
+// Positive zero (all 80 bits clear) takes the zero section (2), any value
+// with the sign bit set the negative one (1). Comparisons settle all but
+// zeros and NaNs; the x87 sign test (fxam) would stall every call.
+int SectionFor(long double x)
+{
+    if (x > 0.0L)
+        return 0;
+    if (x < 0.0L)
+        return 1;
+    uint64_t significand;
+    uint16_t signAndExponent;
+    std::memcpy(&significand, &x, 8);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&x) + 8, 2);
+    if (signAndExponent & 0x8000)
+        return 1;
+    return significand == 0 && signAndExponent == 0 ? 2 : 0;
 }
 
 // A section that is absent or empty falls back to the first.
@@ -120,10 +139,16 @@ DecimalDigits Convert(long double x, const Layout& l)
     return DecimalDigits(x, DecimalDigits::kMaxDigits, l.digitCount - l.decimalIndex);
 }
 
-// Writes the digits of r into the placeholders of one section.
+// Writes the digits of r into the placeholders of one section. The output
+// fits a fixed buffer: at most 224 + 18 digits, each followed by at most one
+// separator, plus literals and exponents of at most 3 characters per
+// pattern character: 2 * 242 + 3 * 224 + 1 < 1536.
 class PatternWriter {
 public:
-    PatternWriter(const DecimalDigits& r, const Layout& l) : r_(r), l_(l)
+    static constexpr size_t kCapacity = 1536;
+
+    PatternWriter(const DecimalDigits& r, const Layout& l)
+        : r_(r), l_(l), point_(DecimalPointChar()), group_(DigitGroupChar())
     {
         firstDigit_ = std::max(0, l.decimalIndex - l.firstZero);
         lastDigit_ = std::min(0, l.decimalIndex - l.lastZero);
@@ -139,15 +164,17 @@ public:
         }
     }
 
-    void Write(std::string_view s, std::string& out)
+    // Appends the section's output after `prefix` and returns the text.
+    std::string Write(std::string_view s, std::string_view prefix)
     {
-        out_ = &out;
+        end_ = buffer_;
+        Append(prefix);
         for (size_t i = 0; i < s.size();) {
             const char c = s[i];
             if (IsQuote(c)) {
                 const size_t close = s.find(c, i + 1);
                 const size_t textEnd = close == std::string_view::npos ? s.size() : close;
-                out.append(s.substr(i + 1, textEnd - (i + 1)));
+                Append(s.substr(i + 1, textEnd - (i + 1)));
                 i = close == std::string_view::npos ? s.size() : close + 1;
             } else if (IsExponentAt(s, i)) {
                 i = WriteExponent(s, i);
@@ -156,13 +183,20 @@ public:
                 ++i;
             } else {
                 if (c != '.' && c != ',')
-                    out += c;
+                    *end_++ = c;
                 ++i;
             }
         }
+        return std::string(buffer_, end_);
     }
 
 private:
+    void Append(std::string_view text)
+    {
+        std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
+    }
+
     void Placeholder()
     {
         if (extra_ > 0) {
@@ -196,24 +230,24 @@ private:
             }
         }
         if (p_ == 0) {
-            *out_ += DecimalPointChar();
-            *out_ += d;
+            *end_++ = point_;
+            *end_++ = d;
         } else {
-            *out_ += d;
+            *end_++ = d;
             if (l_.grouping && p_ > 1 && p_ % 3 == 1)
-                *out_ += DigitGroupChar();
+                *end_++ = group_;
         }
         --p_;
     }
 
     size_t WriteExponent(std::string_view s, size_t i)
     {
-        *out_ += s[i];
+        *end_++ = s[i];
         const int exponent = r_.Count == 0 ? 0 : r_.Exponent - l_.decimalIndex;
         if (exponent < 0)
-            *out_ += '-';
+            *end_++ = '-';
         else if (s[i + 1] == '+')
-            *out_ += '+';
+            *end_++ = '+';
         const size_t zeros = ZerosFrom(s, i + 2);
         int v = exponent < 0 ? -exponent : exponent;
         const int width = static_cast<int>(std::min<size_t>(zeros, kMaxExponentDigits));
@@ -224,15 +258,18 @@ private:
             v /= 10;
         } while (v != 0);
         for (int k = len; k < width; ++k)
-            *out_ += '0';
+            *end_++ = '0';
         while (len > 0)
-            *out_ += buf[--len];
+            *end_++ = buf[--len];
         return i + 2 + zeros;
     }
 
     const DecimalDigits& r_;
     const Layout& l_;
-    std::string* out_ = nullptr;
+    const char point_;
+    const char group_;
+    char buffer_[kCapacity];
+    char* end_ = buffer_;
     int firstDigit_ = 0;
     int lastDigit_ = 0;
     int p_ = 0;
@@ -247,9 +284,7 @@ std::string PatternText(std::string_view pattern, long double x)
     if (pattern.size() > kMaxPatternLength)
         throw EConvertError("Format string too long");
     const auto sections = SplitSections(pattern);
-    // Positive zero (all 80 bits clear) takes the zero section, any value with
-    // the sign bit set the negative one.
-    const int wanted = std::signbit(x) ? 1 : (x == 0.0L ? 2 : 0);
+    const int wanted = SectionFor(x);
     int section = Choose(sections, wanted);
     if (sections[section].empty())
         return GeneralText(x, 15, 0);
@@ -268,9 +303,5 @@ std::string PatternText(std::string_view pattern, long double x)
         }
     }
 
-    std::string out;
-    if (r.Negative && section == 0)
-        out += '-';
-    PatternWriter(r, layout).Write(sections[section], out);
-    return out;
+    return PatternWriter(r, layout).Write(sections[section], r.Negative && section == 0 ? "-" : "");
 }
