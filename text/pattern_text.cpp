@@ -277,31 +277,49 @@ private:
     int next_ = 0;
 };
 
+// The sections and their scans. Callers use a handful of fixed patterns, so
+// the last one is kept (per thread) and not split and scanned again.
+struct PreparedPattern {
+    std::string text;
+    std::array<std::string_view, 3> sections{};
+    std::array<Layout, 3> layouts{};
+};
+
+const PreparedPattern& Prepare(std::string_view pattern)
+{
+    thread_local PreparedPattern prepared;
+    thread_local bool valid = false;
+    if (!valid || pattern != prepared.text) {
+        prepared.text.assign(pattern);
+        prepared.sections = SplitSections(prepared.text);
+        for (size_t k = 0; k < prepared.sections.size(); ++k)
+            prepared.layouts[k] = Scan(prepared.sections[k]);
+        valid = true;
+    }
+    return prepared;
+}
+
 } // namespace
 
 std::string PatternText(std::string_view pattern, long double x)
 {
     if (pattern.size() > kMaxPatternLength)
         throw EConvertError("Format string too long");
-    const auto sections = SplitSections(pattern);
-    const int wanted = SectionFor(x);
-    int section = Choose(sections, wanted);
+    const PreparedPattern& prepared = Prepare(pattern);
+    const auto& sections = prepared.sections;
+    int section = Choose(sections, SectionFor(x));
     if (sections[section].empty())
         return GeneralText(x, 15, 0);
 
-    Layout layout = Scan(sections[section]);
-    const DecimalDigits r = Convert(x, layout);
-    if (r.IsSpecial() || (!layout.scientific && r.Exponent > DecimalDigits::kMaxDigits))
+    const DecimalDigits r = Convert(x, prepared.layouts[section]);
+    if (r.IsSpecial() || (!prepared.layouts[section].scientific && r.Exponent > DecimalDigits::kMaxDigits))
         return GeneralText(x, 15, 0);
     if (r.Count == 0) {
-        const int zeroSection = Choose(sections, 2);
-        if (zeroSection != section) {
-            section = zeroSection;
-            if (sections[section].empty())
-                return GeneralText(x, 15, 0);
-            layout = Scan(sections[section]);
-        }
+        // Rounded to zero: the zero section is chosen again.
+        section = Choose(sections, 2);
+        if (sections[section].empty())
+            return GeneralText(x, 15, 0);
     }
-
-    return PatternWriter(r, layout).Write(sections[section], r.Negative && section == 0 ? "-" : "");
+    return PatternWriter(r, prepared.layouts[section])
+        .Write(sections[section], r.Negative && section == 0 ? "-" : "");
 }
