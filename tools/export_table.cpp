@@ -7,6 +7,7 @@
 #include "tools/file_replace.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <initializer_list>
 
@@ -19,24 +20,29 @@ void WriteHeader(TextOutputFile& file, std::initializer_list<const char*> cellsU
     file.WriteLineEnd();
 }
 
-// A "%0.0f" cell. For a whole number below 2^53 in magnitude FixedText's
-// result is the integer's digits: scaling it to 18 significant digits is exact
-// (the product is an integer below 10^18 < 2^64, so it fits the 64-bit
-// significand), nothing is left to round, and zero of either sign prints "0".
-// Codes and percentages are always such numbers, so the export skips the
-// decimal conversion for them; every other value goes through FixedText.
-std::string WholeCell(double value)
+// Writes a "%0.0f" cell. For a whole number below 2^53 in magnitude
+// FixedText's result is the integer's digits: scaling it to 18 significant
+// digits is exact (the product is an integer below 10^18 < 2^64, so it fits the
+// 64-bit significand), nothing is left to round, and zero of either sign prints
+// "0". Codes and percentages are always such numbers, so their cells skip the
+// decimal conversion and the string (a million-row table has two million of
+// them); every other value goes through FixedText.
+void WriteWholeCell(TextOutputFile& file, double value)
 {
     constexpr double kExactIntegers = 9007199254740992.0; // 2^53
-    if (std::fabs(value) < kExactIntegers && value == std::trunc(value))
-        return IntegerText(int64_t(value));
-    return FixedText(value, 0);
+    if (std::fabs(value) < kExactIntegers && value == std::trunc(value)) {
+        char digits[24];
+        const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, int64_t(value));
+        file.Write(std::string_view(digits, size_t(end.ptr - digits)));
+    } else {
+        file.Write(FixedText(value, 0));
+    }
 }
 
 void WriteWholeCellIfPresent(TextOutputFile& file, const TChartSeries& series, int count, int row)
 {
     if (row < count)
-        file.Write(WholeCell(series.YValues().ValueAt(row)));
+        WriteWholeCell(file, series.YValues().ValueAt(row));
 }
 
 } // namespace
@@ -55,7 +61,7 @@ void WriteSpectrumTable(TextOutputFile& file, const TChart& spectrum)
     const int rows = first.PointCount();
     std::string cell;
     for (int i = 0; i < rows; ++i) {
-        file.Write(WholeCell(first.XValues().ValueAt(i)));
+        WriteWholeCell(file, first.XValues().ValueAt(i));
         cell = '\t';
         cell += first.LabelAt(i);
         file.Write(cell);
