@@ -1,0 +1,160 @@
+// Pattern plot and both correlation commands on the real window.
+#include "spectrum_test_support.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 2000 samples of a noisy slow wave, like the test generator's.
+std::string GeneratedData()
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < 2000; ++i)
+        lines.push_back(std::to_string(std::sin(i * 0.05) + 0.3 * std::sin(i * 1.7)));
+    return Lines(lines);
+}
+
+} // namespace
+
+TEST(PatternPlot, QuantizesWithTheBoxScale)
+{
+    auto form = MakeForm();
+    PlotPattern(*form, Lines({"0.25", "0.5", "-1.75"}), "100");
+    EXPECT_EQ(YValues(*form->Series4), (std::vector<double>{25, 50, -175}));
+    EXPECT_EQ(XValues(*form->Series4), (std::vector<double>{0, 1, 2}));
+    EXPECT_EQ(form->State.PatternMean, -33);
+    EXPECT_TRUE(form->State.PatternReady);
+    PlotPattern(*form, Lines({"0.5", "1.5", "2.5"}), "abc"); // scale 1, ties to even
+    EXPECT_EQ(YValues(*form->Series4), (std::vector<double>{0, 2, 2}));
+    EXPECT_EQ(form->State.PatternMean, 1);
+    EXPECT_EQ(form->State.PatternAdc, 1);
+}
+
+TEST(PatternPlot, SecondPressParsesOnceAndRequantizes)
+{
+    auto form = MakeForm();
+    PlotPattern(*form, Lines({"1", "4"}), "1");
+    EXPECT_FALSE(form->State.PatternDirty);
+    form->SetPanelText(2, "kept");
+    SetEdit(form->EditADCpat, "-2");
+    form->ButtonGraphPat->click();
+    EXPECT_EQ(form->PanelText(2), "kept");
+    EXPECT_EQ(YValues(*form->Series4), (std::vector<double>{-2, -8}));
+    EXPECT_EQ(form->State.PatternMean, -5);
+}
+
+TEST(PatternPlot, BadPaneEmptiesTheCurveAndKeepsTheCodes)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
+    PlotPattern(*form, Lines({"0", "10"}));
+    PlotPattern(*form, Lines({"5", "x", "7"}));
+    EXPECT_EQ(form->Series4->PointCount(), 0);
+    EXPECT_NE(form->PanelText(2), "");
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
+}
+
+TEST(PatternCorrelation, KnownCurves)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
+    PlotPattern(*form, Lines({"0", "10"}));
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(form->PanelText(2), "");
+    EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
+    EXPECT_EQ(XValues(*form->Series3), (std::vector<double>{0, 1, 2, 3}));
+
+    RunSpectrum(*form, Lines({"10", "20", "30"}));
+    PlotPattern(*form, Lines({"1", "2"})); // pattern mean Round(1.5) = 2
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{71, 71}));
+}
+
+TEST(PatternCorrelation, Refusals)
+{
+    auto form = MakeForm();
+    PlotPattern(*form, Lines({"1", "2"}));
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(form->PanelText(2), Cp("Данные не определены"));
+    form->ButtonStartAutoKor->click(); // a plotted pattern does not make data
+    EXPECT_EQ(form->PanelText(2), Cp("Данные не определены"));
+
+    auto fresh = MakeForm();
+    RunSpectrum(*fresh, Lines({"1", "2"}));
+    fresh->ButtonStartPatKor->click(); // no pattern yet
+    EXPECT_EQ(fresh->PanelText(2), Cp("Данные не определены"));
+    fresh->ButtonStartAutoKor->click();
+    const int points = fresh->Series3->PointCount();
+    PlotPattern(*fresh, Lines({"1", "2"})); // as long as the data
+    fresh->ButtonStartPatKor->click();
+    EXPECT_EQ(fresh->PanelText(2), Cp("Количество данных меньше образа"));
+    EXPECT_EQ(fresh->Series3->PointCount(), points); // the old curve stays
+}
+
+TEST(PatternCorrelation, UsesTheLastQuantizedDataAfterAFailedParse)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
+    PlotPattern(*form, Lines({"0", "10"}));
+    form->RichEdit1->SetText(Lines({"1", "2", "3", "4", "5", "6", "7", "bad"}));
+    form->ButtonDataRefresh->click(); // parse fails after 7 samples
+    EXPECT_EQ(form->DFT->SampleCount, 7);
+    form->ButtonStartPatKor->click();
+    // The five codes of the last quantization, not seven with two stale ones.
+    EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
+    EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST(Autocorrelation, DefaultWindowAndResets)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, GeneratedData(), "100", "2");
+    form->ButtonStartAutoKor->click(); // start 0, width 100
+    ASSERT_EQ(form->Series3->PointCount(), 1901);
+    EXPECT_EQ(form->Series3->YValueAt(0), 100);
+
+    SetEdit(form->EditStartPattern, "1900");
+    form->ButtonStartAutoKor->click();
+    ASSERT_EQ(form->Series3->PointCount(), 1901);
+    EXPECT_EQ(form->Series3->YValueAt(1900), 100);
+
+    // Windows that do not fit, start before the codes or have no codes all
+    // fall back to start 0, width 1: 2000 points of 0.
+    const struct { const char* start; const char* width; } resets[] = {
+        {"1950", "100"}, {"-5", "10"}, {"3", "-4"}, {"2147483647", "2"}};
+    for (const auto& r : resets) {
+        SetEdit(form->EditStartPattern, r.start);
+        SetEdit(form->EditWidthPattern, r.width);
+        form->ButtonStartAutoKor->click();
+        EXPECT_TRUE(ShownErrors().empty()) << r.start;
+        EXPECT_EQ(form->State.AutoStart, 0);
+        EXPECT_EQ(form->State.AutoWidth, 1);
+        ASSERT_EQ(form->Series3->PointCount(), 2000) << r.start;
+        EXPECT_EQ(YValues(*form->Series3), std::vector<double>(2000, 0.0));
+        EXPECT_EQ(form->EditStartPattern->text(), QString::fromUtf8(r.start));
+    }
+    SetEdit(form->EditStartPattern, "abc"); // 0
+    SetEdit(form->EditWidthPattern, "0");   // 1
+    form->ButtonStartAutoKor->click();
+    EXPECT_EQ(form->State.AutoWidth, 1);
+    EXPECT_EQ(form->Series3->PointCount(), 2000);
+}
+
+TEST(Autocorrelation, LeavesThePatternStateAlone)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0", "30"}));
+    PlotPattern(*form, Lines({"0", "10"}));
+    form->ButtonStartPatKor->click();
+    const std::vector<double> before = YValues(*form->Series3);
+    SetEdit(form->EditStartPattern, "2");
+    SetEdit(form->EditWidthPattern, "3");
+    form->ButtonStartAutoKor->click();
+    EXPECT_EQ(form->Series3->PointCount(), 4);
+    EXPECT_EQ(form->Series3->YValueAt(2), 100);
+    EXPECT_EQ(form->State.PatternMean, 5);
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(YValues(*form->Series3), before);
+}

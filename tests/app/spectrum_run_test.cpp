@@ -1,0 +1,155 @@
+// The spectrum run and the X axis switch on the real window.
+#include "spectrum_test_support.h"
+
+#include "chart/chart_widget.h"
+#include "text/float_model.h"
+#include "text/locale_separators.h"
+#include "text/number_format.h"
+
+#include <QCheckBox>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace {
+
+std::string MeanPanel(double mean, int adc)
+{
+    return Cp("Среднее: ") + GeneralText(mean, 4, 4) + " / " +
+           IntegerText(Trunc(static_cast<long double>(adc) * mean));
+}
+
+const std::string kFourSamples = Lines({"0.5", "1.25", "-0.75", "2"});
+
+} // namespace
+
+TEST(SpectrumRun, FillsTheCurvesLabelsAndPanels)
+{
+    auto form = MakeForm();
+    form->CheckBoxH0->setChecked(false);
+    SetEdit(form->EditScaleX, "1000");
+    RunSpectrum(*form, kFourSamples, "100", "3");
+    EXPECT_TRUE(ShownErrors().empty());
+    EXPECT_EQ(YValues(*form->Series2), (std::vector<double>{50, 125, -75, 200}));
+    EXPECT_EQ(XValues(*form->Series2), (std::vector<double>{0, 1, 2, 3}));
+    ASSERT_EQ(form->Series1->PointCount(), 3);
+    EXPECT_EQ(form->Series1->LabelAt(0), "0.00");
+    EXPECT_EQ(form->Series1->LabelAt(1), "250.00");
+    EXPECT_EQ(form->Series1->LabelAt(2), "500.00");
+    // k = 0: |sum of codes| / A; k = 2 alternates signs: |50 - 125 - 75 - 200| / 100.
+    EXPECT_DOUBLE_EQ(form->Series1->YValueAt(0), 3.0);
+    EXPECT_DOUBLE_EQ(form->Series1->YValueAt(2), 3.5);
+    // k = 1: re = (50 + 75) / 100, im = (125 - 200) / 100.
+    EXPECT_DOUBLE_EQ(form->Series1->YValueAt(1), std::hypot(1.25, -0.75));
+    EXPECT_TRUE(std::regex_match(form->PanelText(3), std::regex("[0-9]+   [0-9]+   [0-9]+")))
+        << form->PanelText(3);
+    EXPECT_EQ(form->PanelText(1), MeanPanel(0.75, 100));
+    EXPECT_TRUE(form->State.DataReady);
+    EXPECT_EQ(form->State.QuantizedCount, 4);
+    EXPECT_EQ(form->State.SampleRate, 1000.0);
+    EXPECT_EQ(form->DFT->HarmonicCount, 3);
+}
+
+TEST(SpectrumRun, LabelsUseTheLocaleSeparator)
+{
+    auto form = MakeForm();
+    SetLocaleSeparators(',', ' ');
+    std::vector<std::string> samples(100, "1");
+    RunSpectrum(*form, Lines(samples), "1", "3"); // rate "1", N = 100
+    EXPECT_EQ(form->Series1->LabelAt(1), "0,01");
+    EXPECT_EQ(form->Series1->LabelAt(2), "0,02");
+    SetLocaleSeparators('.', ',');
+}
+
+TEST(SpectrumRun, HarmonicCountFallsBackTo32)
+{
+    const struct { const char* text; int points; } cases[] = {
+        {"0", 32}, {"-5", 32}, {"abc", 32}, {"", 32}, {"1", 1}, {"9", 9}};
+    for (const auto& c : cases) {
+        auto form = MakeForm();
+        RunSpectrum(*form, kFourSamples, "10", c.text); // 9 > N is honoured
+        EXPECT_EQ(form->Series1->PointCount(), c.points) << c.text;
+    }
+}
+
+TEST(SpectrumRun, RemovingTheZeroHarmonicSubtractsTheMean)
+{
+    auto form = MakeForm();
+    form->CheckBoxH0->setChecked(true);
+    RunSpectrum(*form, kFourSamples, "100", "2");
+    // offset = 100 x 0.75: codes -25, 50, -150, 125.
+    EXPECT_EQ(YValues(*form->Series2), (std::vector<double>{-25, 50, -150, 125}));
+    EXPECT_NEAR(form->Series1->YValueAt(0), 0.0, 1e-12);
+    form->CheckBoxH0->setChecked(false); // about |sum of the samples| = N x mean
+    form->ButtonDataRefresh->click();
+    EXPECT_DOUBLE_EQ(form->Series1->YValueAt(0), 3.0);
+}
+
+TEST(SpectrumRun, EmptyPaneReportsAndLeavesCurvesEmpty)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, kFourSamples, "1", "4");
+    form->SetPanelText(3, "earlier");
+    RunSpectrum(*form, "", "1", "4");
+    EXPECT_EQ(form->PanelText(2), Cp("Данные: ошибка в строке 1 в позиции 0"));
+    EXPECT_EQ(form->PanelText(1), Cp("Среднее: 0 / 0"));
+    EXPECT_EQ(form->PanelText(3), "earlier");
+    EXPECT_EQ(form->Series2->PointCount(), 0);
+    EXPECT_EQ(form->Series1->PointCount(), 0);
+}
+
+TEST(SpectrumRun, ScaleZeroEndsInTheFirstSum)
+{
+    auto form = MakeForm();
+    form->CheckBoxH0->setChecked(false);
+    RunSpectrum(*form, kFourSamples, "0", "4");
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text, "Invalid floating point operation.");
+    EXPECT_EQ(YValues(*form->Series2), (std::vector<double>{0, 0, 0, 0}));
+    EXPECT_EQ(form->Series1->PointCount(), 0);
+    EXPECT_TRUE(std::regex_match(form->PanelText(3), std::regex("[0-9]+   [0-9]+")));
+    EXPECT_TRUE(form->State.DataReady);
+}
+
+TEST(SpectrumRun, SecondRunWithoutEditsDoesNotParseAgain)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, kFourSamples, "100", "3");
+    const std::vector<double> data = YValues(*form->Series2), spectrum = YValues(*form->Series1);
+    EXPECT_FALSE(form->State.DataDirty);
+    form->SetPanelText(2, "kept"); // a parse would empty it
+    form->ButtonDataRefresh->click();
+    EXPECT_EQ(form->PanelText(2), "kept");
+    EXPECT_EQ(YValues(*form->Series2), data);
+    EXPECT_EQ(YValues(*form->Series1), spectrum);
+}
+
+TEST(SpectrumRun, ClearsTheCorrelationButNotThePattern)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, kFourSamples, "100", "3");
+    PlotPattern(*form, Lines({"1", "2"}));
+    form->ButtonStartAutoKor->click();
+    ASSERT_GT(form->Series3->PointCount(), 0);
+    form->ButtonDataRefresh->click();
+    EXPECT_EQ(form->Series3->PointCount(), 0);
+    EXPECT_EQ(form->Series4->PointCount(), 2);
+}
+
+TEST(XAxisSwitch, FixesAndRestoresTheDataAxis)
+{
+    auto form = MakeForm();
+    TChartAxis& axis = form->ChartF->Chart().BottomAxis();
+    form->CheckBoxAutoX->setChecked(false);
+    SetEdit(form->EditMaxX, "100");
+    form->ButtonXAxis->click();
+    EXPECT_FALSE(axis.Automatic());
+    EXPECT_EQ(axis.Maximum(), 100.0);
+    SetEdit(form->EditMaxX, "12q"); // not a number: stays fixed, unchanged
+    form->ButtonXAxis->click();
+    EXPECT_EQ(axis.Maximum(), 100.0);
+    form->CheckBoxAutoX->setChecked(true);
+    form->ButtonXAxis->click();
+    EXPECT_TRUE(axis.Automatic());
+    EXPECT_TRUE(form->ChartSpectr->Chart().BottomAxis().Automatic());
+}
