@@ -60,6 +60,12 @@ std::vector<TAxisLabel> ValueLabels(const TAxisScale& scale, double step, const 
     while (v > hi)
         v -= s;
     const long double bottom = (lo - 1e-12L) / 1.000000000001L;
+    if (lo == hi) {
+        // One label at the centre; the tolerance below would repeat it for
+        // every tiny step it spans.
+        labels.push_back({AxisValueToPixel(scale, scale.Maximum), scale.Maximum, PatternText(format, hi)});
+        return labels;
+    }
     while (v >= bottom) {
         const double value = double(v);
         const int p = AxisValueToPixel(scale, value);
@@ -77,7 +83,9 @@ std::vector<TAxisLabel> ThinTextLabels(const std::vector<TTextLabelCandidate>& c
     int lastPos = 0, lastHalf = 0;
     for (const TTextLabelCandidate& c : candidates) {
         if (!kept.empty() && separation > 0) {
-            const int e = (c.Extent + int(std::trunc(c.Extent * 0.02L * separation))) / 2;
+            // extent * 0.02 * separation in integers: 15 * 0.2 must give 3,
+            // which binary 0.02 would make 2.999...
+            const int e = (c.Extent + c.Extent * 2 * separation / 100) / 2;
             const bool clear = c.Position >= lastPos ? c.Position - e >= lastPos + lastHalf
                                                      : c.Position + e <= lastPos - lastHalf;
             if (!clear)

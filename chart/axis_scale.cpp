@@ -2,17 +2,17 @@
 
 #include <cmath>
 
+TAxisMapper::TAxisMapper(const TAxisScale& s)
+    : minimum_(s.Minimum), base_(s.Horizontal ? s.Start : s.End), centre_(s.Centre()), horizontal_(s.Horizontal)
+{
+    const double range = s.Maximum - s.Minimum;
+    zero_ = range == 0;
+    factor_ = zero_ ? 0 : s.Size() / range;
+}
+
 int AxisValueToPixel(const TAxisScale& s, double value)
 {
-    const long double range = (long double)s.Maximum - s.Minimum;
-    if (range == 0)
-        return s.Centre();
-    const long double q = ((long double)value - s.Minimum) * s.Size() / range;
-    if (!(std::fabs(q) < 2147483647.0L))
-        return s.Centre();
-    // Rounding to nearest, ties to even (the default mode).
-    const long r = std::lrint(q);
-    return s.Horizontal ? s.Start + int(r) : s.End - int(r);
+    return TAxisMapper(s).Pixel(value);
 }
 
 double AxisPixelToValue(const TAxisScale& s, int pixel)

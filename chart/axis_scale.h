@@ -1,6 +1,8 @@
 #pragma once
 // The mapping between an axis' working range and its pixel span: a value type
 // and pure functions, so that the math is tested without a chart or widget.
+#include <emmintrin.h>
+
 struct TAxisScale {
     double Minimum = 0;   // working minimum (after marker padding)
     double Maximum = 0;   // working maximum
@@ -11,6 +13,36 @@ struct TAxisScale {
     double Range() const { return Maximum - Minimum; }
     int Size() const { return End - Start; }
     int Centre() const { return (Start + End) / 2; }
+};
+
+// The value-to-pixel rule, its factor size / range worked out once: q =
+// (v - minimum) * factor, rounded to nearest with ties to even; the centre for
+// a zero range or when |q| reaches 2^31 - 1. Positions are display values and
+// a paint maps millions of them, so this one rule runs in 64-bit doubles
+// (SSE); drawing and the hit test both use it, so they always agree.
+class TAxisMapper {
+public:
+    explicit TAxisMapper(const TAxisScale& s);
+    int Pixel(double value) const
+    {
+        if (zero_)
+            return centre_;
+        const double q = (value - minimum_) * factor_;
+        if (!(q < 2147483647.0 && q > -2147483647.0))
+            return centre_;
+        // cvtsd2si rounds in the current mode (nearest, ties to even) like
+        // lrint, without the library call -frounding-math would keep.
+        const int r = _mm_cvtsd_si32(_mm_set_sd(q));
+        return horizontal_ ? base_ + r : base_ - r;
+    }
+
+private:
+    double minimum_;
+    double factor_;
+    int base_;
+    int centre_;
+    bool horizontal_;
+    bool zero_;
 };
 
 // Vertical axes grow upward: the minimum lies at End. A zero range maps every

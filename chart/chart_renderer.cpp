@@ -7,7 +7,7 @@
 
 #include <QPainter>
 
-void RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure, TSeriesDrawing drawing)
+TChartLayout RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure, TSeriesDrawing drawing)
 {
     const TChartLayout layout = LayoutChart(chart, measure, image.width(), image.height());
     if (chart.Gradient.Visible) {
@@ -25,4 +25,5 @@ void RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure, TSer
                 DrawAxis(p, chart.Axes()[k], layout.Axes[k], layout.PlotRect);
     }
     DrawChartSeries(image, chart, chart.ClipPoints ? layout.PlotRect : layout.Bounds, drawing);
+    return layout;
 }

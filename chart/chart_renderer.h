@@ -2,6 +2,7 @@
 // One paint of a chart into an image of the control's size: background,
 // axes, series, in that order. Never sees the widget.
 #include "chart/chart.h"
+#include "chart/chart_layout.h"
 #include "chart/text_measure.h"
 
 #include <QImage>
@@ -11,6 +12,6 @@ enum class TSeriesDrawing {
     OneByOne  // every segment and marker painted in order (the reference)
 };
 
-// Runs the layout (ranges, plot rectangle, labels) and draws.
-void RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure,
+// Runs the layout (ranges, plot rectangle, labels), draws, and answers the layout.
+TChartLayout RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure,
                  TSeriesDrawing drawing = TSeriesDrawing::Fast);

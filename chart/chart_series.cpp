@@ -28,24 +28,26 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
     if (OnBeforeAdd && !OnBeforeAdd(*this))
         return -1;
     const int i = xValues_.InsertOrdered(x);
-    const bool append = i == yValues_.Count();
-    if (append)
-        yValues_.InsertOrdered(y); // ordNone: appends
+    if (i == yValues_.Count())
+        yValues_.Append(y);
     else
         yValues_.InsertAt(i, y);
-    std::unique_ptr<std::string> text;
-    if (!label.empty()) {
-        text = std::make_unique<std::string>(label);
-        ++labelledPoints_;
-    }
-    if (color != DefaultPointColor)
-        ++explicitColors_;
-    if (append) {
-        colors_.push_back(color);
-        labels_.push_back(std::move(text));
-    } else {
-        colors_.insert(colors_.begin() + i, color);
+    if (!label.empty() || !labels_.empty()) {
+        if (labels_.empty())
+            labels_.resize(size_t(xValues_.Count() - 1));
+        std::unique_ptr<std::string> text;
+        if (!label.empty()) {
+            text = std::make_unique<std::string>(label);
+            ++labelledPoints_;
+        }
         labels_.insert(labels_.begin() + i, std::move(text));
+    }
+    if (color != DefaultPointColor || !colors_.empty()) {
+        if (colors_.empty())
+            colors_.resize(size_t(xValues_.Count() - 1), DefaultPointColor);
+        if (color != DefaultPointColor)
+            ++explicitColors_;
+        colors_.insert(colors_.begin() + i, color);
     }
     if (OnAfterAdd)
         OnAfterAdd(*this, i);
@@ -58,8 +60,8 @@ void TChartSeries::ClearPoints()
 {
     xValues_.Clear();
     yValues_.Clear();
-    std::vector<TColor>().swap(colors_);
-    std::vector<std::unique_ptr<std::string>>().swap(labels_);
+    colors_.clear();
+    labels_.clear();
     labelledPoints_ = 0;
     explicitColors_ = 0;
     if (OnClearValues)
@@ -82,9 +84,9 @@ bool TChartSeries::HasLabelAt(int index) const
 
 TColor TChartSeries::PointColorAt(int index) const
 {
-    if (index < 0 || index >= int(colors_.size()))
+    if (index < 0 || index >= PointCount())
         return seriesColor_;
-    const TColor c = colors_[size_t(index)];
+    const TColor c = index < int(colors_.size()) ? colors_[size_t(index)] : DefaultPointColor;
     if (c != DefaultPointColor)
         return c;
     if (ColorEachPoint)
@@ -162,9 +164,10 @@ int TPointSeries::PointAtPixel(int x, int y) const
     const TPixelPoint m{x, y};
     const int origin = v->Scale.End;
     const int last = std::min(LastShownIndex, PointCount() - 1);
+    const TAxisMapper hx(h->Scale), vy(v->Scale);
     TPixelPoint prev;
     for (int i = FirstShownIndex; i <= last; ++i) {
-        const TPixelPoint p{AxisValueToPixel(h->Scale, XValueAt(i)), AxisValueToPixel(v->Scale, YValueAt(i))};
+        const TPixelPoint p{hx.Pixel(XValueAt(i)), vy.Pixel(YValueAt(i))};
         if (pointer_.Visible() && std::abs(p.X - x) < pointer_.HorizSize && std::abs(p.Y - y) < pointer_.VertSize) {
             if (OnClickPointer)
                 OnClickPointer(const_cast<TPointSeries&>(*this), i);

@@ -97,8 +97,10 @@ private:
     TChart* chart_ = nullptr;
     TChartValueList xValues_{"X", ordAscending};
     TChartValueList yValues_{"Y", ordNone};
+    // Colours and labels are rare (only the spectrum has labels, nothing sets
+    // colours): each list stays empty, meaning "all default", until a point
+    // brings one; from then on it runs parallel to the values.
     std::vector<TColor> colors_;
-    // Labels are rare (only the spectrum has them): absent ones cost one pointer.
     std::vector<std::unique_ptr<std::string>> labels_;
     int labelledPoints_ = 0;
     int explicitColors_ = 0;

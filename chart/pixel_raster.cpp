@@ -9,6 +9,8 @@ TMarkerShape MakeMarkerShape(bool circle, int h, int v)
     const int ht = circle ? 2 * v : 2 * v + 1;
     if (w <= 0 || ht <= 0)
         return shape;
+    shape.Width = w;
+    shape.Height = ht;
     std::vector<char> in(size_t(w * ht), 0);
     auto inside = [&](int i, int j) { return i >= 0 && j >= 0 && i < w && j < ht && in[size_t(j * w + i)]; };
     for (int j = 0; j < ht; ++j)

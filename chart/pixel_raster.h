@@ -23,9 +23,10 @@ void RasterLine(int x0, int y0, int x1, int y1, int clipLeft, int clipRight, Run
     const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     const long long n = adx > ady ? adx : ady;
-    if (n == 0) {
+    if (dx == 0) {
+        // Vertical (the common case of dense data): one run.
         if (x0 >= clipLeft && x0 <= clipRight)
-            run(x0, y0, y0);
+            run(x0, y0 < y1 ? y0 : y1, y0 < y1 ? y1 : y0);
         return;
     }
     // Column offsets m (x = x0 + sx m) inside the clip.
@@ -53,15 +54,15 @@ void RasterLine(int x0, int y0, int x1, int y1, int clipLeft, int clipRight, Run
         const long long t = CeilDiv(2 * n * m - n, 2 * adx);
         return t < 0 ? 0 : t;
     };
+    long long tFrom = firstStep(mLo);
     for (long long m = mLo; m <= mHi; ++m) {
-        const long long tFrom = firstStep(m);
-        long long tTo = firstStep(m + 1) - 1;
-        if (tTo > n)
-            tTo = n;
-        if (tTo < tFrom)
-            continue;
-        const int ya = int(y0 + sy * tFrom), yb = int(y0 + sy * tTo);
-        run(int(x0 + sx * m), ya < yb ? ya : yb, ya < yb ? yb : ya);
+        const long long tNext = firstStep(m + 1);
+        const long long tTo = tNext - 1 > n ? n : tNext - 1;
+        if (tTo >= tFrom) {
+            const int ya = int(y0 + sy * tFrom), yb = int(y0 + sy * tTo);
+            run(int(x0 + sx * m), ya < yb ? ya : yb, ya < yb ? yb : ya);
+        }
+        tFrom = tNext;
     }
 }
 
@@ -74,6 +75,7 @@ struct TMarkerRun {
 
 struct TMarkerShape {
     int OffsetX = 0, OffsetY = 0; // box corner relative to the point
+    int Width = 0, Height = 0;    // box size
     std::vector<TMarkerRun> Runs;
 };
 

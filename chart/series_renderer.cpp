@@ -4,6 +4,7 @@
 #include "chart/pixel_raster.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -19,7 +20,7 @@ public:
     TDirectSink(QImage& image, const TPixelRect& clip)
         : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip) {}
 
-    void Run(int x, int y0, int y1, QRgb c)
+    [[gnu::always_inline]] void Run(int x, int y0, int y1, QRgb c)
     {
         if (x < clip_.Left || x > clip_.Right)
             return;
@@ -45,7 +46,8 @@ class TCoverageSink {
 public:
     TCoverageSink(QImage& image, const TPixelRect& clip)
         : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
-          rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1))
+          rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1)),
+          band_(size_t(clip.Width() + 1), TBand{1, 0})
     {
         for (size_t c = 0; c < size_t(clip.Width() + 1); ++c) {
             int32_t* col = &next_[c * size_t(rows_ + 1)];
@@ -54,7 +56,7 @@ public:
         }
     }
 
-    void Run(int x, int y0, int y1, QRgb c)
+    [[gnu::always_inline]] void Run(int x, int y0, int y1, QRgb c)
     {
         if (x < clip_.Left || x > clip_.Right)
             return;
@@ -64,25 +66,64 @@ public:
             y1 = clip_.Bottom;
         if (y0 > y1)
             return;
-        int32_t* col = &next_[size_t(x - clip_.Left) * size_t(rows_ + 1)];
+        const size_t c0 = size_t(x - clip_.Left);
         const int last = y1 - clip_.Top;
-        int r = Find(col, y0 - clip_.Top);
+        const int first = y0 - clip_.Top;
+        TBand& band = band_[c0];
+        if (first >= band.Lo && last <= band.Hi)
+            return;
+        int32_t* col = &next_[c0 * size_t(rows_ + 1)];
+        int r = Find(col, first);
         while (r <= last) {
             bits_[size_t(r + clip_.Top) * size_t(stride_) + size_t(x)] = c;
             col[r] = r + 1;
             r = Find(col, r + 1);
         }
+        // The whole run is covered now: let its first row skip past it at once.
+        if (col[first] != first)
+            col[first] = r;
+        // Rows first .. r - 1 are all covered; grow the column's known band.
+        if (first <= band.Hi + 1 && r - 1 >= band.Lo - 1) {
+            band.Lo = std::min(band.Lo, first);
+            band.Hi = std::max(band.Hi, r - 1);
+        } else if (r - 1 - first > band.Hi - band.Lo) {
+            band = {first, r - 1};
+        }
+    }
+    // Nothing left to paint in rows y0..y1 of column x.
+    [[gnu::always_inline]] bool Covered(int x, int y0, int y1)
+    {
+        if (x < clip_.Left || x > clip_.Right)
+            return true;
+        if (y0 < clip_.Top)
+            y0 = clip_.Top;
+        if (y1 > clip_.Bottom)
+            y1 = clip_.Bottom;
+        if (y0 > y1)
+            return true;
+        const size_t c0 = size_t(x - clip_.Left);
+        const TBand& band = band_[c0];
+        if (y0 - clip_.Top >= band.Lo && y1 - clip_.Top <= band.Hi)
+            return true;
+        int32_t* col = &next_[c0 * size_t(rows_ + 1)];
+        return Find(col, y0 - clip_.Top) > y1 - clip_.Top;
     }
     static constexpr bool Backward = true;
 
 private:
+    // Full path compression: after one walk every row on it links straight
+    // to the free row, so later tests of a covered band cost one or two steps.
     static int Find(int32_t* col, int r)
     {
-        while (col[r] != r) {
-            col[r] = col[col[r]];
-            r = col[r];
+        int root = r;
+        while (col[root] != root)
+            root = col[root];
+        while (col[r] != root) {
+            const int next = col[r];
+            col[r] = root;
+            r = next;
         }
-        return r;
+        return root;
     }
 
     QRgb* bits_;
@@ -90,6 +131,12 @@ private:
     TPixelRect clip_;
     int rows_;
     std::vector<int32_t> next_;
+    // Per column, one block of rows known to be covered (empty: Lo > Hi), to
+    // answer most tests with two comparisons instead of a walk.
+    struct TBand {
+        int Lo, Hi;
+    };
+    std::vector<TBand> band_;
 };
 
 struct TPos {
@@ -101,7 +148,7 @@ struct TPos {
 class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TPixelRect& clip)
-        : s_(s), h_(s.GetHorizAxis()->Scale), v_(s.GetVertAxis()->Scale), clip_(clip),
+        : s_(s), h_(s.GetHorizAxis()->Scale), v_(s.GetVertAxis()->Scale), hx_(h_), vy_(v_), clip_(clip),
           x_(s.XValues()), y_(s.YValues()), uniform_(s.UniformColor()),
           seriesColor_(ToRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
                                                                          s.Pointer().HorizSize, s.Pointer().VertSize))
@@ -121,9 +168,12 @@ public:
         penDraws_ = s.Pointer().Pen.Draws();
         areaColor_ = s.AreaColor;
         areaLine_ = ToRgb(s.AreaLinesPen.Color());
-        // Long double like the hit test's value-to-pixel, for identical positions.
         xm_ = s.XValues().Multiplier();
         ym_ = s.YValues().Multiplier();
+        xUnit_ = s.XValues().Multiplier() == 1;
+        yUnit_ = s.YValues().Multiplier() == 1;
+        xs_ = s.XValues().Raw().data();
+        ys_ = s.YValues().Raw().data();
     }
 
     template <class Sink>
@@ -138,10 +188,13 @@ public:
     }
 
 private:
-    bool Pos(int i, TPos& p) const
+    [[gnu::always_inline]] bool Pos(int i, TPos& p) const
     {
-        const int x = AxisValueToPixel(h_, double((long double)x_.RawAt(i) * xm_));
-        const int y = AxisValueToPixel(v_, double((long double)y_.RawAt(i) * ym_));
+        // The values as ValueAt reads them; a multiplier of 1 changes nothing.
+        const double xv = xUnit_ ? xs_[i] : double((long double)xs_[i] * xm_);
+        const double yv = yUnit_ ? ys_[i] : double((long double)ys_[i] * ym_);
+        const int x = hx_.Pixel(xv);
+        const int y = vy_.Pixel(yv);
         if (x < -PixelLimit || x > PixelLimit || y < -PixelLimit || y > PixelLimit)
             return false;
         p = {x, y, uniform_ ? seriesColor_ : ToRgb(s_.PointColorAt(i))};
@@ -290,6 +343,14 @@ private:
         const QRgb fill = brush_ == DefaultPointColor ? p.Color : ToRgb(brush_);
         const QRgb rim = pen_ == DefaultPointColor ? p.Color : ToRgb(pen_);
         const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
+        if constexpr (Sink::Backward) {
+            // Dense curves bury most markers under later ones: test the box first.
+            bool hidden = true;
+            for (int dx = 0; dx < marker_.Width && hidden; ++dx)
+                hidden = k.Covered(x0 + dx, y0, y0 + marker_.Height - 1);
+            if (hidden)
+                return;
+        }
         for (const TMarkerRun& r : marker_.Runs) {
             if (r.Rim && !penDraws_) {
                 k.Run(x0 + r.Dx, y0 + r.Dy0, y0 + r.Dy1, fill);
@@ -302,6 +363,7 @@ private:
     const TPointSeries& s_;
     const TAxisScale& h_;
     const TAxisScale& v_;
+    TAxisMapper hx_, vy_;
     TPixelRect clip_;
     const TChartValueList& x_;
     const TChartValueList& y_;
@@ -313,6 +375,9 @@ private:
     QRgb lineColor_ = 0, areaLine_ = 0;
     TColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
     long double xm_ = 1, ym_ = 1;
+    bool xUnit_ = true, yUnit_ = true;
+    const double* xs_ = nullptr;
+    const double* ys_ = nullptr;
 };
 
 } // namespace

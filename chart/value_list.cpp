@@ -16,8 +16,7 @@ int TChartValueList::InsertOrdered(double value)
 {
     const int n = Count();
     if (order_ == ordNone || n == 0) {
-        values_.push_back(value);
-        dirty_ = true;
+        Append(value);
         return n;
     }
     // The backward scan stops at the first comparison for data added in order,
@@ -70,8 +69,7 @@ void TChartValueList::Delete(int index)
 
 void TChartValueList::Clear()
 {
-    // Release the storage too: a cleared series starts small again.
-    std::vector<double>().swap(values_);
+    values_.clear();
     dirty_ = true;
 }
 

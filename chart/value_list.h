@@ -29,8 +29,11 @@ public:
     // Inserts by Order() and answers the index the value now stands at.
     int InsertOrdered(double value);
     void InsertAt(int index, double value);
+    void Append(double value) { values_.push_back(value); dirty_ = true; }
     void SetValue(int index, double value);
     void Delete(int index);
+    // Keeps the storage: a series refilled with as many points does not
+    // allocate again.
     void Clear();
 
     // Statistics over ValueAt; all 0 for an empty list.

@@ -1,0 +1,133 @@
+// Speed of the chart on a million-point data curve: adding the points, and one
+// paint of the data chart (1200 x 600) with the curve in view, plain and
+// during zoom, pan and wheel steps.
+#include "app/chart_config.h"
+#include "chart/chart_interaction.h"
+#include "chart/chart_renderer.h"
+#include "chart/chart_widget.h"
+#include "chart/qt_text_measure.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int PointTotal = 1000000;
+
+// A noisy sine in ADC codes, like a quantized recording.
+double Sample(int i)
+{
+    const double noise = double((i * 1103515245u + 12345u) >> 16 & 0x3ff) - 512;
+    return std::lrint(3000 * std::sin(i * 0.0005) + noise);
+}
+
+const std::vector<double>& Samples()
+{
+    static const std::vector<double> samples = [] {
+        std::vector<double> v(PointTotal);
+        for (int i = 0; i < PointTotal; ++i)
+            v[size_t(i)] = Sample(i);
+        return v;
+    }();
+    return samples;
+}
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "chart_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+struct DataChart {
+    DataChart()
+    {
+        App();
+        widget = std::make_unique<TChartWidget>();
+        series = ConfigureDataChart(*widget);
+        widget->resize(1200, 600);
+        const std::vector<double>& y = Samples();
+        for (int i = 0; i < PointTotal; ++i)
+            series.Series2->AddPoint(i, y[size_t(i)]);
+        image = QImage(1200, 600, QImage::Format_RGB32);
+    }
+    std::unique_ptr<TChartWidget> widget;
+    DataChartSeries series{};
+    QImage image;
+    TQtTextMeasure measure;
+};
+
+void BM_AddMillionPointsAscending(benchmark::State& state)
+{
+    App();
+    TChartWidget widget;
+    const DataChartSeries s = ConfigureDataChart(widget);
+    const std::vector<double>& y = Samples();
+    for (auto _ : state) {
+        s.Series2->ClearPoints();
+        for (int i = 0; i < PointTotal; ++i)
+            s.Series2->AddPoint(i, y[size_t(i)]);
+        benchmark::DoNotOptimize(s.Series2->PointCount());
+    }
+    // The first paint after the additions scans each list once.
+    const int before = s.Series2->YValues().StatisticsPasses();
+    widget.resize(1200, 600);
+    widget.RenderNow();
+    widget.RenderNow();
+    state.counters["stat_passes_Y_first_paints"] = s.Series2->YValues().StatisticsPasses() - before;
+    state.counters["points"] = PointTotal;
+}
+BENCHMARK(BM_AddMillionPointsAscending)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PaintDataChartMillionPoints(benchmark::State& state)
+{
+    DataChart c;
+    for (auto _ : state) {
+        RenderChart(c.image, c.widget->Chart(), c.measure);
+        benchmark::ClobberMemory();
+    }
+    state.counters["first_shown"] = c.series.Series2->FirstShownIndex;
+    state.counters["last_shown"] = c.series.Series2->LastShownIndex;
+}
+BENCHMARK(BM_PaintDataChartMillionPoints)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_PaintOneByOneReference(benchmark::State& state)
+{
+    DataChart c;
+    for (auto _ : state) {
+        RenderChart(c.image, c.widget->Chart(), c.measure, TSeriesDrawing::OneByOne);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel("reference path, not a target");
+}
+BENCHMARK(BM_PaintOneByOneReference)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One zoom, pan or wheel step followed by its paint, on the curve in view.
+void BM_ZoomPanWheelStep(benchmark::State& state)
+{
+    DataChart c;
+    TChart& chart = c.widget->Chart();
+    TChartInteraction interaction(chart);
+    RenderChart(c.image, chart, c.measure);
+    int k = 0;
+    for (auto _ : state) {
+        switch (k++ % 4) {
+        case 0: interaction.ZoomToRect(100, 100, 1000, 500); break;
+        case 1: interaction.PanBy(600, 300, 590, 305); break;
+        case 2: interaction.Wheel(true); break;
+        default: interaction.UndoZoom(); break;
+        }
+        RenderChart(c.image, chart, c.measure);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ZoomPanWheelStep)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+BENCHMARK_MAIN();

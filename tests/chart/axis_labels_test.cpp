@@ -1,0 +1,125 @@
+#include "chart/axis_labels.h"
+
+#include "text/number_format.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LabelStep, ZeroTo999Over600PixelsWith40PixelLabels)
+{
+    EXPECT_EQ(MaxLabelCount(600, 40, 10), 14); // round(600 / 44)
+    EXPECT_EQ(LabelStep(999, 600, 40, 10, 0), 100);
+    const TAxisScale s{0, 999, 0, 600, true};
+    const auto labels = ValueLabels(s, 100, "#,##0.###", true, true);
+    ASSERT_EQ(labels.size(), 10u);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const double v = 900 - 100.0 * double(i);
+        EXPECT_DOUBLE_EQ(labels[i].Value, v);
+        EXPECT_EQ(labels[i].Position, int(std::lrint(v * 600 / 999))) << v;
+        EXPECT_EQ(labels[i].Text, PatternText("#,##0.###", v));
+    }
+    EXPECT_GT(labels.front().Position, labels.back().Position) << "from right to left";
+}
+
+TEST(LabelStep, SmallRangeStartsAtTheTinyStepAndEndsInTheSeries)
+{
+    // 600 / (54 + 5) rounds to 10 labels: 0.5 / 0.05 = 10 fits, 0.02 gives 25.
+    EXPECT_EQ(MaxLabelCount(600, 54, 10), 10);
+    EXPECT_NEAR(LabelStep(0.5, 600, 54, 10, 0), 0.05, 1e-15);
+}
+
+TEST(LabelStep, IsTheFirstStepOfTheSeriesThatFits)
+{
+    const double ranges[] = {1, 3, 7.5, 99, 1000, 12345.6, 0.03, 2e-7, 5e8};
+    const int spans[] = {50, 200, 600, 1200};
+    for (double range : ranges)
+        for (int span : spans) {
+            const double step = LabelStep(range, span, 30, 10, 0);
+            const int fit = MaxLabelCount(span, 30, 10);
+            EXPECT_LE(std::llrint(range / step), fit) << range << " " << span;
+            // Mantissa 1, 2 or 5.
+            const double m = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            EXPECT_TRUE(std::fabs(m - 1) < 1e-6 || std::fabs(m - 2) < 1e-6 || std::fabs(m - 5) < 1e-6) << step;
+            // The step below it would not fit (unless the search started above it).
+            double below = step;
+            if (step > 1e-12 && !(range >= 1 && step == 1)) {
+                const double m2 = std::fabs(m - 5) < 1e-6 ? 2.0 / 5 : std::fabs(m - 2) < 1e-6 ? 0.5 : 0.5;
+                below = step * m2;
+                EXPECT_GT(std::llrint(range / below), fit) << range << " " << span << " step " << step;
+            }
+        }
+}
+
+TEST(LabelStep, NextStepSeriesAndLimits)
+{
+    double s = 1;
+    const double expected[] = {2, 5, 10, 20, 50, 100, 200};
+    for (double e : expected) {
+        s = NextLabelStep(s);
+        EXPECT_DOUBLE_EQ(s, e);
+    }
+    EXPECT_NEAR(NextLabelStep(0.1), 0.2, 1e-16);
+    EXPECT_NEAR(NextLabelStep(0.5), 1, 1e-15);
+    EXPECT_NEAR(NextLabelStep(1e-12), 2e-12, 1e-25);
+    EXPECT_EQ(LabelStep(100, 600, 0, 10, 0), 100) << "a label size of 0 allows a single label";
+    EXPECT_EQ(LabelStep(100, 3, 40, 10, 0), 1e-12) << "no room for even one label";
+    EXPECT_EQ(LabelStep(100, 600, 40, 10, 25), 25) << "the increment starts the search";
+    EXPECT_EQ(LabelStep(0, 600, 40, 10, 0), 1e-12) << "a zero range keeps the smallest step";
+}
+
+TEST(ValueLabels, EdgeCases)
+{
+    // A zero range: one label at the centre with the value itself.
+    const auto single = ValueLabels({7, 7, 0, 100, true}, 1e-12, "0", true, true);
+    ASSERT_EQ(single.size(), 1u);
+    EXPECT_EQ(single[0].Position, 50);
+    EXPECT_EQ(single[0].Value, 7);
+    // 10000 steps or more: no labels at all.
+    EXPECT_TRUE(ValueLabels({0, 10000, 0, 100, true}, 1, "0", true, true).empty());
+    EXPECT_EQ(ValueLabels({0, 9999, 0, 100, true}, 1, "0", true, true).size(), 10000u);
+    // Without rounding the first label is the maximum itself.
+    const auto raw = ValueLabels({0, 25, 0, 100, true}, 10, "0", false, true);
+    ASSERT_EQ(raw.size(), 3u);
+    EXPECT_EQ(raw[0].Value, 25);
+    EXPECT_EQ(raw[2].Value, 5);
+    // Labels exactly on the ends are dropped when LabelsOnAxis is off.
+    EXPECT_EQ(ValueLabels({0, 100, 0, 100, true}, 50, "0", true, true).size(), 3u);
+    EXPECT_EQ(ValueLabels({0, 100, 0, 100, true}, 50, "0", true, false).size(), 1u);
+    // Negative ranges count down from the truncated maximum.
+    const auto neg = ValueLabels({-35, -12, 0, 100, false}, 10, "0", true, true);
+    ASSERT_EQ(neg.size(), 2u);
+    EXPECT_EQ(neg[0].Value, -20);
+    EXPECT_EQ(neg[1].Value, -30);
+}
+
+std::vector<TTextLabelCandidate> Candidates(std::initializer_list<int> positions, int extent = 15)
+{
+    std::vector<TTextLabelCandidate> c;
+    for (int p : positions)
+        c.push_back({p, extent, double(p), std::to_string(p)});
+    return c;
+}
+
+std::vector<int> Positions(const std::vector<TAxisLabel>& labels)
+{
+    std::vector<int> p;
+    for (const auto& l : labels)
+        p.push_back(l.Position);
+    return p;
+}
+
+TEST(TextLabelThinning, FirstKeepsHalfExtentSevenLaterOnesNeedSixteenThenEighteen)
+{
+    // Half extent of the first: 7; of later ones: (15 + 3) / 2 = 9.
+    EXPECT_EQ(Positions(ThinTextLabels(Candidates({100, 110, 115, 116, 130, 133, 134, 151, 152}), 10)),
+              (std::vector<int>{100, 116, 134, 152}));
+    // Moving toward smaller pixels, the mirror rule.
+    EXPECT_EQ(Positions(ThinTextLabels(Candidates({300, 285, 284, 267, 266}), 10)), (std::vector<int>{300, 284, 266}));
+    // No separation: everything.
+    EXPECT_EQ(ThinTextLabels(Candidates({1, 2, 3}), 0).size(), 3u);
+    EXPECT_TRUE(ThinTextLabels({}, 10).empty());
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "chart/axis_scale.h"
+#include "chart/chart.h"
+
+#include "runtime/exceptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TAxisScale Horizontal(double lo, double hi, int start, int end) { return {lo, hi, start, end, true}; }
+TAxisScale Vertical(double lo, double hi, int start, int end) { return {lo, hi, start, end, false}; }
+
+struct PixelCase {
+    TAxisScale scale;
+    double value;
+    int pixel;
+};
+
+class ValueToPixel : public ::testing::TestWithParam<PixelCase> {};
+
+TEST_P(ValueToPixel, MapsAsExpected)
+{
+    EXPECT_EQ(AxisValueToPixel(GetParam().scale, GetParam().value), GetParam().pixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValueToPixel,
+    ::testing::Values(PixelCase{Horizontal(0, 100, 10, 210), 0, 10}, PixelCase{Horizontal(0, 100, 10, 210), 100, 210},
+                      PixelCase{Horizontal(0, 100, 10, 210), 25, 60},
+                      // 0.25 of a pixel rounds down, 0.75 up, exact halves to even.
+                      PixelCase{Horizontal(0, 8, 0, 2), 1, 0}, PixelCase{Horizontal(0, 8, 0, 2), 3, 1},
+                      PixelCase{Horizontal(0, 4, 0, 2), 1, 0}, PixelCase{Horizontal(0, 4, 0, 2), 3, 2},
+                      // Vertical axes grow upward: the minimum at the bottom end.
+                      PixelCase{Vertical(-50, 50, 20, 120), -50, 120}, PixelCase{Vertical(-50, 50, 20, 120), 50, 20},
+                      PixelCase{Vertical(-50, 50, 20, 120), 0, 70},
+                      // A zero range and an overflowing position map to the centre.
+                      PixelCase{Horizontal(5, 5, 10, 21), 5, 15}, PixelCase{Horizontal(5, 5, 10, 21), 1e9, 15},
+                      PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200}));
+
+TEST(AxisScaleRoundTrip, PixelToValueAndBackIsTheSamePixel)
+{
+    const TAxisScale scales[] = {Horizontal(-3.7, 1234.5, 17, 617), Vertical(-3.7, 1234.5, 17, 617),
+                                 Vertical(0.001, 0.002, 0, 599), Horizontal(1e6, 1e6 + 3, 40, 1160)};
+    for (const TAxisScale& s : scales)
+        for (int p = s.Start; p <= s.End; ++p)
+            ASSERT_EQ(AxisValueToPixel(s, AxisPixelToValue(s, p)), p) << p;
+}
+
+TEST(AxisScaleRoundTrip, PixelToValueEnds)
+{
+    const TAxisScale h = Horizontal(2, 12, 100, 200), v = Vertical(2, 12, 100, 200);
+    EXPECT_DOUBLE_EQ(AxisPixelToValue(h, 100), 2);
+    EXPECT_DOUBLE_EQ(AxisPixelToValue(h, 150), 7);
+    EXPECT_DOUBLE_EQ(AxisPixelToValue(v, 100), 12);
+    EXPECT_DOUBLE_EQ(AxisPixelToValue(v, 200), 2);
+    EXPECT_EQ(AxisPixelToValue(Horizontal(2, 12, 100, 100), 150), 0) << "a span below one pixel answers 0";
+}
+
+TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
+{
+    for (bool horizontal : {true, false}) {
+        TAxisScale s{0, 100, 10, 410, horizontal};
+        const TAxisScale p = PadScale(s, 3, 5);
+        // The start side is the left, or the bottom of a vertical axis.
+        const int atMin = AxisValueToPixel(p, 0), atMax = AxisValueToPixel(p, 100);
+        if (horizontal) {
+            EXPECT_EQ(atMin, 13);
+            EXPECT_EQ(atMax, 405);
+        } else {
+            EXPECT_EQ(atMin, 407);
+            EXPECT_EQ(atMax, 15);
+        }
+        EXPECT_EQ(PadScale(s, 0, 0).Minimum, 0);
+    }
+}
+
+TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
+{
+    TChart chart;
+    TChartAxis& a = chart.BottomAxis();
+    a.SetMinMax(0, 10);
+    try {
+        a.SetMaximum(-1);
+        FAIL();
+    } catch (const EChartAxisError& e) {
+        EXPECT_EQ(e.Message(), "Axis Maximum Value must be >= Minimum");
+    }
+    try {
+        a.SetMinimum(11);
+        FAIL();
+    } catch (const EChartAxisError& e) {
+        EXPECT_EQ(e.Message(), "Axis Minimum Value must be <= Maximum");
+    }
+    EXPECT_EQ(a.Minimum(), 0);
+    EXPECT_EQ(a.Maximum(), 10);
+    a.SetMaximum(0);
+    a.SetMinimum(0);
+    EXPECT_EQ(a.Maximum(), 0);
+}
+
+TEST(AxisSetters, AutomaticFlagsFollowTheirRules)
+{
+    TChart chart;
+    TChartAxis& a = chart.LeftAxis();
+    EXPECT_TRUE(a.Automatic() && a.AutomaticMinimum() && a.AutomaticMaximum());
+    a.SetAutomatic(false);
+    EXPECT_FALSE(a.AutomaticMinimum() || a.AutomaticMaximum());
+    a.SetAutomaticMinimum(true);
+    EXPECT_FALSE(a.Automatic()) << "the other end is still manual";
+    a.SetAutomaticMaximum(true);
+    EXPECT_TRUE(a.Automatic());
+    a.SetAutomaticMaximum(false);
+    EXPECT_FALSE(a.Automatic());
+    EXPECT_TRUE(a.AutomaticMinimum());
+}
+
+TEST(AxisSetters, SetBothEndsSwapsAndKeepsAMinimumWidth)
+{
+    TChart chart;
+    TChartAxis& a = chart.RightAxis();
+    a.SetMinMax(9, -3);
+    EXPECT_EQ(a.Minimum(), -3);
+    EXPECT_EQ(a.Maximum(), 9);
+    EXPECT_FALSE(a.Automatic() || a.AutomaticMinimum() || a.AutomaticMaximum());
+    a.SetMinMax(4, 4);
+    EXPECT_EQ(a.Minimum(), 4);
+    EXPECT_GT(a.Maximum(), 4);
+    EXPECT_NEAR(a.Maximum() - a.Minimum(), 1e-10, 1e-15);
+}
+
+} // namespace
