@@ -10,8 +10,11 @@
 
 namespace {
 
-// Below this many entries per row the second core is not worth a thread start.
-constexpr int64_t kEntriesForSplit = 4096;
+// The rows are split between the cores by their entries; below this many
+// entries in all the second core is not worth a thread start, and rows
+// shorter than kShortestSplitRow are not split at all.
+constexpr int64_t kEntriesForSplit = 16384;
+constexpr int64_t kShortestSplitRow = 32;
 constexpr int kAngleBatch = 1024;
 
 // Fills entries [begin, end) of every row; only the caller's half reports progress.
@@ -59,7 +62,8 @@ void BuildHarmonicTables(TDFT& dft, TProgress& progress)
         dft.CosTable->Reserve(bytes);
         auto* sinTable = reinterpret_cast<int32_t*>(dft.SinTable->Data());
         auto* cosTable = reinterpret_cast<int32_t*>(dft.CosTable->Data());
-        SplitOverTwoCores(n, kEntriesForSplit, [&](int64_t begin, int64_t end) {
+        const bool split = n >= kShortestSplitRow && int64_t(entries) >= kEntriesForSplit;
+        SplitOverTwoCores(n, split ? 0 : INT64_MAX, [&](int64_t begin, int64_t end) {
             FillRows(dft, begin, end, sinTable, cosTable, begin == 0 ? &progress : nullptr);
         });
         dft.SinTable->CommitWrite(bytes);
