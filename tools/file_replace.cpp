@@ -69,17 +69,19 @@ public:
         regular_ = S_ISREG(st.st_mode);
         mode_ = st.st_mode & 07777;
     }
-    ~TTargetHold()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
+    ~TTargetHold() { Release(); }
     TTargetHold(const TTargetHold&) = delete;
     TTargetHold& operator=(const TTargetHold&) = delete;
 
     bool Exists() const { return fd_ >= 0; }
     bool Regular() const { return regular_; }
     mode_t Mode() const { return mode_; }
+    void Release()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
 
 private:
     [[noreturn]] void Refuse(int code)
@@ -110,7 +112,9 @@ void WriteFileReplacing(const std::string& target, const std::function<void(Text
     const std::string path = ResolvedTarget(target);
     TTargetHold hold(path);
     if (hold.Exists() && !hold.Regular()) {
-        // A device has no previous content to protect and cannot be renamed over.
+        // A device has no previous content to protect and cannot be renamed
+        // over; the file's own open takes the lock, so ours goes first.
+        hold.Release();
         WriteDirectly(path, write);
         return;
     }

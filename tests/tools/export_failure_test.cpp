@@ -134,3 +134,26 @@ TEST(ExportFailure, ACurrentDirectoryThatIsGoneIsReported)
     ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
     EXPECT_TRUE(folder.Files().empty());
 }
+
+TEST(ExportFailure, ADeviceTargetIsWrittenDirectly)
+{
+    // A link to a device: nothing to protect and nothing to rename over, so the
+    // device itself is written; the full-disk device reports the full disk.
+    ScratchFolder folder;
+    struct stat st{};
+    if (::stat("/dev/full", &st) != 0 || ::stat("/dev/null", &st) != 0)
+        GTEST_SKIP() << "no /dev/full or /dev/null here";
+    const Charts charts(1000);
+    ASSERT_EQ(::symlink("/dev/null", "export_korr.dat"), 0);
+    EXPECT_EQ(ExportErrorCode(charts), 0);
+    ASSERT_EQ(::unlink("export_korr.dat"), 0);
+    ASSERT_EQ(::symlink("/dev/full", "export_korr.dat"), 0);
+    std::string message;
+    EXPECT_EQ(ExportErrorCode(charts, &message), 112);
+    EXPECT_EQ(message, "I/O error 112");
+    ASSERT_EQ(::lstat("export_korr.dat", &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+    EXPECT_EQ(::stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
