@@ -11,9 +11,9 @@
 
 #include <QPlainTextEdit>
 
-void TForm1::NSpectrClick() { ExportTable(0); }
+void TForm1::NSpectrClick() { ExportTable(kExportSpectrum); }
 
-void TForm1::NKorrClick() { ExportTable(1); }
+void TForm1::NKorrClick() { ExportTable(kExportCorrelation); }
 
 void TForm1::ExportTable(int kind)
 {
