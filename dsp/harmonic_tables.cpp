@@ -38,11 +38,6 @@ void FillRows(const TDFT& dft, int64_t begin, int64_t end, int32_t* sinTable,
 
 } // namespace
 
-double TableAngle(int64_t nk, double angleStep)
-{
-    return double(static_cast<long double>(nk) * static_cast<long double>(angleStep));
-}
-
 void BuildHarmonicTables(TDFT& dft, TProgress& progress)
 {
     const int32_t n = dft.SampleCount;

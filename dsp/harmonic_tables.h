@@ -15,4 +15,7 @@ void BuildHarmonicTables(TDFT& dft, TProgress& progress);
 
 // The angle of entry (k, n): the exact integer n x k times AngleStep in
 // extended precision, rounded to 64 bits.
-double TableAngle(int64_t nk, double angleStep);
+inline double TableAngle(int64_t nk, double angleStep)
+{
+    return double(static_cast<long double>(nk) * static_cast<long double>(angleStep));
+}
