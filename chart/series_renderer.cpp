@@ -47,7 +47,8 @@ public:
     TCoverageSink(QImage& image, const TPixelRect& clip)
         : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
           rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1)),
-          band_(size_t(clip.Width() + 1), TBand{1, 0})
+          band_(size_t(clip.Width() + 1), TBand{1, 0}),
+          markers_(size_t(clip.Width() + 1) * size_t(clip.Height() + 1), 0)
     {
         for (size_t c = 0; c < size_t(clip.Width() + 1); ++c) {
             int32_t* col = &next_[c * size_t(rows_ + 1)];
@@ -110,6 +111,21 @@ public:
     }
     static constexpr bool Backward = true;
 
+    // True the first time a marker is placed at (x, y) since ResetMarkers;
+    // positions outside the clip always answer true.
+    [[gnu::always_inline]] bool FirstMarkerAt(int x, int y)
+    {
+        if (x < clip_.Left || x > clip_.Right || y < clip_.Top || y > clip_.Bottom)
+            return true;
+        uint8_t& m = markers_[size_t(y - clip_.Top) * size_t(clip_.Width() + 1) + size_t(x - clip_.Left)];
+        if (m)
+            return false;
+        m = 1;
+        return true;
+    }
+    // Marker shapes differ between series.
+    void ResetMarkers() { std::fill(markers_.begin(), markers_.end(), uint8_t(0)); }
+
 private:
     // Full path compression: after one walk every row on it links straight
     // to the free row, so later tests of a covered band cost one or two steps.
@@ -137,6 +153,7 @@ private:
         int Lo, Hi;
     };
     std::vector<TBand> band_;
+    std::vector<uint8_t> markers_;
 };
 
 struct TPos {
@@ -344,6 +361,9 @@ private:
         const QRgb rim = pen_ == DefaultPointColor ? p.Color : ToRgb(pen_);
         const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
         if constexpr (Sink::Backward) {
+            // A later marker of this series at the same pixel covers this one.
+            if (!k.FirstMarkerAt(p.X, p.Y))
+                return;
             // Dense curves bury most markers under later ones: test the box first.
             bool hidden = true;
             for (int dx = 0; dx < marker_.Width && hidden; ++dx)
@@ -407,5 +427,8 @@ void DrawChartSeries(QImage& image, const TChart& chart, const TPixelRect& clip,
     }
     TCoverageSink sink(image, c);
     for (auto it = drawn.rbegin(); it != drawn.rend(); ++it)
+    {
+        sink.ResetMarkers();
         TSeriesPrimitives(**it, c).Emit(sink);
+    }
 }
