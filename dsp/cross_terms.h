@@ -14,9 +14,10 @@ struct TCrossTermInput {
     uint64_t maxAbsDy;
 };
 
-// Prepares what the offsets share (the data and deviations as doubles when
-// every partial sum is an integer below 2^53, so that double sums are exact in
-// any order and can run in vector lanes).
+// Prepares what the offsets share. The bound M x max|d| x max|dy| on every
+// partial sum chooses the evaluation: below 2^31 in 32-bit integer lanes,
+// below 2^53 in double lanes (integers there are exact in any order of
+// summation), otherwise one offset at a time in 128 bits.
 class TCrossTerms {
 public:
     TCrossTerms(const TCrossTermInput& input, int64_t dataCount);
@@ -25,7 +26,9 @@ public:
 
 private:
     TCrossTermInput input_;
+    bool exactInWords_ = false;
     bool exactInDouble_ = false;
+    std::vector<int32_t> dyWords_;
     std::vector<double> data_;
     std::vector<double> dy_;
 };
