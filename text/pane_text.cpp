@@ -292,3 +292,11 @@ bool TPaneText::Undo()
     caret_ = e.pos + int(e.removed.size());
     return true;
 }
+
+size_t TPaneText::MemoryBytes() const
+{
+    size_t undo = undo_.capacity() * sizeof(Edit);
+    for (const Edit& e : undo_)
+        undo += e.removed.capacity() + e.inserted.capacity();
+    return text_.capacity() + lineStarts_.capacity() * sizeof(int32_t) + undo;
+}

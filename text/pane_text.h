@@ -84,6 +84,9 @@ public:
     // text + CR LF, otherwise CR LF + text. False when the text limit refused it.
     bool AppendLine(std::string_view text);
 
+    // Heap bytes held by the text, the line index and the undo steps.
+    size_t MemoryBytes() const;
+
     bool CanUndo() const { return !undo_.empty(); }
     // Reverts the last edit step; false when there is none.
     bool Undo();
