@@ -208,8 +208,8 @@ private:
     [[gnu::always_inline]] bool Pos(int i, TPos& p) const
     {
         // The values as ValueAt reads them; a multiplier of 1 changes nothing.
-        const double xv = xUnit_ ? xs_[i] : double((long double)xs_[i] * xm_);
-        const double yv = yUnit_ ? ys_[i] : double((long double)ys_[i] * ym_);
+        const double xv = xUnit_ ? xs_[i] : Scaled(xs_[i], xm_);
+        const double yv = yUnit_ ? ys_[i] : Scaled(ys_[i], ym_);
         const int x = hx_.Pixel(xv);
         const int y = vy_.Pixel(yv);
         if (x < -PixelLimit || x > PixelLimit || y < -PixelLimit || y > PixelLimit)
@@ -217,6 +217,9 @@ private:
         p = {x, y, uniform_ ? seriesColor_ : ToRgb(s_.PointColorAt(i))};
         return true;
     }
+
+    // Out of line, so that the x87 multiplier stays out of the loop.
+    [[gnu::noinline]] static double Scaled(double v, const long double& m) { return double(v * m); }
 
     // The previous point of the first drawn one when that is not point 0: an
     // area starts from point i - 1 itself, a line from where the segment
@@ -300,7 +303,7 @@ private:
     }
 
     template <class Sink>
-    void Segment(Sink& k, const TPos& a, const TPos& b) const
+    [[gnu::always_inline]] void Segment(Sink& k, const TPos& a, const TPos& b) const
     {
         if (a.X == b.X && a.Y == b.Y)
             return;
@@ -353,7 +356,7 @@ private:
     }
 
     template <class Sink>
-    void Marker(Sink& k, const TPos& p) const
+    [[gnu::always_inline]] void Marker(Sink& k, const TPos& p) const
     {
         if (!markers_)
             return;
