@@ -321,6 +321,11 @@ private:
         if (!lines_)
             return;
         const QRgb c = lineTakesPoint_ ? b.Color : lineColor_;
+        if (a.X == b.X) {
+            // Dense data: most segments stay within one pixel column.
+            k.Run(a.X, std::min(a.Y, b.Y), std::max(a.Y, b.Y), c);
+            return;
+        }
         RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); });
     }
 
