@@ -9,9 +9,13 @@
 //    value ever shows.
 //  - The digit string is then rounded half away from zero at digit
 //    min(D + decimals, precision, 18) and trailing zeros are dropped.
+//  - Where the estimate of D is one too high (some binary exponents of -681
+//    and below) y would fall under 10^17; D is lowered by one and y scaled
+//    again, so the first digit is never "0".
 //  - Zero (including negative zero and extended subnormals, whose biased
-//    exponent field is 0) has no digits, Exponent 0 and Negative false; a
-//    value that rounds to nothing has no digits and Negative false.
+//    exponent field is 0) has no digits, Exponent 0 and Negative false. A
+//    value that rounds to nothing has no digits, Negative false and Exponent
+//    0 when D + decimals < 0, else D.
 #include <cstdint>
 
 // Powers of ten rounded to the nearest extended value (exact up to 1e27):

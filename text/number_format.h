@@ -33,7 +33,9 @@ std::string FormatFixedDirective(std::string_view directive, long double x);
 // groups of three with DigitGroupChar, "E+00" / "E-00" (or "e") give the
 // scientific form with that many exponent digits (at most 4), quoted text is
 // copied without its quotes, anything else is copied as it stands. Values are
-// rounded half away from zero at the last placeholder. A pattern of more than
+// rounded half away from zero at the last placeholder; one that rounds to
+// zero takes the zero section and is written as zero ("#,##0.###" gives "0"
+// for 0.0004). A pattern of more than
 // 224 characters raises EConvertError "Format string too long"; an empty
 // first section gives GeneralText(x, 15, 0).
 std::string PatternText(std::string_view pattern, long double x);
