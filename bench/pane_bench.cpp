@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -120,6 +121,26 @@ void BM_ParseLoadedPane(benchmark::State& state)
                                                                                benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ParseLoadedPane)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+// One typed character and its backspace in the middle of the loaded pane: the
+// work per keystroke is a move of the bytes and line starts after the caret,
+// no re-layout.
+void BM_TypeInLoadedPane(benchmark::State& state)
+{
+    App();
+    TRichPane pane;
+    pane.resize(300, 400);
+    pane.LoadFromFile(DataFile());
+    pane.SetSelStart(pane.TextLength() / 2);
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    for (auto _ : state) {
+        QApplication::sendEvent(&pane, &typed);
+        QApplication::sendEvent(&pane, &back);
+    }
+    state.SetLabel("two keystrokes per iteration, lines " + std::to_string(pane.LineCount()));
+}
+BENCHMARK(BM_TypeInLoadedPane)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 
