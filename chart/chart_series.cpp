@@ -51,8 +51,9 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
     }
     if (OnAfterAdd)
         OnAfterAdd(*this, i);
-    if (active_)
-        RequestRepaint();
+    // A burst of additions asks once; later ones see the pending request.
+    if (active_ && chart_ && !chart_->RepaintPending())
+        chart_->RequestRepaint();
     return i;
 }
 

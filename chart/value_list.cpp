@@ -12,7 +12,7 @@ double TChartValueList::ValueAt(int index) const
     return double((long double)values_[size_t(index)] * multiplier_);
 }
 
-int TChartValueList::InsertOrdered(double value)
+int TChartValueList::InsertOrderedScan(double value)
 {
     const int n = Count();
     if (order_ == ordNone || n == 0) {

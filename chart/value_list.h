@@ -27,7 +27,15 @@ public:
     const std::vector<double>& Raw() const { return values_; }
 
     // Inserts by Order() and answers the index the value now stands at.
-    int InsertOrdered(double value);
+    int InsertOrdered(double value)
+    {
+        // Data added in ascending order appends: one comparison.
+        if (order_ == ordAscending && !values_.empty() && !(value < values_.back())) {
+            Append(value);
+            return Count() - 1;
+        }
+        return InsertOrderedScan(value);
+    }
     void InsertAt(int index, double value);
     void Append(double value) { values_.push_back(value); dirty_ = true; }
     void SetValue(int index, double value);
@@ -49,6 +57,7 @@ public:
     int LowerBound(double v) const;
 
 private:
+    int InsertOrderedScan(double value);
     void Refresh() const;
 
     TValueOrder order_;
