@@ -199,7 +199,7 @@ public:
         if (first_ < 0 || last_ < first_)
             return;
         // A hidden curve (clear pen, no markers) has nothing to paint.
-        if (!markers_ && (area_ ? false : !lines_))
+        if (!markers_ && !area_ && !lines_)
             return;
         if constexpr (Sink::Backward)
             EmitBackward(k);
