@@ -175,7 +175,9 @@ TEST(PaneTextEdit, RandomEditsMatchADirectSplit)
     std::mt19937 rng(20240611);
     const char alphabet[] = {'1', '.', '\r', '\n', '\t', 'x'};
     TPaneText pane;
-    std::string mirror;
+    std::string mirror = "0.5\r\n-1\r\n";
+    pane.SetText(mirror);
+    const std::string original = mirror;
     for (int step = 0; step < 3000; ++step) {
         const int pos = mirror.empty() ? 0 : int(rng() % (mirror.size() + 1));
         if (rng() % 3 != 0 || mirror.empty()) {
@@ -193,6 +195,11 @@ TEST(PaneTextEdit, RandomEditsMatchADirectSplit)
         if (step % 50 == 0)
             ExpectLinesMatch(pane);
     }
+    ExpectLinesMatch(pane);
+    // Undoing every step gives the starting text back, index included.
+    while (pane.Undo()) {
+    }
+    EXPECT_EQ(pane.Text(), original);
     ExpectLinesMatch(pane);
 }
 
