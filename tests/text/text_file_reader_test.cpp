@@ -55,3 +55,15 @@ TEST(ReadFileForPane, FileLockedForWritingCannotBeOpened)
     ::close(writer);
     EXPECT_EQ(ReadFileForPane(QString::fromStdString(path)), "1");
 }
+
+TEST(ReadFileForPane, ReadFailureIsReportedAsALoadFailure)
+{
+    // Reading the process's own memory from offset 0 fails with an I/O error
+    // after a successful open.
+    try {
+        ReadFileForPane("/proc/self/mem");
+        FAIL() << "no error";
+    } catch (const EOutOfResources& e) {
+        EXPECT_EQ(e.Message(), "Failed to Load Stream");
+    }
+}
