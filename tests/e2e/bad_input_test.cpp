@@ -1,0 +1,254 @@
+// Bad input wherever a user can give it, each with a clear outcome and the
+// program still running: edit boxes (empty, huge, non-numeric), sample panes
+// that do not parse, binary and NUL-carrying files chosen in the dialog, a
+// file that vanishes before it is read, a harmonic count the memory cannot
+// hold, and a million lines pasted into the pattern pane.
+#include "e2e_support.h"
+#include "reference_dsp.h"
+
+#include "runtime/memory_buffer.h"
+#include "text/clipboard.h"
+
+#include <QCheckBox>
+#include <QFile>
+
+namespace {
+
+std::vector<int32_t> Ints(const TChartSeries& series)
+{
+    std::vector<int32_t> ys;
+    for (int i = 0; i < series.PointCount(); ++i)
+        ys.push_back(int32_t(series.YValueAt(i)));
+    return ys;
+}
+
+// Twelve samples whose codes are known in advance with scale 1 or 100.
+const std::vector<std::string> kSamples = {"1.25", "-0.5", "3", "2.75", "0", "-1.5",
+                                           "4", "0.25", "-2", "1", "0.5", "-3.25"};
+
+std::vector<double> SampleValues()
+{
+    std::vector<double> values;
+    for (const std::string& s : kSamples) {
+        double v = 0;
+        EXPECT_TRUE(reference::ParseSample(s, v));
+        values.push_back(v);
+    }
+    return values;
+}
+
+const std::string kHuge = "99999999999999999999";      // beyond 64 bits
+const std::string kLong = std::string(30000, '7');      // a pasted wall of digits
+
+} // namespace
+
+TEST_F(EndToEnd, HarmonicCountAndScaleFallBackWithoutAMessage)
+{
+    const struct { std::string kmax; int points; } kmaxCases[] = {
+        {"", 32}, {"abc", 32}, {"0", 32}, {"-5", 32}, {kHuge, 32}, {kLong, 32}, {"7x", 32}, {"7", 7}};
+    for (const auto& c : kmaxCases) {
+        SCOPED_TRACE("EditKmax '" + c.kmax.substr(0, 24) + "'");
+        RunSpectrum(*form_, Lines(kSamples), "100", c.kmax.c_str());
+        EXPECT_EQ(form_->Series1->PointCount(), c.points);
+        EXPECT_EQ(form_->EditKmax->text().toStdString(), c.kmax) << "the box keeps the typed text";
+    }
+    // A scale that does not convert is 1: the codes are the samples less their mean, rounded.
+    const reference::Samples samples = reference::MeanOf(SampleValues());
+    for (const std::string& adc : {std::string(), std::string("x1"), kHuge, kLong}) {
+        SCOPED_TRACE("EditADC '" + adc.substr(0, 24) + "'");
+        RunSpectrum(*form_, Lines(kSamples), adc.c_str(), "4");
+        EXPECT_EQ(form_->DFT->AdcScale, 1);
+        EXPECT_EQ(Ints(*form_->Series2), reference::DataCodes(samples, 1, true));
+        EXPECT_EQ(form_->Series1->PointCount(), 4);
+    }
+    // An empty rate gives frequency 0 for every harmonic.
+    SetEdit(form_->EditScaleX, "");
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(form_->Series1->LabelAt(k), "0.00");
+    EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST_F(EndToEnd, CorrelationAndAxisBoxesFallBackWithoutAMessage)
+{
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    const std::vector<int32_t> codes = Ints(*form_->Series2);
+    // Start and width that do not convert are 0 and 1, width 0 is 1; a
+    // window that does not fit, however large the numbers, is start 0 and
+    // width 1 (every offset then gives 0).
+    const struct { std::string start, width; int usedStart, usedWidth; } cases[] = {
+        {"", "", 0, 1},           {"a", "b", 0, 1},         {"0", "0", 0, 1},
+        {kHuge, "4", 0, 4},       {"3", kHuge, 3, 1},       {"2147483647", "100", 0, 1},
+        {"5", "2147483647", 0, 1}, {"2147483600", "2147483600", 0, 1},
+        {"11", "2", 0, 1},        {"8", "4", 8, 4}, // the window ending on the last code fits
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("start '" + c.start + "' width '" + c.width + "'");
+        form_->Series3->AddPoint(0, 55); // a stale point must go
+        SetEdit(form_->EditStartPattern, c.start.c_str());
+        SetEdit(form_->EditWidthPattern, c.width.c_str());
+        form_->ButtonStartAutoKor->click();
+        const std::vector<int32_t> window(codes.begin() + c.usedStart, codes.begin() + c.usedStart + c.usedWidth);
+        const std::vector<int32_t> expected =
+            reference::SlidingPearson(codes, window, reference::RoundedMean(window.data(), c.usedWidth));
+        EXPECT_EQ(Ints(*form_->Series3), expected);
+        EXPECT_EQ(form_->State.AutoStart, c.usedStart);
+        EXPECT_EQ(form_->State.AutoWidth, c.usedWidth);
+        EXPECT_EQ(form_->EditStartPattern->text().toStdString(), c.start) << "the box keeps the typed text";
+    }
+
+    // A pattern scale that does not convert is 1.
+    for (const std::string& adc : {std::string(), std::string("abc"), kHuge}) {
+        PlotPattern(*form_, Lines({"1.5", "-2", "7"}), adc.c_str());
+        EXPECT_EQ(Ints(*form_->Series4), (std::vector<int32_t>{2, -2, 7}));
+    }
+
+    // A fixed maximum that does not convert leaves the axis manual at its last limits.
+    form_->CheckBoxAutoX->setChecked(false);
+    form_->ChartF->RenderNow();
+    const double max = form_->ChartF->Chart().BottomAxis().Maximum();
+    for (const std::string& text : {std::string(), std::string("x"), kHuge}) {
+        SetEdit(form_->EditMaxX, text.c_str());
+        form_->ButtonXAxis->click();
+        EXPECT_FALSE(form_->ChartF->Chart().BottomAxis().Automatic());
+        EXPECT_EQ(form_->ChartF->Chart().BottomAxis().Maximum(), max);
+    }
+    EXPECT_TRUE(ShownErrors().empty());
+    // Below the minimum the axis refuses, the refusal is shown, the axis stays.
+    SetEdit(form_->EditMaxX, "-1000");
+    form_->ButtonXAxis->click();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text, "Axis Maximum Value must be >= Minimum.");
+    EXPECT_EQ(form_->ChartF->Chart().BottomAxis().Maximum(), max);
+}
+
+TEST_F(EndToEnd, NonNumericPanesStopTheRunsAndSayWhere)
+{
+    // Nothing computed yet: both correlations refuse.
+    form_->ButtonStartAutoKor->click();
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные не определены"));
+
+    RunSpectrum(*form_, Lines({"1", "2", "three", "4"}), "100", "4");
+    EXPECT_EQ(form_->PanelText(0), Cp("Количество данных: 2"));
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные: ошибка в строке 3 в позиции 1"));
+    EXPECT_EQ(form_->RichEdit1->SelText(), "t");
+    EXPECT_EQ(form_->Series2->PointCount(), 0);
+    EXPECT_EQ(form_->Series1->PointCount(), 0);
+    form_->ButtonStartAutoKor->click();
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные не определены"));
+
+    PlotPattern(*form_, Lines({"0.5", "1e", "2"}));
+    EXPECT_EQ(form_->PanelText(2), Cp("Образ: ошибка в строке 2 в позиции 3"));
+    EXPECT_EQ(form_->Series4->PointCount(), 0);
+    form_->ButtonStartPatKor->click();
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные не определены"));
+
+    // Once corrected, the same panes run through.
+    RunSpectrum(*form_, Lines({"1", "2", "3", "4"}), "100", "4");
+    PlotPattern(*form_, Lines({"0.5", "1", "2"}));
+    form_->ButtonStartPatKor->click();
+    EXPECT_EQ(form_->PanelText(2), "");
+    EXPECT_EQ(form_->Series3->PointCount(), 2);
+    EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST_F(EndToEnd, BinaryFileChosenInTheDialogIsABadFirstLine)
+{
+    AnswerDialogWith(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0\xff\xfe", 22));
+    LoadDataFile();
+    EXPECT_TRUE(ShownErrors().empty());
+    EXPECT_EQ(form_->EditScaleX->text(), "1");
+    EXPECT_EQ(form_->PanelText(0), Cp("Количество данных: 1"));
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные: ошибка в строке 1 в позиции 1"));
+    form_->ButtonDataRefresh->click();
+    EXPECT_EQ(form_->Series2->PointCount(), 0);
+    EXPECT_EQ(form_->Series1->PointCount(), 0);
+    EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST_F(EndToEnd, NulByteStopsTheParseAtItsLineAndStaysInThePane)
+{
+    AnswerDialogWith(std::string("Rate (Hz): 20\t\r\n*******\r\n1.5\r\n2.5\r\n3\0.5\r\n4\r\n", 44));
+    LoadDataFile();
+    EXPECT_TRUE(ShownErrors().empty());
+    EXPECT_EQ(form_->EditScaleX->text(), "20");
+    ASSERT_EQ(form_->RichEdit1->LineCount(), 4);
+    EXPECT_EQ(form_->RichEdit1->Line(2), std::string("3\0.5", 4));
+    EXPECT_EQ(form_->PanelText(0), Cp("Количество данных: 2"));
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные: ошибка в строке 3 в позиции 2"));
+    EXPECT_EQ(form_->RichEdit1->SelText(), std::string(1, '\0'));
+    EXPECT_TRUE(form_->State.DataDirty);
+}
+
+TEST_F(EndToEnd, FileVanishingBeforeItIsReadIsReportedAndTheProgramGoesOn)
+{
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    ASSERT_EQ(form_->Series2->PointCount(), 12);
+    AnswerDialogWith("*******\r\n1\r\n2\r\n", "gone.DAT");
+    const std::string path = PathIn("gone.DAT");
+    beforeAnswer_ = [path] { QFile::remove(QString::fromStdString(path)); };
+    LoadDataFile();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + path + "\". ", 0), 0u) << ShownErrors()[0].text;
+    EXPECT_FALSE(ShownErrors()[0].title.empty());
+    // Results already computed stay: curves and the codes the correlations read.
+    EXPECT_EQ(form_->Series2->PointCount(), 12);
+    EXPECT_TRUE(form_->State.DataReady);
+    form_->ButtonStartAutoKor->click();
+    EXPECT_EQ(form_->Series3->PointCount(), 12);
+    // The user's samples survive a load that could not even open its file.
+    EXPECT_EQ(form_->RichEdit1->Text(), Lines(kSamples));
+
+    // The next load of a file that exists works.
+    beforeAnswer_ = nullptr;
+    AnswerDialogWith("*******\r\n1\r\n2\r\n", "back.DAT");
+    LoadDataFile();
+    EXPECT_EQ(form_->PanelText(0), Cp("Количество данных: 2"));
+}
+
+TEST_F(EndToEnd, EnormousHarmonicCountRunsOutOfMemoryAndTheProgramGoesOn)
+{
+    const uint64_t limit = TMemoryBuffer::GrowthLimit();
+    TMemoryBuffer::SetGrowthLimit(16u << 20); // the tables would need 8 x K x N bytes
+    RunSpectrum(*form_, Lines(kSamples), "100", "2000000000");
+    TMemoryBuffer::SetGrowthLimit(limit);
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text, "Out of memory while expanding memory stream.");
+    EXPECT_EQ(form_->Series1->PointCount(), 0);
+
+    ClearShownErrors();
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    EXPECT_TRUE(ShownErrors().empty());
+    EXPECT_EQ(form_->Series1->PointCount(), 4);
+    EXPECT_EQ(form_->Series2->PointCount(), 12);
+}
+
+TEST_F(EndToEnd, MillionLinePatternPasteIsPlottedAndRefusedByTheCorrelation)
+{
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    constexpr int kLines = 1000000;
+    std::string text;
+    text.reserve(kLines * 6);
+    std::vector<int32_t> codes;
+    codes.reserve(kLines);
+    for (int i = 0; i < kLines; ++i) {
+        const int tenths = i % 13 - 6; // -0.6 .. 0.6
+        text += (tenths < 0 ? "-0." : "0.") + std::to_string(std::abs(tenths)) + "\r\n";
+        codes.push_back(tenths * 10);
+    }
+    SetClipboardText(text);
+    form_->RichEdit2->FocusPane();
+    form_->RichEdit2->Paste();
+    ASSERT_EQ(form_->RichEdit2->LineCount(), kLines);
+    SetEdit(form_->EditADCpat, "100");
+    form_->ButtonGraphPat->click();
+    ASSERT_TRUE(ShownErrors().empty()) << ShownErrors()[0].text;
+    ASSERT_EQ(form_->Series4->PointCount(), kLines);
+    EXPECT_EQ(Ints(*form_->Series4), codes);
+    EXPECT_EQ(form_->State.PatternMean, reference::RoundedMean(codes.data(), kLines));
+
+    form_->Series3->AddPoint(0, 42);
+    form_->ButtonStartPatKor->click();
+    EXPECT_EQ(form_->PanelText(2), Cp("Количество данных меньше образа"));
+    EXPECT_EQ(form_->Series3->PointCount(), 1) << "a refused command keeps the curve";
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The end-to-end fixture: a fresh window shown offscreen, a temporary folder
+// that is the current directory (the exports land there), the file dialog
+// answered with a file written into it, and the user's gestures on the charts
+// as real mouse events.
+#include "spectrum_test_support.h"
+
+#include "chart/axis_scale.h"
+#include "chart/chart_widget.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        startDir_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        form_ = MakeForm();
+        form_->ChooseDataFile = [this](const QString&) {
+            if (beforeAnswer_)
+                beforeAnswer_();
+            return answer_;
+        };
+        form_->resize(1280, 800);
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        QDir::setCurrent(startDir_);
+    }
+
+    std::string PathIn(const char* name) const { return dir_.filePath(QString::fromLatin1(name)).toStdString(); }
+    // Writes the bytes into the folder and makes the file the dialog's answer.
+    void AnswerDialogWith(const std::string& bytes, const char* name = "signal.DAT")
+    {
+        answer_ = QString::fromStdString(PathIn(name));
+        std::ofstream(PathIn(name), std::ios::binary) << bytes;
+    }
+    void LoadDataFile() { form_->NLoad->trigger(); }
+
+    // The pixel where a point of the series was drawn by the last paint.
+    QPoint PixelOf(TChartSeries& series, int index)
+    {
+        return {AxisValueToPixel(series.GetHorizAxis()->Scale, series.XValueAt(index)),
+                AxisValueToPixel(series.GetVertAxis()->Scale, series.YValueAt(index))};
+    }
+    // Paints the chart as the screen would, then clicks there.
+    void ClickPoint(TChartWidget* chart, TChartSeries& series, int index)
+    {
+        chart->RenderNow();
+        QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, PixelOf(series, index));
+    }
+    void LeftDrag(TChartWidget* chart, QPoint from, QPoint to)
+    {
+        chart->RenderNow();
+        QTest::mousePress(chart, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(chart, to);
+        QTest::mouseRelease(chart, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    QTemporaryDir dir_;
+    QString startDir_;
+    std::unique_ptr<TForm1> form_;
+    QString answer_;
+    std::function<void()> beforeAnswer_;
+};
