@@ -278,6 +278,8 @@ void TRichPane::paintEvent(QPaintEvent*)
     const int selFrom = text_.SelStart();
     const int selTo = selFrom + text_.SelLength();
     const bool focused = hasFocus();
+    const int firstColumn = horizontalScrollBar()->value() / cw;
+    const int lastColumn = firstColumn + viewport()->width() / cw + 1;
 
     for (int line = first; line <= last; ++line) {
         const std::string_view view = text_.LineView(line);
@@ -295,23 +297,29 @@ void TRichPane::paintEvent(QPaintEvent*)
             painter.fillRect(xOrigin + ca * cw, y, (cb - ca) * cw, lh,
                              pal.brush(focused ? QPalette::Active : QPalette::Inactive, QPalette::Highlight));
         }
-        // Characters one by one at their columns, so tabs and the selection line up.
-        QString shown;
-        shown.reserve(int(view.size()));
+        // Only the visible columns, tabs expanded and control bytes blanked, so
+        // a very long line costs its scan and not a string of its whole width.
+        std::string slice;
+        int sliceColumn = -1;
         int column = 0;
         for (char c : view) {
-            if (c == '\t') {
-                const int next = (column / kTabWidth + 1) * kTabWidth;
-                shown.append(QString(next - column, QLatin1Char(' ')));
-                column = next;
-            } else {
-                const QString ch = FromCp1251(std::string_view(&c, 1));
-                shown.append(ch.isEmpty() || ch[0].unicode() < 32 ? QStringLiteral(" ") : ch);
-                ++column;
+            if (column > lastColumn)
+                break;
+            const int next = c == '\t' ? (column / kTabWidth + 1) * kTabWidth : column + 1;
+            if (next > firstColumn) {
+                if (sliceColumn < 0)
+                    sliceColumn = column;
+                if (c == '\t' || static_cast<unsigned char>(c) < 32)
+                    slice.append(size_t(next - column), ' ');
+                else
+                    slice += c;
             }
+            column = next;
         }
+        const QString shown = FromCp1251(slice);
+        const int textX = xOrigin + std::max(0, sliceColumn) * cw;
         painter.setPen(pal.color(QPalette::Text));
-        painter.drawText(xOrigin, y + ascent, shown);
+        painter.drawText(textX, y + ascent, shown);
         if (a < b) {
             // Redraw the selected part in the highlighted text colour.
             const int ca = ColumnOf(view, a - start);
@@ -319,7 +327,7 @@ void TRichPane::paintEvent(QPaintEvent*)
             painter.save();
             painter.setClipRect(xOrigin + ca * cw, y, (cb - ca) * cw, lh);
             painter.setPen(pal.color(QPalette::HighlightedText));
-            painter.drawText(xOrigin, y + ascent, shown);
+            painter.drawText(textX, y + ascent, shown);
             painter.restore();
         }
     }
