@@ -1,5 +1,6 @@
 // Program start: the application, the one window, the message loop.
 #include "app/main_window.h"
+#include "text/float_model.h"
 #include "text/locale_separators.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    ResetFpMode();
     ReadLocaleSeparators();
     TForm1 form;
     // Without a window manager (a bare X server) maximizing is only a hint.

@@ -60,10 +60,10 @@ void TForm1::Dispatch(const std::function<void()>& handler)
     try {
         handler();
     } catch (const Exception& error) {
-        ClearFpFaults();
+        ResetFpMode();
         ShowError(error);
     } catch (const std::bad_alloc&) {
-        ClearFpFaults();
+        ResetFpMode();
         ShowError(std::string("Out of memory"));
     }
 }
