@@ -10,6 +10,7 @@
 #include "text/number_format.h"
 #include "text/number_parse.h"
 #include "text/rich_pane.h"
+#include "text/text_file_reader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,8 +106,11 @@ void TForm1::NLoadClick()
     // later exports land beside the data file.
     QDir::setCurrent(QFileInfo(path).absolutePath());
 
+    // The file is read before the pane is emptied: a file that cannot be opened
+    // or read must not cost the user the samples already in the pane.
+    std::string bytes = ReadFileForPane(path);
     RichEdit1->Clear();
-    RichEdit1->LoadFromFile(path);
+    RichEdit1->LoadFileBytes(std::move(bytes));
     RichEdit1->FocusPane();
     RichEdit1->SelectAll();
     const int textLength = RichEdit1->SelLength();

@@ -67,9 +67,11 @@ void TRichPane::Clear()
     TextChanged();
 }
 
-void TRichPane::LoadFromFile(const QString& path)
+void TRichPane::LoadFromFile(const QString& path) { LoadFileBytes(ReadFileForPane(path)); }
+
+void TRichPane::LoadFileBytes(std::string bytes)
 {
-    text_.LoadBytes(ReadFileForPane(path));
+    text_.LoadBytes(std::move(bytes));
     widestColumns_ = WidestLine(text_);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);

@@ -24,6 +24,8 @@ public:
     // EFOpenError "Cannot open file "%s". %s" when it cannot be opened and
     // EOutOfResources "Failed to Load Stream" when reading fails.
     void LoadFromFile(const QString& path);
+    // Replaces the text with bytes already read from a file, as LoadFromFile does.
+    void LoadFileBytes(std::string bytes);
 
     int LineCount() const { return text_.LineCount(); }
     std::string Line(int i) const { return text_.Line(i); }

@@ -141,15 +141,16 @@ TEST_F(DataLoad, LineEndsAndCyrillicHeader)
     }
 }
 
-TEST_F(DataLoad, MissingFileIsShownAndTheEmptiedPaneIsNotParsed)
+TEST_F(DataLoad, MissingFileIsShownAndThePaneKeepsItsSamples)
 {
     form_->RichEdit1->SetText("5\r\n");
+    form_->State.DataDirty = false;
     answer_ = dir_.filePath("gone.DAT");
     Load();
     ASSERT_EQ(ShownErrors().size(), 1u);
     const std::string& text = ShownErrors()[0].text;
     EXPECT_EQ(text.rfind("Cannot open file \"" + answer_.toStdString() + "\". ", 0), 0u) << text;
-    EXPECT_EQ(form_->RichEdit1->TextLength(), 0);
-    EXPECT_TRUE(form_->State.DataDirty);
+    EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
+    EXPECT_FALSE(form_->State.DataDirty);
     EXPECT_EQ(form_->PanelText(0), "");
 }
