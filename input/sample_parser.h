@@ -30,6 +30,8 @@ bool ParseSampleLine(std::string_view line, int32_t& errorPosition, double& valu
 // offset 0, stops at the first bad line and sets parseErrorLine to it (-1 when
 // there is none, 0 for an empty pane). errorPosition is the caller's, set to 0
 // before; the parse never resets it. The progress maximum is the line count,
-// the position follows the accepted count.
+// the position follows the accepted count. Whole lines are read (not the
+// pane's 4096-character line read), so a long line is never judged by its
+// start alone.
 LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress,
                            int32_t& errorPosition, int32_t& parseErrorLine);
