@@ -83,8 +83,7 @@ void TForm1::ParseDataPane()
         DFT->AdcScale = adc.value;
 
     SetPanelText(0, Cp("Количество данных: ") + IntegerText(DFT->SampleCount));
-    const long double inAdcUnits = static_cast<long double>(DFT->AdcScale) * DFT->DataMean;
-    SetPanelText(1, Cp("Среднее: ") + GeneralText(DFT->DataMean, 4, 4) + " / " + IntegerText(Trunc(inAdcUnits)));
+    ShowMeanPanel();
     if (State.ParseErrorLine == -1) {
         SetPanelText(2, std::string());
         State.DataDirty = false;

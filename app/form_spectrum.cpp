@@ -64,9 +64,7 @@ void TForm1::ButtonDataRefreshClick()
         timed(&TForm1::ComputeSpectrum, false);
     }
 
-    const long double inAdcUnits = static_cast<long double>(DFT->AdcScale) * DFT->DataMean;
-    SetPanelText(1, Cp("Среднее: ") + GeneralText(DFT->DataMean, 4, 4) + " / " +
-                        IntegerText(Trunc(inAdcUnits)));
+    ShowMeanPanel();
 }
 
 void TForm1::ButtonXAxisClick()

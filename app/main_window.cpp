@@ -4,6 +4,7 @@
 #include "runtime/progress.h"
 #include "text/error_display.h"
 #include "text/float_model.h"
+#include "text/number_format.h"
 #include "text/locale_separators.h"
 #include "chart/chart.h"
 #include "chart/chart_widget.h"
@@ -76,6 +77,14 @@ void TForm1::SetPanelText(int index, const std::string& text)
 std::string TForm1::PanelText(int index) const
 {
     return ToCp1251(panels_.at(size_t(index))->text());
+}
+
+void TForm1::ShowMeanPanel()
+{
+    // The product is taken in extended precision before truncation.
+    const long double inAdcUnits = static_cast<long double>(DFT->AdcScale) * DFT->DataMean;
+    SetPanelText(1, Cp("Среднее: ") + GeneralText(DFT->DataMean, 4, 4) + " / " +
+                        IntegerText(Trunc(inAdcUnits)));
 }
 
 TProgress& TForm1::Progress() { return *progress_; }

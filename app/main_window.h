@@ -116,6 +116,8 @@ public:
     // ---- status bar panels 0..3 (Windows-1251 text) ----
     void SetPanelText(int index, const std::string& text);
     std::string PanelText(int index) const;
+    // Panel 1: the data mean and, truncated, the mean in ADC units.
+    void ShowMeanPanel();
     // The progress bar as the computations see it.
     TProgress& Progress();
 
