@@ -3,7 +3,7 @@
 // that is the current directory (the exports land there), the file dialog
 // answered with a file written into it, and the user's gestures on the charts
 // as real mouse events.
-#include "spectrum_test_support.h"
+#include "window_run_support.h"
 
 #include "chart/axis_scale.h"
 #include "chart/chart_widget.h"
