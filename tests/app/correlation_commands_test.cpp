@@ -1,5 +1,5 @@
 // Pattern plot and both correlation commands on the real window.
-#include "spectrum_test_support.h"
+#include "window_run_support.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Curve toggles and the point read-out on the real window.
-#include "spectrum_test_support.h"
+#include "window_run_support.h"
 
 #include "chart/chart_widget.h"
 

@@ -1,5 +1,5 @@
 // The spectrum run and the X axis switch on the real window.
-#include "spectrum_test_support.h"
+#include "window_run_support.h"
 
 #include "chart/chart_widget.h"
 #include "text/float_model.h"
