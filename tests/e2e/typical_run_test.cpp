@@ -301,3 +301,32 @@ TEST_F(EndToEnd, UnixLineEndsAndTheZeroHarmonicKept)
     form_->NSpectr->trigger();
     EXPECT_EQ(reference::FileBytes(PathIn("export_spectr.dat")), reference::SpectrumFile(rows, '.'));
 }
+
+TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
+{
+    AnswerDialogWith(DataFile(SampleLines()));
+    LoadDataFile();
+    form_->ButtonDataRefresh->click();
+    TChartWidget* chart = form_->ChartF;
+    TChartAxis& bottom = chart->Chart().BottomAxis();
+    chart->RenderNow();
+    const double min = bottom.Minimum(), max = bottom.Maximum();
+    const TPixelRect plot = chart->Chart().PlotRect;
+    const QPoint from = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Top + 4, plot.Bottom - 4);
+    const QPoint to = from + QPoint(80, 0);
+    QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, from);
+    QTest::mouseMove(chart, to);
+    QTest::mouseRelease(chart, Qt::RightButton, Qt::NoModifier, to);
+    // The content follows the mouse to the right: the view shows smaller x, same width.
+    EXPECT_FALSE(bottom.Automatic());
+    EXPECT_LT(bottom.Minimum(), min);
+    EXPECT_NEAR(bottom.Maximum() - bottom.Minimum(), max - min, 1e-6 * (max - min));
+    EXPECT_FALSE(chart->Interaction().PanRecord().Active);
+
+    const QPoint c = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Bottom - 4, plot.Top + 4);
+    LeftDrag(chart, c, c - QPoint(40, 40));
+    EXPECT_TRUE(bottom.Automatic());
+    chart->RenderNow();
+    EXPECT_DOUBLE_EQ(bottom.Minimum(), min);
+    EXPECT_DOUBLE_EQ(bottom.Maximum(), max);
+}
