@@ -18,13 +18,17 @@
 #include <QProgressBar>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // The progress bar as the computations see it.
 class TProgressBarAdapter final : public TProgress {
 public:
     explicit TProgressBarAdapter(QProgressBar* bar) : bar_(bar) {}
-    void SetMaximum(int maximum) override { bar_->setMaximum(maximum); }
+    // A 0..0 range would turn the bar into a busy indicator; an empty parse must
+    // leave it still and empty.
+    void SetMaximum(int maximum) override { bar_->setMaximum(std::max(maximum, 1)); }
     void SetPosition(int position) override { bar_->setValue(position); }
 
 private:
@@ -36,7 +40,8 @@ QString ChooseWithDialog(QWidget* parent, const QString& folder)
     // Linux names are case-sensitive; the filter must still take ".dat" as ".DAT".
     return QFileDialog::getOpenFileName(parent, QString(), folder,
                                         QStringLiteral("Sampex (*.[Dd][Aa][Tt])"), nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+                                        QFileDialog::DontUseNativeDialog |
+                                            QFileDialog::HideNameFilterDetails);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <gtest/gtest.h>
@@ -166,4 +167,14 @@ TEST(Dispatcher, AControlEventRunsThroughIt)
     form->ButtonXAxis->click();
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0].text, "Axis Maximum Value must be >= Minimum.");
+}
+
+TEST(FormProgress, AnEmptyParseLeavesTheBarStillAndEmpty)
+{
+    auto form = MakeForm();
+    form->ButtonDataRefresh->click(); // parses the empty data pane
+    EXPECT_EQ(form->ProgressBar1->value(), 0);
+    // A 0..0 range would make Qt animate the bar as busy.
+    EXPECT_GT(form->ProgressBar1->maximum(), form->ProgressBar1->minimum());
+    EXPECT_EQ(form->PanelText(2), Cp("Данные: ошибка в строке 1 в позиции 0"));
 }
