@@ -14,6 +14,17 @@ constexpr int PixelLimit = 32766; // positions beyond +-32766 are skipped, never
 
 QRgb ToRgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
+// Cuts a vertical run at column x, rows y0..y1, to the clip rectangle; false
+// when nothing of it is left.
+[[gnu::always_inline]] inline bool ClipRun(const TPixelRect& clip, int x, int& y0, int& y1)
+{
+    if (x < clip.Left || x > clip.Right)
+        return false;
+    y0 = std::max(y0, clip.Top);
+    y1 = std::min(y1, clip.Bottom);
+    return y0 <= y1;
+}
+
 // Paints every run completely, in call order.
 class TDirectSink {
 public:
@@ -22,12 +33,8 @@ public:
 
     [[gnu::always_inline]] void Run(int x, int y0, int y1, QRgb c)
     {
-        if (x < clip_.Left || x > clip_.Right)
+        if (!ClipRun(clip_, x, y0, y1))
             return;
-        if (y0 < clip_.Top)
-            y0 = clip_.Top;
-        if (y1 > clip_.Bottom)
-            y1 = clip_.Bottom;
         for (int y = y0; y <= y1; ++y)
             bits_[size_t(y) * size_t(stride_) + size_t(x)] = c;
     }
@@ -59,13 +66,7 @@ public:
 
     [[gnu::always_inline]] void Run(int x, int y0, int y1, QRgb c)
     {
-        if (x < clip_.Left || x > clip_.Right)
-            return;
-        if (y0 < clip_.Top)
-            y0 = clip_.Top;
-        if (y1 > clip_.Bottom)
-            y1 = clip_.Bottom;
-        if (y0 > y1)
+        if (!ClipRun(clip_, x, y0, y1))
             return;
         const size_t c0 = size_t(x - clip_.Left);
         const int last = y1 - clip_.Top;

@@ -64,6 +64,17 @@ FloatParse Failed(const Mantissa& m, size_t index)
     return {value, Position(index)};
 }
 
+// Both number forms start alike: spaces (code 32 only, a tab is not skipped),
+// then one optional sign. Advances i past them; true for "-".
+inline bool SkipSpacesAndSign(std::string_view text, size_t& i)
+{
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        return text[i++] == '-';
+    return false;
+}
+
 } // namespace
 
 FloatParse ParseFloat(std::string_view text)
@@ -72,13 +83,7 @@ FloatParse ParseFloat(std::string_view text)
     if (n == 0)
         return {0.0L, 1};
     size_t i = 0;
-    while (i < n && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipSpacesAndSign(text, i);
     if (i == n)
         return {0.0L, Position(n)};
 
@@ -128,13 +133,7 @@ IntegerParse ParseInteger(std::string_view text)
     if (n == 0)
         return {0, 1};
     size_t i = 0;
-    while (i < n && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipSpacesAndSign(text, i);
 
     bool hex = false;
     if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {

@@ -15,18 +15,14 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+using export_test::kCorrelationHeader;
+using export_test::kSpectrumHeader;
 using export_test::ReadBytes;
 using export_test::ScratchFolder;
 using export_test::WriteBytes;
 
 namespace {
 
-const std::string kSpectrumHeader = "\xC3\xE0\xF0\xEC\xEE\xED\xE8\xEA\xE0\t"
-                                    "\xD7\xE0\xF1\xF2\xEE\xF2\xE0\t"
-                                    "\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5\t\r\n";
-const std::string kCorrelationHeader = "\xC4\xE0\xED\xFB\xE5\t"
-                                       "\xCA\xEE\xF0\xF0\xE5\xEB\xFF\xF6\xE8\xFF\t"
-                                       "\xCE\xE1\xF0\xE0\xE7\t\r\n";
 
 // The table lines after a header, each split into its tab-separated cells.
 std::vector<std::vector<std::string>> Rows(const std::string& bytes, const std::string& header)

@@ -12,19 +12,14 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
+using export_test::kCorrelationHeader;
+using export_test::kSpectrumHeader;
 using export_test::ReadBytes;
 using export_test::ScratchFolder;
 using export_test::WriteBytes;
 
 namespace {
 
-// Header bytes as the Windows-1251 code page has them.
-const std::string kSpectrumHeader = "\xC3\xE0\xF0\xEC\xEE\xED\xE8\xEA\xE0\t"
-                                    "\xD7\xE0\xF1\xF2\xEE\xF2\xE0\t"
-                                    "\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5\t\r\n";
-const std::string kCorrelationHeader = "\xC4\xE0\xED\xFB\xE5\t"
-                                       "\xCA\xEE\xF0\xF0\xE5\xEB\xFF\xF6\xE8\xFF\t"
-                                       "\xCE\xE1\xF0\xE0\xE7\t\r\n";
 
 struct CommaLocale {
     CommaLocale() { SetLocaleSeparators(',', ' '); }
