@@ -11,8 +11,8 @@
 #include "dsp/sliding_pearson.h"
 #include "runtime/code_page.h"
 #include "runtime/exceptions.h"
-#include "text/edit_box.h"
-#include "text/number_parse.h"
+#include "widgets/edit_box.h"
+#include "numbers/number_parse.h"
 
 #include <vector>
 

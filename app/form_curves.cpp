@@ -3,7 +3,7 @@
 
 #include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 
 #include <QCheckBox>
 

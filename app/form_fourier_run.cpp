@@ -7,10 +7,10 @@
 #include "dsp/sample_quantizer.h"
 #include "runtime/code_page.h"
 #include "runtime/exceptions.h"
-#include "text/edit_box.h"
-#include "text/float_model.h"
-#include "text/number_format.h"
-#include "text/number_parse.h"
+#include "widgets/edit_box.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
+#include "numbers/number_parse.h"
 
 #include <QCheckBox>
 #include <chrono>

@@ -5,12 +5,13 @@
 #include "input/data_file_header.h"
 #include "input/sample_parser.h"
 #include "runtime/code_page.h"
-#include "text/edit_box.h"
-#include "text/float_model.h"
-#include "text/number_format.h"
-#include "text/number_parse.h"
-#include "text/rich_pane.h"
+#include "widgets/edit_box.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
+#include "numbers/number_parse.h"
+#include "widgets/rich_pane.h"
 #include "text/text_file_reader.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -107,7 +108,7 @@ void TForm1::NLoadClick()
 
     // The file is read before the pane is emptied: a file that cannot be opened
     // or read must not cost the user the samples already in the pane.
-    std::string bytes = ReadFileForPane(path);
+    std::string bytes = ReadFileForPane(LocalPath(path));
     RichEdit1->Clear();
     RichEdit1->LoadFileBytes(std::move(bytes));
     RichEdit1->FocusPane();

@@ -3,8 +3,9 @@
 
 #include "chart/chart_widget.h"
 #include "runtime/code_page.h"
-#include "text/random.h"
-#include "text/rich_pane.h"
+#include "widgets/qt_text.h"
+#include "numbers/random.h"
+#include "widgets/rich_pane.h"
 #include "tools/about_text.h"
 #include "tools/export_table.h"
 #include "tools/test_signal.h"

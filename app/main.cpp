@@ -1,7 +1,7 @@
 // Program start: the application, the one window, the message loop.
 #include "app/main_window.h"
-#include "text/float_model.h"
-#include "text/locale_separators.h"
+#include "numbers/float_model.h"
+#include "widgets/system_locale.h"
 
 #include <QApplication>
 #include <QScreen>

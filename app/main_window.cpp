@@ -1,14 +1,15 @@
 #include "app/main_window.h"
 
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 #include "runtime/progress.h"
-#include "text/error_display.h"
-#include "text/float_model.h"
-#include "text/number_format.h"
-#include "text/locale_separators.h"
+#include "widgets/error_display.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
+#include "widgets/system_locale.h"
 #include "chart/chart.h"
 #include "chart/chart_widget.h"
-#include "text/rich_pane.h"
+#include "widgets/rich_pane.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "text/rich_pane.h"
+#include "widgets/rich_pane.h"
 
 #include <QAction>
 #include <QCheckBox>

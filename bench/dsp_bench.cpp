@@ -7,7 +7,7 @@
 #include "dsp/sliding_pearson.h"
 #include "dsp/tdft.h"
 #include "runtime/progress.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

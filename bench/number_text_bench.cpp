@@ -1,8 +1,8 @@
 // Per-item cost of the conversions every sample line goes through: reading a
 // sample text and writing a generator line.
-#include "text/locale_separators.h"
-#include "text/number_format.h"
-#include "text/number_parse.h"
+#include "numbers/locale_separators.h"
+#include "numbers/number_format.h"
+#include "numbers/number_parse.h"
 
 #include <benchmark/benchmark.h>
 

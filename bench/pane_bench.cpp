@@ -1,7 +1,7 @@
 // A million-line acquisition file: load into the data pane with header removal
 // and parse, the parse of an already loaded pane, and the pane's resident memory.
 #include "app/main_window.h"
-#include "text/rich_pane.h"
+#include "widgets/rich_pane.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 // Targets: 3 s or less for all phases together, 700 MB or less at peak.
 #include "app/main_window.h"
 #include "chart/chart_widget.h"
-#include "text/error_display.h"
-#include "text/locale_separators.h"
+#include "widgets/error_display.h"
+#include "numbers/locale_separators.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "chart/axis_labels.h"
 
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 
 #include <cmath>
 

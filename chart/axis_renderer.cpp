@@ -2,6 +2,7 @@
 
 #include "chart/qt_text_measure.h"
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
 #include "chart/chart_layout.h"
 
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,6 +5,7 @@
 #include "chart/qt_text_measure.h"
 #include "chart/zoom_rectangle.h"
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "chart/qt_text_measure.h"
 
-#include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 
 QFont ToQFont(const TChartFont& font)
 {

@@ -3,7 +3,7 @@
 // result as Round of the floating-point model, without its saving and
 // restoring of the floating-point environment (which costs more than the
 // arithmetic around it). Only the inexact flag can be raised, and it is silent.
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <cmath>
 #include <cstdint>

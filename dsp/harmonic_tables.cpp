@@ -3,7 +3,7 @@
 #include "dsp/table_entries.h"
 #include "dsp/two_core_split.h"
 #include "runtime/progress.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <algorithm>
 #include <limits>

@@ -3,7 +3,7 @@
 #include "dsp/code_word.h"
 #include "dsp/fast_round.h"
 #include "runtime/exceptions.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 int32_t QuantizeSample(double value, int32_t scale, double offset)
 {

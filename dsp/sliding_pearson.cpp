@@ -6,7 +6,7 @@
 #include "dsp/fast_round.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/two_core_split.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "dsp/table_entries.h"
 
 #include "dsp/code_word.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <cmath>
 #include <cstring>

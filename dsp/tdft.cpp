@@ -2,7 +2,7 @@
 
 #include "dsp/exact_dot.h"
 #include "runtime/exceptions.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 double TDFT::RealPart(int32_t k) { return HarmonicPart(*CosTable, k); }
 

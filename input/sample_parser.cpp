@@ -1,7 +1,7 @@
 #include "input/sample_parser.h"
 
-#include "text/float_model.h"
-#include "text/number_parse.h"
+#include "numbers/float_model.h"
+#include "numbers/number_parse.h"
 
 namespace {
 

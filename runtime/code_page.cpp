@@ -1,6 +1,5 @@
 #include "runtime/code_page.h"
 
-#include <QList>
 #include <array>
 
 namespace {
@@ -25,18 +24,30 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+
+// The length of the UTF-8 sequence that starts with lead, 0 for a byte that
+// cannot start one.
+size_t SequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
 } // namespace
 
-QString FromCp1251(std::string_view bytes)
+char16_t Cp1251ToUnicode(unsigned char byte)
 {
-    QString out;
-    out.resize(qsizetype(bytes.size()));
-    QChar* d = out.data();
-    for (unsigned char b : bytes) {
-        const char16_t high = b < 0x80 ? 0 : kHigh[b - 0x80];
-        *d++ = QChar(b < 0x80 ? char16_t(b) : high ? high : char16_t(0xFFFD));
-    }
-    return out;
+    if (byte < 0x80)
+        return char16_t(byte);
+    const char16_t high = kHigh[byte - 0x80];
+    return high ? high : char16_t(0xFFFD);
 }
 
 bool UnicodeToCp1251(char32_t c, char& out)
@@ -59,14 +70,50 @@ bool UnicodeToCp1251(char32_t c, char& out)
     return false;
 }
 
-std::string ToCp1251(const QString& text)
+std::string Utf8ToCp1251(std::string_view utf8)
 {
     std::string out;
-    out.reserve(size_t(text.size()));
-    const auto ucs4 = text.toUcs4();
-    for (char32_t c : ucs4) {
-        char b;
-        out.push_back(UnicodeToCp1251(c, b) ? b : '?');
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = SequenceLength(lead);
+        bool valid = length != 0 && i + length <= utf8.size();
+        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        for (size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not characters.
+        if (valid && ((length == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
+                      (length == 4 && (c < 0x10000 || c > 0x10FFFF))))
+            valid = false;
+        char b = '?';
+        if (valid && !UnicodeToCp1251(c, b))
+            b = '?';
+        out.push_back(b);
+        i += valid ? length : 1;
+    }
+    return out;
+}
+
+std::string Cp1251ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char raw : bytes) {
+        const char16_t c = Cp1251ToUnicode(static_cast<unsigned char>(raw));
+        if (c < 0x80) {
+            out.push_back(char(c));
+        } else if (c < 0x800) {
+            out.push_back(char(0xC0 | (c >> 6)));
+            out.push_back(char(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(char(0xE0 | (c >> 12)));
+            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(char(0x80 | (c & 0x3F)));
+        }
     }
     return out;
 }

@@ -2,7 +2,6 @@
 
 #include "runtime/code_page.h"
 
-#include <QString>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -74,5 +73,6 @@ std::string TrimReason(std::string text)
 
 std::string OsErrorText(int err)
 {
-    return TrimReason(ToCp1251(QString::fromLocal8Bit(std::strerror(err))));
+    // The system writes its messages in the locale's encoding, UTF-8 here.
+    return TrimReason(Utf8ToCp1251(std::strerror(err)));
 }

@@ -4,8 +4,7 @@
 #include "runtime/exceptions.h"
 #include "text/os_error.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <filesystem>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,9 +13,10 @@
 
 namespace {
 
-[[noreturn]] void RaiseOpenError(const QString& path, int err)
+[[noreturn]] void RaiseOpenError(const std::string& path, int err)
 {
-    const std::string full = ToCp1251(QFileInfo(path).absoluteFilePath());
+    std::error_code ignored;
+    const std::string full = Utf8ToCp1251(std::filesystem::absolute(path, ignored).lexically_normal().string());
     throw EFOpenError("Cannot open file \"" + full + "\". " + OsErrorText(err));
 }
 
@@ -40,10 +40,9 @@ constexpr size_t kChunk = 1 << 20;
 
 } // namespace
 
-std::string ReadFileForPane(const QString& path)
+std::string ReadFileForPane(const std::string& path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    FileHandle file(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
         RaiseOpenError(path, errno);
     // Others may read meanwhile but not write: a writer holds an exclusive lock.

@@ -4,7 +4,8 @@
 // Raises EFOpenError "Cannot open file "%s". %s" (full path, system reason)
 // when it cannot be opened and EOutOfResources "Failed to Load Stream" when
 // reading fails.
-#include <QString>
 #include <string>
 
-std::string ReadFileForPane(const QString& path);
+// path is as the operating system takes it (file-name encoding, UTF-8 here);
+// the message names the file by its absolute, lexically normal path.
+std::string ReadFileForPane(const std::string& path);

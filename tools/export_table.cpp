@@ -2,7 +2,7 @@
 
 #include "chart/chart.h"
 #include "runtime/code_page.h"
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 #include "text/text_output_file.h"
 #include "tools/file_replace.h"
 

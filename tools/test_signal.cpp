@@ -1,8 +1,8 @@
 #include "tools/test_signal.h"
 
-#include "text/float_model.h"
-#include "text/number_format.h"
-#include "text/random.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
+#include "numbers/random.h"
 
 double TestSampleValue(int i, int32_t draw)
 {

@@ -2,8 +2,8 @@
 // Shared helpers of the window tests.
 #include "app/main_window.h"
 #include "runtime/code_page.h"
-#include "text/error_display.h"
-#include "text/locale_separators.h"
+#include "widgets/error_display.h"
+#include "numbers/locale_separators.h"
 
 #include <memory>
 #include <string>

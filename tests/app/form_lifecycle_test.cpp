@@ -5,7 +5,7 @@
 #include "chart/chart.h"
 #include "chart/chart_widget.h"
 #include "runtime/exceptions.h"
-#include "text/rich_pane.h"
+#include "widgets/rich_pane.h"
 
 #include <QAction>
 #include <QCoreApplication>

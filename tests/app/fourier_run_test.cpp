@@ -2,9 +2,9 @@
 #include "window_run_support.h"
 
 #include "chart/chart_widget.h"
-#include "text/float_model.h"
-#include "text/locale_separators.h"
-#include "text/number_format.h"
+#include "numbers/float_model.h"
+#include "numbers/locale_separators.h"
+#include "numbers/number_format.h"
 
 #include <QCheckBox>
 #include <cmath>

@@ -2,8 +2,8 @@
 // test: rate through the clipboard, header removal, parse, flags, errors.
 #include "app_test_support.h"
 
-#include "text/clipboard.h"
-#include "text/rich_pane.h"
+#include "widgets/clipboard.h"
+#include "widgets/rich_pane.h"
 
 #include <QAction>
 #include <QCoreApplication>

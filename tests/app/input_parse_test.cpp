@@ -3,9 +3,9 @@
 #include "app_test_support.h"
 
 #include "runtime/exceptions.h"
-#include "text/float_model.h"
-#include "text/number_format.h"
-#include "text/rich_pane.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
+#include "widgets/rich_pane.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -6,8 +6,8 @@
 #include "chart/chart.h"
 #include "chart/chart_series.h"
 #include "chart/chart_widget.h"
-#include "text/number_format.h"
-#include "text/rich_pane.h"
+#include "numbers/number_format.h"
+#include "widgets/rich_pane.h"
 #include "tools/export_test_support.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 // The test data generator on the real window.
 #include "app_test_support.h"
 
-#include "text/number_parse.h"
-#include "text/random.h"
-#include "text/rich_pane.h"
+#include "numbers/number_parse.h"
+#include "numbers/random.h"
+#include "widgets/rich_pane.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 
 #include "chart/chart_series.h"
 #include "runtime/code_page.h"
-#include "text/rich_pane.h"
+#include "widgets/rich_pane.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "chart_test_support.h"
 #include "runtime/exceptions.h"
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

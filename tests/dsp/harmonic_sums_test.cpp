@@ -4,7 +4,7 @@
 #include "dsp/sample_quantizer.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "dsp/harmonic_tables.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <gtest/gtest.h>
 #include <vector>

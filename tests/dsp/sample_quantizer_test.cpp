@@ -1,7 +1,7 @@
 // Quantization of samples and the rounded mean.
 #include "dsp/sample_quantizer.h"
 #include "runtime/exceptions.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // known values and properties.
 #include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

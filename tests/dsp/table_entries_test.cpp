@@ -1,7 +1,7 @@
 // The fast table entries against the processor's own evaluation, one by one.
 #include "dsp/harmonic_tables.h"
 #include "dsp/table_entries.h"
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "reference_dsp.h"
 
 #include "runtime/memory_buffer.h"
-#include "text/clipboard.h"
+#include "widgets/clipboard.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "reference_dsp.h"
 #include "reference_text.h"
 
-#include "text/locale_separators.h"
+#include "numbers/locale_separators.h"
 
 #include <QCheckBox>
 

@@ -7,7 +7,7 @@
 #include "reference_text.h"
 
 #include "chart/chart_interaction.h"
-#include "text/clipboard.h"
+#include "widgets/clipboard.h"
 
 #include <QCheckBox>
 #include <algorithm>

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <fcntl.h>
@@ -17,7 +18,7 @@ TEST(ReadFileForPane, ReturnsTheBytesUnchanged)
     const QString path = dir.filePath("d.dat");
     const std::string bytes("\xCA\xEE\xE4\r\n1.5\n\0x", 11);
     std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-    EXPECT_EQ(ReadFileForPane(path), bytes);
+    EXPECT_EQ(ReadFileForPane(path.toStdString()), bytes);
 }
 
 TEST(ReadFileForPane, OpenErrorsNameTheFullPathAndTheReason)
@@ -25,7 +26,7 @@ TEST(ReadFileForPane, OpenErrorsNameTheFullPathAndTheReason)
     QTemporaryDir dir;
     const QString missing = dir.filePath("absent.dat");
     try {
-        ReadFileForPane(missing);
+        ReadFileForPane(missing.toStdString());
         FAIL() << "no error";
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + missing.toStdString() + "\". " + OsErrorText(ENOENT));
@@ -40,7 +41,7 @@ TEST(ReadFileForPane, OpenErrorsNameTheFullPathAndTheReason)
         EXPECT_NE(e.Message().find(missing.toStdString()), std::string::npos) << e.Message();
     }
     QDir::setCurrent(cwd);
-    EXPECT_THROW(ReadFileForPane(dir.path()), EFOpenError);
+    EXPECT_THROW(ReadFileForPane(dir.path().toStdString()), EFOpenError);
 }
 
 TEST(ReadFileForPane, FileLockedForWritingCannotBeOpened)
@@ -51,9 +52,9 @@ TEST(ReadFileForPane, FileLockedForWritingCannotBeOpened)
     const int writer = ::open(path.c_str(), O_RDWR);
     ASSERT_GE(writer, 0);
     ASSERT_EQ(::flock(writer, LOCK_EX), 0);
-    EXPECT_THROW(ReadFileForPane(QString::fromStdString(path)), EFOpenError);
+    EXPECT_THROW(ReadFileForPane(path), EFOpenError);
     ::close(writer);
-    EXPECT_EQ(ReadFileForPane(QString::fromStdString(path)), "1");
+    EXPECT_EQ(ReadFileForPane(path), "1");
 }
 
 TEST(ReadFileForPane, ReadFailureIsReportedAsALoadFailure)

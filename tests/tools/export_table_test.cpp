@@ -5,8 +5,8 @@
 #include "chart/chart.h"
 #include "export_test_support.h"
 #include "runtime/exceptions.h"
-#include "text/locale_separators.h"
-#include "text/number_format.h"
+#include "numbers/locale_separators.h"
+#include "numbers/number_format.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -2,8 +2,8 @@
 // properties of its first and last lines.
 #include "tools/test_signal.h"
 
-#include "text/locale_separators.h"
-#include "text/random.h"
+#include "numbers/locale_separators.h"
+#include "numbers/random.h"
 
 #include <cmath>
 #include <cstdio>

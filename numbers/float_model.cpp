@@ -1,4 +1,4 @@
-#include "text/float_model.h"
+#include "numbers/float_model.h"
 
 #include "runtime/exceptions.h"
 

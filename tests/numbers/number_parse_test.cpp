@@ -1,7 +1,7 @@
-#include "number_test_support.h"
-#include "text/float_model.h"
-#include "text/number_format.h"
-#include "text/number_parse.h"
+#include "support/number_test_support.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
+#include "numbers/number_parse.h"
 
 #include "runtime/exceptions.h"
 

@@ -1,6 +1,7 @@
-#include "text/error_display.h"
+#include "widgets/error_display.h"
 
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "text/number_parse.h"
+#include "numbers/number_parse.h"
 
-#include "text/decimal_digits.h"
-#include "text/float_model.h"
+#include "numbers/decimal_digits.h"
+#include "numbers/float_model.h"
 
 #include "runtime/exceptions.h"
 

@@ -1,5 +1,5 @@
-#include "number_test_support.h"
-#include "text/decimal_digits.h"
+#include "support/number_test_support.h"
+#include "numbers/decimal_digits.h"
 
 #include <gtest/gtest.h>
 

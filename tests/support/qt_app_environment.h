@@ -12,7 +12,7 @@ public:
             return;
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "text_tests";
+        static char name[] = "widget_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
     }

@@ -1,7 +1,7 @@
-#include "qt_app_environment.h"
+#include "support/qt_app_environment.h"
 
-#include "text/clipboard.h"
-#include "text/edit_box.h"
+#include "widgets/clipboard.h"
+#include "widgets/edit_box.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -1,13 +1,8 @@
 #pragma once
-// The process-wide separators every number conversion writes with: one
-// Windows-1251 byte each, "." and "," until the locale is read.
-class QString;
-
+// Reading the number separators from a Qt locale (the user's, at start-up and
+// on every locale change) into the process-wide separators.
 class QLocale;
-
-char DecimalPointChar();
-char DigitGroupChar();
-void SetLocaleSeparators(char decimalPoint, char digitGroup);
+class QString;
 
 // The 1251 byte of a locale's separator text, or `fallback` when the text is
 // not exactly one character with a 1251 form.

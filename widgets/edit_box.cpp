@@ -1,7 +1,8 @@
-#include "text/edit_box.h"
+#include "widgets/edit_box.h"
 
 #include "runtime/code_page.h"
-#include "text/clipboard.h"
+#include "widgets/qt_text.h"
+#include "widgets/clipboard.h"
 
 #include <QLineEdit>
 

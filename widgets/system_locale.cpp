@@ -1,22 +1,10 @@
-#include "text/locale_separators.h"
+#include "widgets/system_locale.h"
 
+#include "numbers/locale_separators.h"
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 
 #include <QLocale>
-
-namespace {
-char g_decimalPoint = '.';
-char g_digitGroup = ',';
-} // namespace
-
-char DecimalPointChar() { return g_decimalPoint; }
-char DigitGroupChar() { return g_digitGroup; }
-
-void SetLocaleSeparators(char decimalPoint, char digitGroup)
-{
-    g_decimalPoint = decimalPoint;
-    g_digitGroup = digitGroup;
-}
 
 char SeparatorByte(const QString& separator, char fallback)
 {

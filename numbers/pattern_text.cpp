@@ -1,8 +1,8 @@
 // PatternText: picture patterns ("0.000", "#,##0.###", "0.0E+00").
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 
-#include "text/decimal_digits.h"
-#include "text/locale_separators.h"
+#include "numbers/decimal_digits.h"
+#include "numbers/locale_separators.h"
 
 #include "runtime/exceptions.h"
 

@@ -1,4 +1,4 @@
-#include "text/decimal_digits.h"
+#include "numbers/decimal_digits.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the number-text tests: separators set for one test and restored.
-#include "text/locale_separators.h"
+#include "numbers/locale_separators.h"
 
 class ScopedSeparators {
 public:

@@ -1,10 +1,10 @@
 // The pane widget driven by keys and the mouse, and its operations as the
 // program calls them: text changes signal Changed, selecting does not.
-#include "qt_app_environment.h"
+#include "support/qt_app_environment.h"
 
 #include "runtime/exceptions.h"
-#include "text/clipboard.h"
-#include "text/rich_pane.h"
+#include "widgets/clipboard.h"
+#include "widgets/rich_pane.h"
 
 #include <QImage>
 #include <QKeyEvent>

@@ -1,5 +1,6 @@
-#include "number_test_support.h"
-#include "text/locale_separators.h"
+#include "support/number_test_support.h"
+#include "widgets/system_locale.h"
+#include "numbers/locale_separators.h"
 
 #include <gtest/gtest.h>
 

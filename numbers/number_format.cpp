@@ -1,7 +1,7 @@
-#include "text/number_format.h"
+#include "numbers/number_format.h"
 
-#include "text/decimal_digits.h"
-#include "text/locale_separators.h"
+#include "numbers/decimal_digits.h"
+#include "numbers/locale_separators.h"
 
 #include "runtime/exceptions.h"
 

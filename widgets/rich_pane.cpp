@@ -1,8 +1,9 @@
-#include "text/rich_pane.h"
+#include "widgets/rich_pane.h"
 
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 #include "runtime/exceptions.h"
-#include "text/clipboard.h"
+#include "widgets/clipboard.h"
 #include "text/text_file_reader.h"
 
 #include <QContextMenuEvent>
@@ -67,7 +68,7 @@ void TRichPane::Clear()
     TextChanged();
 }
 
-void TRichPane::LoadFromFile(const QString& path) { LoadFileBytes(ReadFileForPane(path)); }
+void TRichPane::LoadFromFile(const QString& path) { LoadFileBytes(ReadFileForPane(LocalPath(path))); }
 
 void TRichPane::LoadFileBytes(std::string bytes)
 {

@@ -1,5 +1,5 @@
-#include "number_test_support.h"
-#include "text/number_format.h"
+#include "support/number_test_support.h"
+#include "numbers/number_format.h"
 
 #include "runtime/exceptions.h"
 

@@ -1,4 +1,4 @@
-#include "text/random.h"
+#include "numbers/random.h"
 
 #include <gtest/gtest.h>
 

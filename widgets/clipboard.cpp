@@ -1,6 +1,7 @@
-#include "text/clipboard.h"
+#include "widgets/clipboard.h"
 
 #include "runtime/code_page.h"
+#include "widgets/qt_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
