@@ -6,9 +6,8 @@
 #include "chart/chart_renderer.h"
 #include "chart/chart_widget.h"
 #include "chart/qt_text_measure.h"
+#include "bench/qt_bench_main.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -35,19 +34,9 @@ const std::vector<double>& Samples()
     return samples;
 }
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "chart_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 struct DataChart {
     DataChart()
     {
-        App();
         widget = std::make_unique<TChartWidget>();
         series = ConfigureDataChart(*widget);
         widget->resize(1200, 600);
@@ -64,7 +53,6 @@ struct DataChart {
 
 void BM_AddMillionPointsAscending(benchmark::State& state)
 {
-    App();
     TChartWidget widget;
     const DataChartSeries s = ConfigureDataChart(widget);
     const std::vector<double>& y = Samples();
@@ -132,4 +120,4 @@ BENCHMARK(BM_ZoomPanWheelStep)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
-BENCHMARK_MAIN();
+DFT_QT_BENCHMARK_MAIN()

@@ -2,13 +2,12 @@
 // and parse, the parse of an already loaded pane, and the pane's resident memory.
 #include "app/main_window.h"
 #include "widgets/rich_pane.h"
+#include "bench/qt_bench_main.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -17,16 +16,6 @@
 namespace {
 
 constexpr int kLines = 1000000;
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "pane_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // About 8.6 MB: a short header, the marker, then one sample per line.
 const QString& DataFile()
@@ -73,7 +62,6 @@ std::unique_ptr<TForm1> FormAnswering(const QString& path)
 // heap the pane's model holds.
 void BM_PaneResidentMemory(benchmark::State& state)
 {
-    App();
     const QString path = DataFile();
     double megabytes = 0;
     double modelMegabytes = 0;
@@ -93,7 +81,6 @@ BENCHMARK(BM_PaneResidentMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_LoadRemoveHeaderAndParse(benchmark::State& state)
 {
-    App();
     const QString path = DataFile();
     const QString cwd = QDir::currentPath();
     auto form = FormAnswering(path);
@@ -109,7 +96,6 @@ BENCHMARK(BM_LoadRemoveHeaderAndParse)->Unit(benchmark::kMillisecond)->Iteration
 
 void BM_ParseLoadedPane(benchmark::State& state)
 {
-    App();
     const QString cwd = QDir::currentPath();
     auto form = FormAnswering(DataFile());
     form->NLoadClick();
@@ -127,7 +113,6 @@ BENCHMARK(BM_ParseLoadedPane)->Unit(benchmark::kMillisecond)->Iterations(5)->Use
 // no re-layout.
 void BM_TypeInLoadedPane(benchmark::State& state)
 {
-    App();
     TRichPane pane;
     pane.resize(300, 400);
     pane.LoadFromFile(DataFile());
@@ -144,4 +129,4 @@ BENCHMARK(BM_TypeInLoadedPane)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 
-BENCHMARK_MAIN();
+DFT_QT_BENCHMARK_MAIN()

@@ -7,14 +7,13 @@
 #include "chart/chart_widget.h"
 #include "widgets/error_display.h"
 #include "numbers/locale_separators.h"
+#include "bench/qt_bench_main.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -24,16 +23,6 @@
 namespace {
 
 constexpr int kSamples = 1000000;
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "scale_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // Peak resident set size in MB, from /proc/self/status.
 double PeakResidentMb()
@@ -64,7 +53,6 @@ void WriteDataFile(const std::string& path)
 
 void BM_MillionSampleRoad(benchmark::State& state)
 {
-    App();
     SetLocaleSeparators('.', ',');
     std::string failure;
     SetErrorSink([&failure](const std::string& text, const std::string&) { failure = text; });
@@ -123,4 +111,4 @@ void BM_MillionSampleRoad(benchmark::State& state)
 // One pass: the peak memory is the process's, so repeating would only re-measure it.
 BENCHMARK(BM_MillionSampleRoad)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
-BENCHMARK_MAIN();
+DFT_QT_BENCHMARK_MAIN()

@@ -1,7 +1,7 @@
 #include "dsp/sample_quantizer.h"
 
 #include "dsp/code_word.h"
-#include "dsp/fast_round.h"
+#include "numbers/fast_round.h"
 #include "runtime/exceptions.h"
 #include "numbers/float_model.h"
 

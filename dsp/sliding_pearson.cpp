@@ -3,7 +3,7 @@
 #include "dsp/code_word.h"
 #include "dsp/cross_terms.h"
 #include "dsp/exact_dot.h"
-#include "dsp/fast_round.h"
+#include "numbers/fast_round.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/two_core_split.h"
 #include "numbers/float_model.h"

@@ -1,5 +1,8 @@
 #include "numbers/decimal_digits.h"
 
+#include "numbers/extended_bits.h"
+#include "numbers/fast_round.h"
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -73,33 +76,10 @@ const long double kPowerTable2[10] = {
 
 namespace {
 
-// The x87 extended layout: 64-bit significand, then sign and 15-bit exponent.
-struct ExtendedBits {
-    uint64_t significand;
-    uint16_t signAndExponent;
-};
-
-ExtendedBits BitsOf(long double x)
-{
-    ExtendedBits b;
-    std::memcpy(&b.significand, &x, 8);
-    std::memcpy(&b.signAndExponent, reinterpret_cast<const char*>(&x) + 8, 2);
-    return b;
-}
-
-// Nearest integer, ties to even, under the model's rounding mode (the
-// processor's conversion; |x| < 2^63 here).
-int64_t RoundToInteger(long double x)
-{
-    int64_t r;
-    __asm__("fistpll %0" : "=m"(r) : "t"(x) : "st");
-    return r;
-}
-
 // |x| scaled to 18 digits and rounded to an integer.
 int64_t ScaledDigits(long double magnitude, int decimalExponent)
 {
-    return RoundToInteger(PowerOfTen(magnitude, DecimalDigits::kMaxDigits - decimalExponent));
+    return RoundNearestEven(PowerOfTen(magnitude, DecimalDigits::kMaxDigits - decimalExponent));
 }
 
 constexpr uint64_t kPowers[19] = {
@@ -170,7 +150,7 @@ DecimalDigits::DecimalDigits(long double x, int precision, int decimals)
     }
     if (y >= 1000000000000000000LL) {
         // One extended division, rounded to an integer only when written.
-        y = RoundToInteger(static_cast<long double>(y) / 10.0L);
+        y = RoundNearestEven(static_cast<long double>(y) / 10.0L);
         ++d;
     }
 

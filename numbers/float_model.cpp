@@ -67,21 +67,33 @@ void ResetFpMode()
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
+namespace {
+
+// fsin and fcos leave an argument of 2^63 or more unreduced (C2 set, the
+// argument itself on the stack): such an angle gives 0, a NaN stays NaN.
+bool OutsideTrigRange(long double x, long double& result)
+{
+    if (std::fabs(x) < kTwo63)
+        return false;
+    result = std::isnan(x) ? x : 0.0L;
+    return true;
+}
+
+} // namespace
+
 long double Sin(long double x)
 {
-    if (!(std::fabs(x) < kTwo63))
-        return std::isnan(x) ? x : 0.0L;
     long double r;
-    __asm__("fsin" : "=t"(r) : "0"(x));
+    if (!OutsideTrigRange(x, r))
+        __asm__("fsin" : "=t"(r) : "0"(x));
     return r;
 }
 
 long double Cos(long double x)
 {
-    if (!(std::fabs(x) < kTwo63))
-        return std::isnan(x) ? x : 0.0L;
     long double r;
-    __asm__("fcos" : "=t"(r) : "0"(x));
+    if (!OutsideTrigRange(x, r))
+        __asm__("fcos" : "=t"(r) : "0"(x));
     return r;
 }
 

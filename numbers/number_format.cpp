@@ -1,5 +1,7 @@
 #include "numbers/number_format.h"
 
+#include "numbers/integer_digits.h"
+
 #include "numbers/decimal_digits.h"
 #include "numbers/locale_separators.h"
 
@@ -22,16 +24,10 @@ char DigitOrZero(const DecimalDigits& r, int k) { return k < r.Count ? r.Digits[
 
 void AppendUnsigned(std::string& out, uint64_t v, int minDigits)
 {
-    char buf[20];
-    int len = 0;
-    do {
-        buf[len++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    for (int k = len; k < minDigits; ++k)
-        out += '0';
-    while (len > 0)
-        out += buf[--len];
+    if (minDigits > 20)
+        out.append(size_t(minDigits - 20), '0');
+    char digits[20];
+    out.append(digits, size_t(WriteUnsignedDigits(v, minDigits > 20 ? 20 : minDigits, digits)));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "numbers/number_format.h"
 
 #include "numbers/decimal_digits.h"
+#include "numbers/extended_bits.h"
+#include "numbers/integer_digits.h"
 #include "numbers/locale_separators.h"
 
 #include "runtime/exceptions.h"
@@ -73,13 +75,10 @@ int SectionFor(long double x)
         return 0;
     if (x < 0.0L)
         return 1;
-    uint64_t significand;
-    uint16_t signAndExponent;
-    std::memcpy(&significand, &x, 8);
-    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&x) + 8, 2);
-    if (signAndExponent & 0x8000)
+    const ExtendedBits bits = BitsOf(x);
+    if (bits.signAndExponent & 0x8000)
         return 1;
-    return significand == 0 && signAndExponent == 0 ? 2 : 0;
+    return bits.significand == 0 && bits.signAndExponent == 0 ? 2 : 0;
 }
 
 // A section that is absent or empty falls back to the first.
@@ -251,16 +250,7 @@ private:
         const size_t zeros = ZerosFrom(s, i + 2);
         int v = exponent < 0 ? -exponent : exponent;
         const int width = static_cast<int>(std::min<size_t>(zeros, kMaxExponentDigits));
-        char buf[8];
-        int len = 0;
-        do {
-            buf[len++] = static_cast<char>('0' + v % 10);
-            v /= 10;
-        } while (v != 0);
-        for (int k = len; k < width; ++k)
-            *end_++ = '0';
-        while (len > 0)
-            *end_++ = buf[--len];
+        end_ += WriteUnsignedDigits(uint64_t(v), width, end_);
         return i + 2 + zeros;
     }
 

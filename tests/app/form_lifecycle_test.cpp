@@ -55,9 +55,6 @@ TEST(FormStartUp, DefaultTextsCaptionsAndMenu)
     EXPECT_EQ(form->EditADC->focusPolicy(), Qt::ClickFocus); // no tab stop
     EXPECT_EQ(form->EditScaleX->focusPolicy(), Qt::StrongFocus);
     EXPECT_FALSE(form->PanelAbout->isVisibleTo(form.get()));
-    // The inert menu item does nothing.
-    form->NLoadPat->trigger();
-    EXPECT_TRUE(ShownErrors().empty());
 }
 
 TEST(FormStartUp, SidePanelsKeepTheirWidthsAtAnyWindowSize)

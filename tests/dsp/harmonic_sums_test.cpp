@@ -124,6 +124,7 @@ TEST(HarmonicSums, MissingCodesOrRowsAreReadErrors)
     WriteCodes(dft, {1, 2, 3}); // fewer than N codes
     EXPECT_THROW(dft.RealPart(0), EReadError);
     WriteCodes(dft, std::vector<int32_t>(10, 1));
-    EXPECT_NO_THROW(dft.ImagPart(1));
+    // Row 1 of the sine table, 0 59 95 95 59 0 -59 -95 -95 -59, sums to 0.
+    EXPECT_EQ(dft.ImagPart(1), 0.0);
     EXPECT_THROW(dft.ImagPart(2), EReadError); // no third row
 }

@@ -1,4 +1,5 @@
 #include "numbers/random.h"
+#include "support/reference_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +9,6 @@
 #include <vector>
 
 namespace {
-
-// The recurrence and the draw written out independently: the state modulo
-// 2^32 in 64-bit arithmetic, the draw as an exact extended division.
-struct ReferenceGenerator {
-    uint64_t state;
-    int64_t Draw(uint32_t n)
-    {
-        state = (state * 134775813u + 1u) % 4294967296u;
-        return static_cast<int64_t>(std::floor(static_cast<long double>(n) * state / 4294967296.0L));
-    }
-};
 
 TEST(RandomBelow, KnownSequences)
 {

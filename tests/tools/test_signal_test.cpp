@@ -4,6 +4,7 @@
 
 #include "numbers/locale_separators.h"
 #include "numbers/random.h"
+#include "support/reference_generator.h"
 
 #include <cmath>
 #include <cstdio>
@@ -92,13 +93,6 @@ TEST(TestSampleLine, FirstAndLastLineRanges)
 
 namespace {
 
-// The generator's linear congruential step and multiply-shift draw, written out.
-int NextDraw(uint32_t& state)
-{
-    state = state * 134775813u + 1u;
-    return int((uint64_t(10) * state) >> 32);
-}
-
 std::vector<std::string> GenerateFrom(uint32_t seed)
 {
     GeneratorSeed = seed;
@@ -114,11 +108,12 @@ TEST(GenerateTestLines, OneLinePerSampleWithTheDrawsOfTheSeed)
     for (uint32_t seed : {0u, 0x12345678u, 0xFFFFFFFFu}) {
         const std::vector<std::string> lines = GenerateFrom(seed);
         ASSERT_EQ(lines.size(), size_t(kTestSampleCount));
-        uint32_t state = seed;
+        ReferenceGenerator reference{seed};
         for (int i = 1; i <= kTestSampleCount; ++i)
-            ASSERT_EQ(lines[size_t(i - 1)], TestSampleLine(i, NextDraw(state))) << "seed " << seed << " i " << i;
+            ASSERT_EQ(lines[size_t(i - 1)], TestSampleLine(i, int(reference.Draw(10))))
+                << "seed " << seed << " i " << i;
         // Exactly one draw per line.
-        EXPECT_EQ(GeneratorSeed, state);
+        EXPECT_EQ(GeneratorSeed, reference.state);
     }
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+// main() of a benchmark that needs widgets: the application object lives on
+// main's stack, so it is gone before the static objects of Qt itself are
+// destroyed at exit (a static one outlives them and crashes the exit).
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#define DFT_QT_BENCHMARK_MAIN()                                                                   \
+    int main(int argc, char** argv)                                                               \
+    {                                                                                             \
+        ::benchmark::Initialize(&argc, argv);                                                     \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                  \
+        QApplication app(argc, argv);                                                             \
+        ::benchmark::RunSpecifiedBenchmarks();                                                    \
+        ::benchmark::Shutdown();                                                                  \
+        return 0;                                                                                 \
+    }
