@@ -1,13 +1,16 @@
 # make run   - install what is missing, build, start the program
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
+# make test-sanitized - every test again under AddressSanitizer and UBSan
 BUILD ?= build
 JOBS ?= 2
+# CI (CI=true) treats warnings as errors.
+WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test test-sanitized bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -17,7 +20,7 @@ deps:
 	fi
 
 configure: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DDFT_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -28,8 +31,13 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 120
 
+test-sanitized: deps
+	cmake --preset asan-ubsan -DDFT_WERROR=$(WERROR)
+	cmake --build --preset asan-ubsan
+	ctest --preset asan-ubsan
+
 bench: build
 	@for b in $(BUILD)/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-debug build-asan
