@@ -1,13 +1,16 @@
 # make run   - install what is missing, build, start the program
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
+# make install PREFIX=DIR - install the program, menu entry, icon and man page under DIR
+# make package - build the Debian package build/dftscope_<version>_amd64.deb
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-liberation xvfb xauth
+           fonts-liberation xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench install package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -30,6 +33,12 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)
