@@ -130,6 +130,9 @@ public:
     void NAboutClick();
     void Button1Click();
     void NLoadClick();
+    // What NLoadClick does with the chosen file; a file dropped on the window
+    // takes the same road.
+    void LoadDataFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();
     void ButtonGraphPatClick();
