@@ -174,11 +174,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateLayout();
     void CreateMenu();
     void BindHandlers();
+    void AcceptFileDrops();
 
     std::unique_ptr<TProgress> progress_;
     std::array<QLabel*, 4> panels_{};
