@@ -2,15 +2,18 @@
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
 # make test-sanitized - every test again under AddressSanitizer and UBSan
+# make install PREFIX=DIR - install the program, menu entry, icon and man page under DIR
+# make package - build the Debian package build/dftscope_<version>_amd64.deb
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 # CI (CI=true) treats warnings as errors.
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-liberation xvfb xauth
+           fonts-liberation xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-sanitized bench clean
+.PHONY: deps configure build run test test-sanitized bench install package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -38,6 +41,12 @@ test-sanitized: deps
 
 bench: build
 	@for b in $(BUILD)/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) build-debug build-asan

@@ -102,6 +102,11 @@ void TForm1::NLoadClick()
     const QString path = ChooseDataFile(folder);
     if (path.isEmpty())
         return;
+    LoadDataFile(path);
+}
+
+void TForm1::LoadDataFile(const QString& path)
+{
     // The dialog leaves the current directory at the chosen file's folder, so
     // later exports land beside the data file.
     QDir::setCurrent(QFileInfo(path).absolutePath());

@@ -1,5 +1,6 @@
 // Program start: the application, the one window, the message loop.
 #include "app/main_window.h"
+#include "app/program_icon.h"
 #include "numbers/float_model.h"
 #include "widgets/system_locale.h"
 
@@ -9,6 +10,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The desktop entry's name lets a Wayland shell find the window's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.dorvin.dftscope"));
+    QApplication::setWindowIcon(ProgramIcon());
     ResetFpMode();
     ReadLocaleSeparators();
     TForm1 form;

@@ -55,6 +55,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     ChooseDataFile = [this](const QString& folder) { return ChooseWithDialog(this, folder); };
     OpenBrowser = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     BindHandlers();
+    AcceptFileDrops();
     Dispatch([this] { FormCreate(); });
 }
 

@@ -130,6 +130,9 @@ public:
     void NAboutClick();
     void Button1Click();
     void NLoadClick();
+    // What NLoadClick does with the chosen file; a file dropped on the window
+    // takes the same road.
+    void LoadDataFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();
     void ButtonGraphPatClick();
@@ -171,11 +174,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateLayout();
     void CreateMenu();
     void BindHandlers();
+    void AcceptFileDrops();
 
     std::unique_ptr<TProgress> progress_;
     std::array<QLabel*, 4> panels_{};
