@@ -130,6 +130,10 @@ public:
     void NAboutClick();
     void Button1Click();
     void NLoadClick();
+    // Everything of the data load after the dialog: the file at path into the
+    // data pane, its rate into EditScaleX, its header removed, the samples
+    // parsed. Raises what the load raises, so callers run it through Dispatch.
+    void LoadDataFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();
     void ButtonGraphPatClick();

@@ -24,7 +24,6 @@ struct TRunState {
     double SampleRate = 0;
     int32_t AutoStart = 0;
     int32_t AutoWidth = 0;
-    int32_t ErrorPosition = 0; // position reported by the last number conversion of a line parse
     int32_t PhaseStart = 0;
     int32_t PhaseTime = 0;
 

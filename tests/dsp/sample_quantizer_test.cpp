@@ -31,10 +31,11 @@ TEST(SampleQuantizer, PatternExamplesWithTies)
     };
     for (const QuantizeCase& c : cases) {
         std::vector<int32_t> codes(c.values.size());
-        EXPECT_EQ(QuantizeSamples(c.values.data(), int64_t(c.values.size()), c.scale, 0.0, codes.data()),
-                  int64_t(c.values.size()));
+        const TPartial<int64_t> written = QuantizeSamples(c.values, c.scale, 0.0, codes);
+        EXPECT_EQ(written.done, int64_t(c.values.size()));
+        EXPECT_FALSE(written.fault);
         EXPECT_EQ(codes, c.codes);
-        EXPECT_EQ(RoundedMean(codes.data(), int64_t(codes.size())), c.mean);
+        EXPECT_EQ(RoundedMean(codes), c.mean);
     }
 }
 
@@ -58,8 +59,10 @@ TEST(SampleQuantizer, StopsAtAValueWithoutAnInteger)
 {
     const std::vector<double> values = {1.0, 2.0, std::numeric_limits<double>::quiet_NaN(), 4.0};
     std::vector<int32_t> codes(4, -1);
-    EXPECT_EQ(QuantizeSamples(values.data(), 4, 10, 0.0, codes.data()), 2);
+    const TPartial<int64_t> written = QuantizeSamples(values, 10, 0.0, codes);
+    EXPECT_EQ(written.done, 2);
     EXPECT_EQ(codes, (std::vector<int32_t>{10, 20, -1, -1}));
+    EXPECT_THROW(written.RaiseFault(), EInvalidOp);
     EXPECT_THROW(QuantizeSample(1e300, 10, 0.0), EInvalidOp);
 }
 
