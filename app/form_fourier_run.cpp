@@ -46,6 +46,9 @@ void TForm1::ButtonDataRefreshClick()
     Series2->ClearPoints();
     Series3->ClearPoints();
     Series1->ClearPoints();
+    // The correlations read the codes the data curve shows; until a
+    // quantization completes it shows none, or only those before a fault.
+    State.DataReady = false;
 
     if (State.ParseErrorLine == -1) {
         // Each phase is timed and shown on its own, so a fault in a later phase

@@ -92,13 +92,12 @@ void TForm1::NLoadClick()
 
 void TForm1::LoadDataFile(const QString& path)
 {
-    // The dialog leaves the current directory at the chosen file's folder, so
-    // later exports land beside the data file.
-    QDir::setCurrent(QFileInfo(path).absolutePath());
-
-    // The file is read before the pane is emptied: a file that cannot be opened
-    // or read must not cost the user the samples already in the pane.
+    // The file is read before anything changes: a path that is not a readable
+    // regular file must not cost the user the samples already in the pane.
     std::string bytes = ReadFileForPane(path);
+    // The current directory follows the loaded file's folder, so later
+    // exports land beside the data file.
+    QDir::setCurrent(QFileInfo(path).absolutePath());
     RichEdit1->Clear();
     RichEdit1->LoadFileBytes(std::move(bytes));
     RichEdit1->FocusPane();

@@ -13,7 +13,7 @@ struct TRunState {
 
     bool DataDirty = false;
     bool PatternDirty = false;
-    bool DataReady = false;
+    bool DataReady = false; // the data curve shows the codes of a complete quantization
     bool PatternReady = false;
 
     int32_t ParseErrorLine = 0;

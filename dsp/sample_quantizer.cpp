@@ -8,7 +8,12 @@
 int32_t QuantizeSample(double value, int32_t scale, double offset)
 {
     const long double x = static_cast<long double>(scale) * value - offset;
-    return LowWord(RoundNearestEven(x));
+    const int64_t code = RoundNearestEven(x);
+    // A wrapped code would be a different sample: refused like any value too
+    // large for its store.
+    if (code < INT32_MIN || code > INT32_MAX)
+        throw EOverflow("Floating point overflow");
+    return int32_t(code);
 }
 
 TPartial<int64_t> QuantizeSamples(std::span<const double> values, int32_t scale, double offset,

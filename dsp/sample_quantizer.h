@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <span>
 
-// code = Round(scale x value - offset), formed in extended precision, the low
-// 32 bits of the 64-bit rounded value kept. Raises EInvalidOp for a value
-// that gives no integer (NaN, infinity or beyond the 64-bit range).
+// code = Round(scale x value - offset), formed in extended precision. Raises
+// EInvalidOp for a value that gives no integer (NaN, infinity or beyond the
+// 64-bit range) and EOverflow "Floating point overflow" for an integer beyond
+// the 32-bit range: no code ever wraps.
 int32_t QuantizeSample(double value, int32_t scale, double offset);
 
 // Converts values in order into codes (at least as long) and gives how many

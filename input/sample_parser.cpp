@@ -68,4 +68,12 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
     return result;
 }
 
-double SampleRateFromText(std::string_view text) { return StoreDouble(ParseFloat(text).value); }
+double SampleRateFromText(std::string_view text)
+{
+    int32_t errorPosition = 0;
+    double rate = 0;
+    std::string scratch;
+    // Without a rate the frequencies are in cycles per sample, as after a data
+    // file without one.
+    return ParseSampleLine(text, errorPosition, rate, scratch) ? rate : 1.0;
+}

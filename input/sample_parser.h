@@ -37,7 +37,7 @@ bool ParseSampleLine(std::string_view line, int32_t& errorPosition, double& valu
 // start alone.
 LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress);
 
-// The stream rate in Hz that an edit box's text gives a spectrum run: the
-// value ParseFloat reports for it, also for a text that does not convert,
-// stored in 64 bits.
+// The stream rate in Hz that an edit box's text gives a spectrum run: read as
+// a sample line is ("1,5" is 1.5), and 1 when it is not one (empty, blank,
+// letters). A value beyond the 64-bit range raises EOverflow, as for a sample.
 double SampleRateFromText(std::string_view text);

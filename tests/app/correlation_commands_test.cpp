@@ -63,17 +63,33 @@ TEST(PatternCorrelation, Refusals)
     EXPECT_EQ(fresh->Series3->PointCount(), points); // the old curve stays
 }
 
-TEST(PatternCorrelation, UsesTheLastQuantizedDataAfterAFailedParse)
+TEST(PatternCorrelation, ReadsOnlyTheCodesTheDataCurveShows)
 {
     auto form = MakeForm();
-    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
+    const std::string data = Lines({"0", "10", "20", "10", "0"});
+    RunSpectrum(*form, data);
     PlotPattern(*form, Lines({"0", "10"}));
-    form->RichEdit1->SetText(Lines({"1", "2", "3", "4", "5", "6", "7", "bad"}));
-    form->ButtonDataRefresh->click(); // parse fails after 7 samples
+    // A parse alone, as a data file load makes, changes the count but not the codes.
+    form->RichEdit1->SetText(Lines({"1", "2", "3", "4", "5", "6", "7"}));
+    form->Dispatch([&] { form->ParseDataPane(); });
     EXPECT_EQ(form->DFT->SampleCount, 7);
     form->ButtonStartPatKor->click();
-    // The five codes of the last quantization, not seven with two stale ones.
     EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
+
+    // A run stopped at a bad line shows no codes: both commands refuse until
+    // the next run that quantizes.
+    form->RichEdit1->SetText(Lines({"1", "bad"}));
+    form->ButtonDataRefresh->click();
+    EXPECT_FALSE(form->State.DataReady);
+    for (QPushButton* command : {form->ButtonStartPatKor, form->ButtonStartAutoKor}) {
+        form->SetPanelText(2, "");
+        command->click();
+        EXPECT_EQ(form->PanelText(2), Cp("Данные не определены"));
+        EXPECT_EQ(form->Series3->PointCount(), 0);
+    }
+    RunSpectrum(*form, data);
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(form->Series3->PointCount(), 4);
     EXPECT_TRUE(ShownErrors().empty());
 }
 

@@ -70,6 +70,20 @@ TEST(ParseSampleLine, BadLinesAndTheirPositions)
     }
 }
 
+TEST(SampleRateFromText, ReadAsASampleOrOne)
+{
+    const struct {
+        const char* text;
+        double rate;
+    } table[] = {
+        {"1000", 1000}, {"1,5", 1.5},   {"250.5", 250.5}, {" 2e3", 2000}, {"44100\t", 44100},
+        {"", 1},        {"   ", 1},     {"abc", 1},       {"$10", 1},     {"1.2.3", 1},
+        {"-8", -8},     {"0", 0},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(SampleRateFromText(row.text), row.rate) << "'" << row.text << "'";
+}
+
 TEST(ParseLines, StopsAtTheFirstBadLineKeepingWhatCameBefore)
 {
     const TPaneText pane = Pane("0.5\r\n1,25\r\n-3\r\nabc\r\n4\r\n");
