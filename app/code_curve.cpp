@@ -1,7 +1,5 @@
 #include "app/code_curve.h"
 
-#include "chart/chart_series.h"
-
 void PlotCodes(TChartSeries& series, std::span<const int32_t> values)
 {
     for (size_t i = 0; i < values.size(); ++i)

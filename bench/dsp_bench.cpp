@@ -4,11 +4,10 @@
 // run, and for both sliding correlations. "Time" is the wall clock (the
 // targets), "CPU" the time of all threads together.
 #include "dsp/autocorrelation.h"
-#include "dsp/autocorrelation.h"
+#include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
-#include "dsp/spectrum_run.h"
 #include "runtime/progress.h"
 
 #include <benchmark/benchmark.h>

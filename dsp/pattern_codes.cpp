@@ -5,7 +5,8 @@
 TPartial<TPatternCodes> QuantizePatternCodes(const TMemoryBuffer& values, int32_t length,
                                              int32_t scale, TMemoryBuffer& codes)
 {
-    // A pattern of no samples has no mean; no successful parse leaves one.
+    // A length below 1 is refused as a read past the stored samples: no
+    // successful parse leaves a pattern without samples, which has no mean.
     const std::span<const double> samples = values.Elements<double>(0, length < 1 ? -1 : length);
     TPartial<TPatternCodes> result;
     result.done.codes.resize(samples.size());

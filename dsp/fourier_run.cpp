@@ -1,4 +1,4 @@
-#include "dsp/spectrum_run.h"
+#include "dsp/fourier_run.h"
 
 #include "dsp/sample_quantizer.h"
 #include "text/float_model.h"

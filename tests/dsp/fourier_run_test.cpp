@@ -1,8 +1,8 @@
 // The data codes and spectrum points of a spectrum run, on an engine whose
 // tables are built: known values, the zero harmonic removed, labels in the
 // locale's form, and what a fault midway leaves.
+#include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
-#include "dsp/spectrum_run.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
 #include "text/locale_separators.h"
@@ -44,7 +44,7 @@ const std::vector<double> kFour = {0.5, 1.25, -0.75, 2};
 
 } // namespace
 
-TEST(SpectrumRun, CodesAmplitudesAndLabels)
+TEST(FourierRun, CodesAmplitudesAndLabels)
 {
     SetLocaleSeparators('.', ',');
     Parsed run(kFour, 100, 3);
@@ -63,7 +63,7 @@ TEST(SpectrumRun, CodesAmplitudesAndLabels)
     EXPECT_EQ(points.done[2].label, "500.00");
 }
 
-TEST(SpectrumRun, RemovingTheZeroHarmonicSubtractsTheMeanInAdcUnits)
+TEST(FourierRun, RemovingTheZeroHarmonicSubtractsTheMeanInAdcUnits)
 {
     Parsed run(kFour, 100, 1);
     // offset = 100 x 0.75: codes -25, 50, -150, 125, and nothing left at k = 0.
@@ -71,7 +71,7 @@ TEST(SpectrumRun, RemovingTheZeroHarmonicSubtractsTheMeanInAdcUnits)
     EXPECT_EQ(SpectrumPoints(run.dft, 1).done.at(0).amplitude, 0.0);
 }
 
-TEST(SpectrumRun, LabelsUseTheLocaleSeparator)
+TEST(FourierRun, LabelsUseTheLocaleSeparator)
 {
     SetLocaleSeparators(',', ' ');
     Parsed run(std::vector<double>(100, 1.0), 1, 3);
@@ -82,7 +82,7 @@ TEST(SpectrumRun, LabelsUseTheLocaleSeparator)
     SetLocaleSeparators('.', ',');
 }
 
-TEST(SpectrumRun, AFaultMidwayGivesWhatCameBeforeIt)
+TEST(FourierRun, AFaultMidwayGivesWhatCameBeforeIt)
 {
     // A sample beyond the 64-bit rounding: the codes before it are written.
     Parsed huge({1, 2, 1e300, 4}, 100, 1);
@@ -106,7 +106,7 @@ TEST(SpectrumRun, AFaultMidwayGivesWhatCameBeforeIt)
     EXPECT_THROW(none.RaiseFault(), EInvalidOp);
 }
 
-TEST(SpectrumRun, FewerSamplesThanTheCountAreAReadError)
+TEST(FourierRun, FewerSamplesThanTheCountAreAReadError)
 {
     Parsed run(kFour, 100, 1);
     run.dft.SampleCount = 5;
