@@ -1,14 +1,14 @@
 // The spectrum run and the X axis switch.
 #include "app/main_window.h"
 
+#include "app/box_integer.h"
+#include "app/code_curve.h"
 #include "chart/chart_series.h"
 #include "chart/chart_widget.h"
+#include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
-#include "dsp/sample_quantizer.h"
-#include "runtime/code_page.h"
-#include "runtime/exceptions.h"
+#include "input/sample_parser.h"
 #include "widgets/edit_box.h"
-#include "numbers/float_model.h"
 #include "numbers/number_format.h"
 #include "numbers/number_parse.h"
 
@@ -38,16 +38,17 @@ int32_t Elapsed(int32_t phaseStart)
 
 void TForm1::ButtonDataRefreshClick()
 {
-    const IntegerParse harmonics = ParseInteger(EditText(EditKmax));
-    DFT->HarmonicCount =
-        harmonics.errorPosition == 0 && harmonics.value >= 1 ? harmonics.value : kDefaultHarmonics;
-    const IntegerParse adc = ParseInteger(EditText(EditADC));
-    DFT->AdcScale = adc.errorPosition == 0 ? adc.value : 1;
+    const int32_t harmonics = BoxInteger(EditKmax, kDefaultHarmonics);
+    DFT->HarmonicCount = harmonics >= 1 ? harmonics : kDefaultHarmonics;
+    DFT->AdcScale = BoxInteger(EditADC, 1);
     if (State.DataDirty)
         ParseDataPane();
     Series2->ClearPoints();
     Series3->ClearPoints();
     Series1->ClearPoints();
+    // The correlations read the codes the data curve shows; until a
+    // quantization completes it shows none, or only those before a fault.
+    State.DataReady = false;
 
     if (State.ParseErrorLine == -1) {
         // Each phase is timed and shown on its own, so a fault in a later phase
@@ -84,41 +85,19 @@ void TForm1::BuildTables() { BuildHarmonicTables(*DFT, Progress()); }
 
 void TForm1::QuantizeData()
 {
-    const int32_t n = DFT->SampleCount;
-    const int32_t adc = DFT->AdcScale;
-    const double offset =
-        CheckBoxH0->isChecked() ? StoreDouble(static_cast<long double>(adc) * DFT->DataMean) : 0.0;
-    // A text that does not convert gives the value the conversion reports for it.
-    State.SampleRate = StoreDouble(ParseFloat(EditText(EditScaleX)).value);
-
-    const int64_t bytes = int64_t(n) * 4;
-    DFT->DataCodes->Seek(0);
-    DFT->DataCodes->Reserve(bytes);
-    auto* codes = reinterpret_cast<int32_t*>(DFT->DataCodes->Data());
-    const auto* values = reinterpret_cast<const double*>(State.DataValues->Data());
-    if (int64_t(n) * 8 > State.DataValues->Size())
-        throw EReadError("Stream read error");
-    const int64_t written = QuantizeSamples(values, n, adc, offset, codes);
-    DFT->DataCodes->CommitWrite(written * 4);
-    State.QuantizedCount = int32_t(written);
-    for (int64_t i = 0; i < written; ++i)
-        Series2->AddPoint(double(i), codes[i]);
-    if (written < n) {
-        QuantizeSample(values[written], adc, offset); // raises the sample's fault
-        throw EInvalidOp("Invalid floating point operation");
-    }
+    State.SampleRate = SampleRateFromText(EditText(EditScaleX));
+    const TPartial<std::span<const int32_t>> codes =
+        QuantizeDataCodes(*DFT, *State.DataValues, CheckBoxH0->isChecked());
+    State.QuantizedCount = int32_t(codes.done.size());
+    PlotCodes(*Series2, codes.done);
+    codes.RaiseFault();
     State.DataReady = true;
 }
 
 void TForm1::ComputeSpectrum()
 {
-    const int32_t n = DFT->SampleCount;
-    for (int32_t k = 0; k < DFT->HarmonicCount; ++k) {
-        const long double re = DFT->RealPart(k);
-        const long double im = DFT->ImagPart(k);
-        const double amplitude = StoreDouble(SquareRoot(re * re + im * im));
-        const double frequency =
-            StoreDouble(static_cast<long double>(k) * State.SampleRate / static_cast<long double>(n));
-        Series1->AddPoint(k, amplitude, FixedText(frequency, 2));
-    }
+    const TPartial<std::vector<THarmonicPoint>> points = SpectrumPoints(*DFT, State.SampleRate);
+    for (size_t k = 0; k < points.done.size(); ++k)
+        Series1->AddPoint(double(k), points.done[k].amplitude, points.done[k].label);
+    points.RaiseFault();
 }

@@ -1,14 +1,13 @@
 // Data and pattern pane parsing and the data file load.
 #include "app/main_window.h"
 
+#include "app/box_integer.h"
 #include "input/bad_line_mark.h"
 #include "input/data_file_header.h"
 #include "input/sample_parser.h"
 #include "runtime/code_page.h"
 #include "widgets/edit_box.h"
-#include "numbers/float_model.h"
 #include "numbers/number_format.h"
-#include "numbers/number_parse.h"
 #include "widgets/rich_pane.h"
 #include "text/text_file_reader.h"
 #include "widgets/qt_text.h"
@@ -39,9 +38,18 @@ void MarkBadCharacter(TRichPane* pane, int badLine, int errorPosition)
     pane->SetSelLength(mark.length);
 }
 
-std::string BadLineText(const char* prefixUtf8, int line, int position)
+// Panel 2 after a pane parse: empty, or the bad line and position with the
+// bad character selected in the pane. True when the parse found no bad line.
+bool ShowParseOutcome(TForm1& form, TRichPane* pane, const char* prefixUtf8, const LineParseResult& r)
 {
-    return Cp(prefixUtf8) + IntegerText(int64_t(line) + 1) + Cp(" в позиции ") + IntegerText(position);
+    if (r.errorLine == -1) {
+        form.SetPanelText(2, std::string());
+        return true;
+    }
+    form.SetPanelText(2, Cp(prefixUtf8) + IntegerText(int64_t(r.errorLine) + 1) + Cp(" в позиции ") +
+                             IntegerText(r.errorPosition));
+    MarkBadCharacter(pane, r.errorLine, r.errorPosition);
+    return false;
 }
 
 } // namespace
@@ -49,49 +57,28 @@ std::string BadLineText(const char* prefixUtf8, int line, int position)
 void TForm1::ParsePatternPane()
 {
     WaitCursor wait;
-    State.ErrorPosition = 0;
-    const LineParseResult r = ParseLines(RichEdit2->Model(), *State.PatternValues, Progress(),
-                                         State.ErrorPosition, State.ParseErrorLine);
+    const LineParseResult r = ParseLines(RichEdit2->Model(), *State.PatternValues, Progress());
     State.PatternLength = r.count;
-    State.PatternErrorLine = State.ParseErrorLine;
+    State.PatternErrorLine = r.errorLine;
     State.ParseErrorLine = -1;
     Progress().SetPosition(0);
-    if (State.PatternErrorLine == -1) {
-        SetPanelText(2, std::string());
+    if (ShowParseOutcome(*this, RichEdit2, "Образ: ошибка в строке ", r))
         State.PatternDirty = false;
-    } else {
-        SetPanelText(2, BadLineText("Образ: ошибка в строке ", State.PatternErrorLine, State.ErrorPosition));
-        MarkBadCharacter(RichEdit2, State.PatternErrorLine, State.ErrorPosition);
-    }
 }
 
 void TForm1::ParseDataPane()
 {
     WaitCursor wait;
-    State.ErrorPosition = 0;
-    const LineParseResult r = ParseLines(RichEdit1->Model(), *State.DataValues, Progress(),
-                                         State.ErrorPosition, State.ParseErrorLine);
+    const LineParseResult r = ParseLines(RichEdit1->Model(), *State.DataValues, Progress());
+    State.ParseErrorLine = r.errorLine;
     Progress().SetPosition(0);
-    if (r.count != 0) {
-        DFT->SampleCount = r.count;
-        DFT->DataMean = StoreDouble(Divide(r.sum, r.count));
-    } else {
-        DFT->SampleCount = 1;
-        DFT->DataMean = 0;
-    }
-    const IntegerParse adc = ParseInteger(EditText(EditADC));
-    if (adc.errorPosition == 0)
-        DFT->AdcScale = adc.value;
-
+    DFT->SampleCount = r.count != 0 ? r.count : 1;
+    DFT->DataMean = r.mean;
+    DFT->AdcScale = BoxInteger(EditADC, DFT->AdcScale);
     SetPanelText(0, Cp("Количество данных: ") + IntegerText(DFT->SampleCount));
     ShowMeanPanel();
-    if (State.ParseErrorLine == -1) {
-        SetPanelText(2, std::string());
+    if (ShowParseOutcome(*this, RichEdit1, "Данные: ошибка в строке ", r))
         State.DataDirty = false;
-    } else {
-        SetPanelText(2, BadLineText("Данные: ошибка в строке ", State.ParseErrorLine, State.ErrorPosition));
-        MarkBadCharacter(RichEdit1, State.ParseErrorLine, State.ErrorPosition);
-    }
 }
 
 void TForm1::NLoadClick()
@@ -100,20 +87,18 @@ void TForm1::NLoadClick()
     // separator: upper-casing it would name another folder on Linux.
     const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString path = ChooseDataFile(folder);
-    if (path.isEmpty())
-        return;
-    LoadDataFile(path);
+    if (!path.isEmpty())
+        LoadDataFile(path);
 }
 
 void TForm1::LoadDataFile(const QString& path)
 {
-    // The dialog leaves the current directory at the chosen file's folder, so
-    // later exports land beside the data file.
-    QDir::setCurrent(QFileInfo(path).absolutePath());
-
-    // The file is read before the pane is emptied: a file that cannot be opened
-    // or read must not cost the user the samples already in the pane.
+    // The file is read before anything changes: a path that is not a readable
+    // regular file must not cost the user the samples already in the pane.
     std::string bytes = ReadFileForPane(LocalPath(path));
+    // The current directory follows the loaded file's folder, so later
+    // exports land beside the data file.
+    QDir::setCurrent(QFileInfo(path).absolutePath());
     RichEdit1->Clear();
     RichEdit1->LoadFileBytes(std::move(bytes));
     RichEdit1->FocusPane();
@@ -122,7 +107,7 @@ void TForm1::LoadDataFile(const QString& path)
 
     const TRateText rate = FindRateText(RichEdit1->Model(), textLength);
     if (!rate.found) {
-        SetEditText(EditScaleX, "1");
+        SetEditText(EditScaleX, kNoRateText);
     } else {
         // The rate travels through the clipboard, which keeps it afterwards.
         RichEdit1->FocusPane();
@@ -131,8 +116,7 @@ void TForm1::LoadDataFile(const QString& path)
         RichEdit1->CopyToClipboard();
         SetEditText(EditScaleX, "");
         PasteIntoEdit(EditScaleX);
-        if (ParseFloat(EditText(EditScaleX)).errorPosition != 0)
-            SetEditText(EditScaleX, "1");
+        SetEditText(EditScaleX, RateBoxText(EditText(EditScaleX)));
     }
 
     const int header = HeaderLength(RichEdit1->Model(), textLength);

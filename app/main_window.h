@@ -130,8 +130,9 @@ public:
     void NAboutClick();
     void Button1Click();
     void NLoadClick();
-    // What NLoadClick does with the chosen file; a file dropped on the window
-    // takes the same road.
+    // Everything of the data load after the dialog: the file at path into the
+    // data pane, its rate into EditScaleX, its header removed, the samples
+    // parsed; a file dropped on the window takes the same road. Raises what the load raises, so callers run it through Dispatch.
     void LoadDataFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();

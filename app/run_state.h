@@ -13,7 +13,7 @@ struct TRunState {
 
     bool DataDirty = false;
     bool PatternDirty = false;
-    bool DataReady = false;
+    bool DataReady = false; // the data curve shows the codes of a complete quantization
     bool PatternReady = false;
 
     int32_t ParseErrorLine = 0;
@@ -24,7 +24,6 @@ struct TRunState {
     double SampleRate = 0;
     int32_t AutoStart = 0;
     int32_t AutoWidth = 0;
-    int32_t ErrorPosition = 0; // position reported by the last number conversion of a line parse
     int32_t PhaseStart = 0;
     int32_t PhaseTime = 0;
 

@@ -4,26 +4,29 @@
 
 namespace {
 
-// Offsets per vector and vectors per block of offsets held in registers.
-constexpr int kLanes = 4;
+// Vectors of 32 bytes, and this many of them held in registers per block of offsets.
+constexpr int kVectorBytes = 32;
 constexpr int kVectors = 4;
-constexpr int kBlock = kLanes * kVectors;
-typedef double VDouble __attribute__((vector_size(8 * kLanes)));
 
 // Lanes hold consecutive offsets j, so each lane sums its own products in the
-// order k = 0 .. M-1; with exact double arithmetic the order does not matter anyway.
-__attribute__((target_clones("avx2", "default"))) void CrossTermsInDouble(
-    const double* data, const double* dy, int64_t patternCount, int64_t begin, int64_t end,
-    WideInt* out)
+// order k = 0 .. M-1. Element is double (integers below 2^53 are exact in any
+// order of summation) or int32_t (every partial sum below 2^31, so nothing wraps).
+template <class Element>
+__attribute__((always_inline)) inline void CrossTermsInLanes(const Element* data, const Element* dy,
+                                                             int64_t patternCount, int64_t begin,
+                                                             int64_t end, WideInt* out)
 {
+    constexpr int kLanes = kVectorBytes / int(sizeof(Element));
+    constexpr int kBlock = kLanes * kVectors;
+    typedef Element Lanes __attribute__((vector_size(kVectorBytes)));
     int64_t j = begin;
     for (; j + kBlock <= end; j += kBlock) {
-        VDouble acc[kVectors] = {};
-        const double* window = data + j;
+        Lanes acc[kVectors] = {};
+        const Element* window = data + j;
         for (int64_t k = 0; k < patternCount; ++k) {
-            const double weight = dy[k];
+            const Element weight = dy[k];
             for (int v = 0; v < kVectors; ++v) {
-                VDouble codes;
+                Lanes codes;
                 std::memcpy(&codes, window + k + v * kLanes, sizeof codes);
                 acc[v] += codes * weight;
             }
@@ -33,45 +36,25 @@ __attribute__((target_clones("avx2", "default"))) void CrossTermsInDouble(
                 out[j - begin + v * kLanes + lane] = WideInt(int64_t(acc[v][lane]));
     }
     for (; j < end; ++j) {
-        double sum = 0;
+        Element sum = 0;
         for (int64_t k = 0; k < patternCount; ++k)
             sum += data[j + k] * dy[k];
         out[j - begin] = WideInt(int64_t(sum));
     }
 }
 
-constexpr int kWordLanes = 8;
-constexpr int kWordBlock = kWordLanes * kVectors;
-typedef int32_t VWord __attribute__((vector_size(4 * kWordLanes)));
+__attribute__((target_clones("avx2", "default"))) void CrossTermsInDouble(
+    const double* data, const double* dy, int64_t patternCount, int64_t begin, int64_t end,
+    WideInt* out)
+{
+    CrossTermsInLanes(data, dy, patternCount, begin, end, out);
+}
 
-// The same in 32-bit integer lanes, twice as many per vector, for when every
-// partial sum stays below 2^31 in magnitude (so nothing wraps).
 __attribute__((target_clones("avx2", "default"))) void CrossTermsInWords(
     const int32_t* data, const int32_t* dy, int64_t patternCount, int64_t begin, int64_t end,
     WideInt* out)
 {
-    int64_t j = begin;
-    for (; j + kWordBlock <= end; j += kWordBlock) {
-        VWord acc[kVectors] = {};
-        const int32_t* window = data + j;
-        for (int64_t k = 0; k < patternCount; ++k) {
-            const int32_t weight = dy[k];
-            for (int v = 0; v < kVectors; ++v) {
-                VWord codes;
-                std::memcpy(&codes, window + k + v * kWordLanes, sizeof codes);
-                acc[v] += codes * weight;
-            }
-        }
-        for (int v = 0; v < kVectors; ++v)
-            for (int lane = 0; lane < kWordLanes; ++lane)
-                out[j - begin + v * kWordLanes + lane] = acc[v][lane];
-    }
-    for (; j < end; ++j) {
-        int32_t sum = 0;
-        for (int64_t k = 0; k < patternCount; ++k)
-            sum += data[j + k] * dy[k];
-        out[j - begin] = sum;
-    }
+    CrossTermsInLanes(data, dy, patternCount, begin, end, out);
 }
 
 void CrossTermsWide(const TCrossTermInput& in, int64_t begin, int64_t end, WideInt* out)

@@ -1,5 +1,7 @@
 #include "dsp/exact_dot.h"
 
+#include "dsp/magnitude.h"
+
 namespace {
 
 struct NarrowDot {
@@ -7,8 +9,6 @@ struct NarrowDot {
     uint64_t maxAbsA;     // the largest |a[i]|
     uint64_t maxAbsB;
 };
-
-inline uint32_t Magnitude(int32_t v) { return v < 0 ? 0u - uint32_t(v) : uint32_t(v); }
 
 // One pass that sums in 64 bits (wrapping, well defined in unsigned
 // arithmetic) and finds both magnitudes, so that the caller can tell whether
@@ -40,17 +40,18 @@ WideInt DotIn128(const int32_t* a, const int32_t* b, int64_t count)
 
 } // namespace
 
-WideInt ExactDot(const int32_t* a, const int32_t* b, int64_t count)
+WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b)
 {
-    if (count <= 0)
+    const int64_t count = int64_t(a.size());
+    if (count == 0)
         return 0;
-    const NarrowDot narrow = DotIn64(a, b, count);
+    const NarrowDot narrow = DotIn64(a.data(), b.data(), count);
     // Every partial sum is at most count x maxA x maxB in magnitude.
     const WideUInt bound =
         (WideUInt)narrow.maxAbsA * narrow.maxAbsB * uint64_t(count);
     if (bound < (WideUInt)1 << 63)
         return narrow.sum;
-    return DotIn128(a, b, count);
+    return DotIn128(a.data(), b.data(), count);
 }
 
 long double WideToExtended(WideInt value)

@@ -6,7 +6,6 @@
 #include "numbers/float_model.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -43,26 +42,19 @@ void BuildHarmonicTables(TDFT& dft, TProgress& progress)
     const int32_t n = dft.SampleCount;
     const int32_t k = dft.HarmonicCount;
     dft.AngleStep = StoreDouble(Divide(kTwoPi, static_cast<long double>(n)));
-    dft.SinTable->Seek(0);
-    dft.CosTable->Seek(0);
     progress.SetMaximum(k);
     if (k > 0 && n > 0) {
-        // K x N entries of 4 bytes: at most 2^62 x 4 bytes, beyond int64 only
-        // in theory; such a request is refused like any that cannot be held.
-        const uint64_t entries = uint64_t(k) * uint64_t(n);
-        const int64_t bytes = entries > uint64_t(std::numeric_limits<int64_t>::max() / 4)
-                                  ? -1
-                                  : int64_t(entries * 4);
-        dft.SinTable->Reserve(bytes);
-        dft.CosTable->Reserve(bytes);
-        auto* sinTable = reinterpret_cast<int32_t*>(dft.SinTable->Data());
-        auto* cosTable = reinterpret_cast<int32_t*>(dft.CosTable->Data());
-        const bool split = n >= kShortestSplitRow && int64_t(entries) >= kEntriesForSplit;
+        // K x N entries, at most 2^62: a count whose bytes no buffer can hold
+        // is refused like any other request that cannot be held.
+        const int64_t count = int64_t(k) * n;
+        const std::span<int32_t> sinTable = dft.SinTable->ElementsForWrite<int32_t>(count);
+        const std::span<int32_t> cosTable = dft.CosTable->ElementsForWrite<int32_t>(count);
+        const bool split = n >= kShortestSplitRow && count >= kEntriesForSplit;
         SplitOverTwoCores(n, split ? 0 : INT64_MAX, [&](int64_t begin, int64_t end) {
-            FillRows(dft, begin, end, sinTable, cosTable, begin == 0 ? &progress : nullptr);
+            FillRows(dft, begin, end, sinTable.data(), cosTable.data(), begin == 0 ? &progress : nullptr);
         });
-        dft.SinTable->CommitWrite(bytes);
-        dft.CosTable->CommitWrite(bytes);
+        dft.SinTable->CommitElements<int32_t>(count);
+        dft.CosTable->CommitElements<int32_t>(count);
         dft.Angle = TableAngle(int64_t(n - 1) * (k - 1), dft.AngleStep);
     }
     progress.SetPosition(0);

@@ -8,20 +8,26 @@
 int32_t QuantizeSample(double value, int32_t scale, double offset)
 {
     const long double x = static_cast<long double>(scale) * value - offset;
-    return LowWord(RoundNearestEven(x));
+    const int64_t code = RoundNearestEven(x);
+    // A wrapped code would be a different sample: refused like any value too
+    // large for its store.
+    if (code < INT32_MIN || code > INT32_MAX)
+        throw EOverflow("Floating point overflow");
+    return int32_t(code);
 }
 
-int64_t QuantizeSamples(const double* values, int64_t count, int32_t scale, double offset,
-                        int32_t* codes)
+TPartial<int64_t> QuantizeSamples(std::span<const double> values, int32_t scale, double offset,
+                                  std::span<int32_t> codes)
 {
+    const int64_t count = int64_t(values.size());
     for (int64_t i = 0; i < count; ++i) {
         try {
-            codes[i] = QuantizeSample(values[i], scale, offset);
-        } catch (const EInvalidOp&) {
-            return i;
+            codes[size_t(i)] = QuantizeSample(values[size_t(i)], scale, offset);
+        } catch (const EMathError&) {
+            return {i, std::current_exception()};
         }
     }
-    return count;
+    return {count, nullptr};
 }
 
 int64_t RoundedQuotient(int64_t sum, int64_t count)
@@ -42,10 +48,10 @@ int64_t RoundedQuotient(int64_t sum, int64_t count)
     return quotient;
 }
 
-int32_t RoundedMean(const int32_t* codes, int64_t count)
+int32_t RoundedMean(std::span<const int32_t> codes)
 {
     int64_t sum = 0; // |sum| < 2^31 x 2^32 for any count that memory can hold
-    for (int64_t i = 0; i < count; ++i)
-        sum += codes[i];
-    return LowWord(RoundedQuotient(sum, count));
+    for (const int32_t code : codes)
+        sum += code;
+    return LowWord(RoundedQuotient(sum, int64_t(codes.size())));
 }

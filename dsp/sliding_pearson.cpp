@@ -4,6 +4,7 @@
 #include "dsp/cross_terms.h"
 #include "dsp/exact_dot.h"
 #include "numbers/fast_round.h"
+#include "dsp/magnitude.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/two_core_split.h"
 #include "numbers/float_model.h"
@@ -13,8 +14,6 @@
 namespace {
 
 constexpr int64_t kOffsetsForSplit = 2048;
-
-inline uint64_t Magnitude(int64_t v) { return v < 0 ? 0 - uint64_t(v) : uint64_t(v); }
 
 // rootY is sqrt(Syy), the same for every offset; 0 when Syy is 0.
 int32_t Percent(WideInt sxy, WideInt sxx, long double rootY)
@@ -27,11 +26,13 @@ int32_t Percent(WideInt sxy, WideInt sxx, long double rootY)
 
 } // namespace
 
-std::vector<int32_t> SlidingPearson(const int32_t* data, int64_t dataCount,
-                                    const int32_t* pattern, int64_t patternCount,
-                                    int32_t patternMean)
+std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes,
+                                    std::span<const int32_t> patternCodes, int32_t patternMean)
 {
-    const int64_t m = patternCount;
+    const int32_t* data = dataCodes.data();
+    const int32_t* pattern = patternCodes.data();
+    const int64_t dataCount = int64_t(dataCodes.size());
+    const int64_t m = int64_t(patternCodes.size());
     if (m < 1 || dataCount < m)
         return {};
     const int64_t offsets = dataCount - m + 1;
@@ -48,7 +49,7 @@ std::vector<int32_t> SlidingPearson(const int32_t* data, int64_t dataCount,
     }
     uint64_t maxAbsData = 0;
     for (int64_t i = 0; i < dataCount; ++i)
-        maxAbsData = std::max(maxAbsData, Magnitude(data[i]));
+        maxAbsData = std::max<uint64_t>(maxAbsData, Magnitude(data[i]));
 
     const long double rootY = SquareRoot(WideToExtended(syy));
     const TCrossTerms crossTerms({data, dy.data(), m, maxAbsData, maxAbsDy}, dataCount);

@@ -9,9 +9,10 @@
 //   r(j) = 0 when Sxx or Syy is 0, otherwise
 //   Round(Sxy / (sqrt(Syy) x sqrt(Sxx)) x 100) in extended precision.
 #include <cstdint>
+#include <span>
 #include <vector>
 
-// r(0) .. r(N - M); empty when M < 1 or N < M.
-std::vector<int32_t> SlidingPearson(const int32_t* data, int64_t dataCount,
-                                    const int32_t* pattern, int64_t patternCount,
+// r(0) .. r(N - M) for the N data codes and the M pattern codes; empty when
+// M < 1 or N < M.
+std::vector<int32_t> SlidingPearson(std::span<const int32_t> data, std::span<const int32_t> pattern,
                                     int32_t patternMean);

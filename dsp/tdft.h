@@ -35,5 +35,5 @@ public:
     double ImagPart(int32_t k);
 
 private:
-    double HarmonicPart(TMemoryBuffer& table, int32_t k);
+    double HarmonicPart(const TMemoryBuffer& table, int32_t k) const;
 };

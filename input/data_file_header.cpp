@@ -1,5 +1,7 @@
 #include "input/data_file_header.h"
 
+#include "numbers/number_parse.h"
+
 namespace {
 constexpr std::string_view kRateKey = "Hz):";
 constexpr std::string_view kMarker = "*******";
@@ -24,4 +26,9 @@ int HeaderLength(const TPaneText& pane, int textLength)
 {
     const int m = pane.Find(kMarker, 0, textLength, true);
     return m < 0 ? -1 : m + int(kMarker.size()) + kBreakLength;
+}
+
+std::string RateBoxText(std::string_view pasted)
+{
+    return std::string(ParseFloat(pasted).errorPosition == 0 ? pasted : kNoRateText);
 }

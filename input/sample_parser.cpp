@@ -37,15 +37,13 @@ bool ParseSampleLine(std::string_view s, int32_t& errorPosition, double& value, 
     return true;
 }
 
-LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress,
-                           int32_t& errorPosition, int32_t& parseErrorLine)
+LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress)
 {
     LineParseResult result;
     buffer.Seek(0);
-    parseErrorLine = -1;
     const int n = pane.LineCount();
     if (n == 0)
-        parseErrorLine = 0;
+        result.errorLine = 0;
     progress.SetMaximum(n);
     progress.SetPosition(0);
     const int step = n / kProgressSteps + 1;
@@ -54,8 +52,8 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
     for (int i = 0; i < n; ++i) {
         const std::string_view line = pane.LineView(i);
         double value = 0;
-        if (!ParseSampleLine(line, errorPosition, value, scratch)) {
-            parseErrorLine = i;
+        if (!ParseSampleLine(line, result.errorPosition, value, scratch)) {
+            result.errorLine = i;
             break;
         }
         buffer.Write(value);
@@ -65,5 +63,17 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
             progress.SetPosition(result.count);
     }
     progress.SetPosition(result.count);
+    if (result.count != 0)
+        result.mean = StoreDouble(Divide(result.sum, result.count));
     return result;
+}
+
+double SampleRateFromText(std::string_view text)
+{
+    int32_t errorPosition = 0;
+    double rate = 0;
+    std::string scratch;
+    // Without a rate the frequencies are in cycles per sample, as after a data
+    // file without one.
+    return ParseSampleLine(text, errorPosition, rate, scratch) ? rate : 1.0;
 }

@@ -16,8 +16,11 @@
 #include <string_view>
 
 struct LineParseResult {
-    int32_t count = 0; // accepted samples
-    double sum = 0;    // their sum, each addition stored in 64 bits
+    int32_t count = 0;         // accepted samples
+    double sum = 0;            // their sum, each addition stored in 64 bits
+    double mean = 0;           // sum / count stored in 64 bits; 0 when none was accepted
+    int32_t errorLine = -1;    // 0-based first bad line (0 for an empty pane), -1 for none
+    int32_t errorPosition = 0; // what the last conversion made reported, 0 when none was made
 };
 
 // One line. Sets errorPosition to the position the last conversion made
@@ -27,11 +30,14 @@ struct LineParseResult {
 bool ParseSampleLine(std::string_view line, int32_t& errorPosition, double& value, std::string& scratch);
 
 // All lines of pane from the first: writes the accepted samples to buffer from
-// offset 0, stops at the first bad line and sets parseErrorLine to it (-1 when
-// there is none, 0 for an empty pane). errorPosition is the caller's, set to 0
-// before; the parse never resets it. The progress maximum is the line count,
+// offset 0 and stops at the first bad line. An empty line reports the
+// position the line before it left. The progress maximum is the line count,
 // the position follows the accepted count. Whole lines are read (not the
 // pane's 4096-character line read), so a long line is never judged by its
 // start alone.
-LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress,
-                           int32_t& errorPosition, int32_t& parseErrorLine);
+LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress);
+
+// The stream rate in Hz that an edit box's text gives a spectrum run: read as
+// a sample line is ("1,5" is 1.5), and 1 when it is not one (empty, blank,
+// letters). A value beyond the 64-bit range raises EOverflow, as for a sample.
+double SampleRateFromText(std::string_view text);

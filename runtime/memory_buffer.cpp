@@ -27,12 +27,11 @@ uint64_t& Limit()
 // data, the codes and both tables live side by side.
 uint64_t g_totalCapacity = 0;
 
-[[noreturn]] void RaiseGrowthError()
-{
-    throw EStreamError("Out of memory while expanding memory stream");
-}
-
 } // namespace
+
+void TMemoryBuffer::RaiseGrowthError() { throw EStreamError("Out of memory while expanding memory stream"); }
+
+void TMemoryBuffer::RaiseReadError() { throw EReadError("Stream read error"); }
 
 void TMemoryBuffer::SetGrowthLimit(uint64_t bytes) { Limit() = bytes; }
 uint64_t TMemoryBuffer::GrowthLimit() { return Limit(); }
@@ -48,7 +47,7 @@ void TMemoryBuffer::Seek(int64_t offset) { position_ = offset; }
 void TMemoryBuffer::ReadBuffer(void* dest, size_t n)
 {
     if (position_ < 0 || position_ > size_ || uint64_t(size_ - position_) < n)
-        throw EReadError("Stream read error");
+        RaiseReadError();
     std::memcpy(dest, data_ + position_, n);
     position_ += int64_t(n);
 }
@@ -76,13 +75,6 @@ void TMemoryBuffer::Grow(uint64_t needed)
     capacity_ = size_t(target);
 }
 
-void TMemoryBuffer::Reserve(int64_t endOffset)
-{
-    if (endOffset < 0)
-        RaiseGrowthError();
-    Grow(uint64_t(endOffset));
-}
-
 void TMemoryBuffer::WriteBuffer(const void* src, size_t n)
 {
     if (n == 0)
@@ -103,9 +95,3 @@ void TMemoryBuffer::WriteBuffer(const void* src, size_t n)
         size_ = position_;
 }
 
-void TMemoryBuffer::CommitWrite(int64_t endOffset)
-{
-    if (endOffset > size_)
-        size_ = endOffset;
-    position_ = endOffset;
-}

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 class TMemoryBuffer {
 public:
@@ -35,14 +36,35 @@ public:
     }
     template <class T> void Write(const T& v) { WriteBuffer(&v, sizeof v); }
 
-    // Makes room for n more bytes past the position without writing, so that a
-    // bulk writer can fill Data() directly; raises the growth error like a write.
-    void Reserve(int64_t endOffset);
-    // Direct access for bulk readers and writers (valid up to Size()/Capacity()).
-    uint8_t* Data() { return data_; }
-    const uint8_t* Data() const { return data_; }
-    // After filling Data() directly up to endOffset: extend Size and set the position.
-    void CommitWrite(int64_t endOffset);
+    // The count elements of type T from element first on, as stored: what
+    // reading them one by one would give, with the same "Stream read error"
+    // when the buffer holds fewer.
+    template <class T> std::span<const T> Elements(int64_t first, int64_t count) const
+    {
+        const int64_t stored = size_ / int64_t(sizeof(T));
+        if (first < 0 || count < 0 || first > stored || count > stored - first)
+            RaiseReadError();
+        return {reinterpret_cast<const T*>(data_) + first, size_t(count)};
+    }
+    // Room for count elements of T from offset 0, for a writer that fills them
+    // in place and then calls CommitElements; raises the growth error like a
+    // write of that many bytes, before anything changes.
+    template <class T> std::span<T> ElementsForWrite(int64_t count)
+    {
+        if (count < 0 || uint64_t(count) > uint64_t(INT64_MAX) / sizeof(T))
+            RaiseGrowthError();
+        Grow(uint64_t(count) * sizeof(T));
+        return {reinterpret_cast<T*>(data_), size_t(count)};
+    }
+    // After count elements of T were written from offset 0: the size covers
+    // them and the position stands after them, as after writing them.
+    template <class T> void CommitElements(int64_t count)
+    {
+        const int64_t end = count * int64_t(sizeof(T));
+        if (end > size_)
+            size_ = end;
+        position_ = end;
+    }
 
     // The memory the machine can give a single buffer (physical memory); growth
     // beyond it is refused before allocating. Tests may lower it.
@@ -51,6 +73,8 @@ public:
 
 private:
     void Grow(uint64_t needed);
+    [[noreturn]] static void RaiseReadError();
+    [[noreturn]] static void RaiseGrowthError();
 
     uint8_t* data_ = nullptr;
     int64_t size_ = 0;

@@ -42,21 +42,25 @@ constexpr size_t kChunk = 1 << 20;
 
 std::string ReadFileForPane(const std::string& path)
 {
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking, so that a named pipe without a writer is refused below
+    // instead of hanging the program.
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
-        RaiseOpenError(path, errno);
-    // Others may read meanwhile but not write: a writer holds an exclusive lock.
-    if (::flock(file.get(), LOCK_SH | LOCK_NB) != 0)
         RaiseOpenError(path, errno);
     struct stat st{};
     if (::fstat(file.get(), &st) != 0)
         RaiseOpenError(path, errno);
-    if (S_ISDIR(st.st_mode))
-        RaiseOpenError(path, EISDIR);
+    // Only a regular file holds a data file: a folder, a pipe or a device
+    // (whose bytes may never end) is refused like a file that cannot be opened.
+    if (!S_ISREG(st.st_mode))
+        RaiseOpenError(path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    // Others may read meanwhile but not write: a writer holds an exclusive lock.
+    if (::flock(file.get(), LOCK_SH | LOCK_NB) != 0)
+        RaiseOpenError(path, errno);
 
     std::string bytes;
     try {
-        if (S_ISREG(st.st_mode) && st.st_size > 0)
+        if (st.st_size > 0)
             bytes.reserve(size_t(st.st_size) + kChunk);
         size_t used = 0;
         for (;;) {

@@ -17,20 +17,6 @@ std::string GeneratedData()
 
 } // namespace
 
-TEST(PatternPlot, QuantizesWithTheBoxScale)
-{
-    auto form = MakeForm();
-    PlotPattern(*form, Lines({"0.25", "0.5", "-1.75"}), "100");
-    EXPECT_EQ(YValues(*form->Series4), (std::vector<double>{25, 50, -175}));
-    EXPECT_EQ(XValues(*form->Series4), (std::vector<double>{0, 1, 2}));
-    EXPECT_EQ(form->State.PatternMean, -33);
-    EXPECT_TRUE(form->State.PatternReady);
-    PlotPattern(*form, Lines({"0.5", "1.5", "2.5"}), "abc"); // scale 1, ties to even
-    EXPECT_EQ(YValues(*form->Series4), (std::vector<double>{0, 2, 2}));
-    EXPECT_EQ(form->State.PatternMean, 1);
-    EXPECT_EQ(form->State.PatternAdc, 1);
-}
-
 TEST(PatternPlot, SecondPressParsesOnceAndRequantizes)
 {
     auto form = MakeForm();
@@ -56,22 +42,6 @@ TEST(PatternPlot, BadPaneEmptiesTheCurveAndKeepsTheCodes)
     EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
 }
 
-TEST(PatternCorrelation, KnownCurves)
-{
-    auto form = MakeForm();
-    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
-    PlotPattern(*form, Lines({"0", "10"}));
-    form->ButtonStartPatKor->click();
-    EXPECT_EQ(form->PanelText(2), "");
-    EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
-    EXPECT_EQ(XValues(*form->Series3), (std::vector<double>{0, 1, 2, 3}));
-
-    RunSpectrum(*form, Lines({"10", "20", "30"}));
-    PlotPattern(*form, Lines({"1", "2"})); // pattern mean Round(1.5) = 2
-    form->ButtonStartPatKor->click();
-    EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{71, 71}));
-}
-
 TEST(PatternCorrelation, Refusals)
 {
     auto form = MakeForm();
@@ -93,21 +63,37 @@ TEST(PatternCorrelation, Refusals)
     EXPECT_EQ(fresh->Series3->PointCount(), points); // the old curve stays
 }
 
-TEST(PatternCorrelation, UsesTheLastQuantizedDataAfterAFailedParse)
+TEST(PatternCorrelation, ReadsOnlyTheCodesTheDataCurveShows)
 {
     auto form = MakeForm();
-    RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
+    const std::string data = Lines({"0", "10", "20", "10", "0"});
+    RunSpectrum(*form, data);
     PlotPattern(*form, Lines({"0", "10"}));
-    form->RichEdit1->SetText(Lines({"1", "2", "3", "4", "5", "6", "7", "bad"}));
-    form->ButtonDataRefresh->click(); // parse fails after 7 samples
+    // A parse alone, as a data file load makes, changes the count but not the codes.
+    form->RichEdit1->SetText(Lines({"1", "2", "3", "4", "5", "6", "7"}));
+    form->Dispatch([&] { form->ParseDataPane(); });
     EXPECT_EQ(form->DFT->SampleCount, 7);
     form->ButtonStartPatKor->click();
-    // The five codes of the last quantization, not seven with two stale ones.
     EXPECT_EQ(YValues(*form->Series3), (std::vector<double>{100, 100, -100, -100}));
+
+    // A run stopped at a bad line shows no codes: both commands refuse until
+    // the next run that quantizes.
+    form->RichEdit1->SetText(Lines({"1", "bad"}));
+    form->ButtonDataRefresh->click();
+    EXPECT_FALSE(form->State.DataReady);
+    for (QPushButton* command : {form->ButtonStartPatKor, form->ButtonStartAutoKor}) {
+        form->SetPanelText(2, "");
+        command->click();
+        EXPECT_EQ(form->PanelText(2), Cp("Данные не определены"));
+        EXPECT_EQ(form->Series3->PointCount(), 0);
+    }
+    RunSpectrum(*form, data);
+    form->ButtonStartPatKor->click();
+    EXPECT_EQ(form->Series3->PointCount(), 4);
     EXPECT_TRUE(ShownErrors().empty());
 }
 
-TEST(Autocorrelation, DefaultWindowAndResets)
+TEST(Autocorrelation, DefaultWindowAndAResetKeepingTheBoxes)
 {
     auto form = MakeForm();
     RunSpectrum(*form, GeneratedData(), "100", "2");
@@ -115,31 +101,15 @@ TEST(Autocorrelation, DefaultWindowAndResets)
     ASSERT_EQ(form->Series3->PointCount(), 1901);
     EXPECT_EQ(form->Series3->YValueAt(0), 100);
 
-    SetEdit(form->EditStartPattern, "1900");
+    // A window past the codes: start 0, width 1, 2000 points of 0, no message.
+    SetEdit(form->EditStartPattern, "1950");
     form->ButtonStartAutoKor->click();
-    ASSERT_EQ(form->Series3->PointCount(), 1901);
-    EXPECT_EQ(form->Series3->YValueAt(1900), 100);
-
-    // Windows that do not fit, start before the codes or have no codes all
-    // fall back to start 0, width 1: 2000 points of 0.
-    const struct { const char* start; const char* width; } resets[] = {
-        {"1950", "100"}, {"-5", "10"}, {"3", "-4"}, {"2147483647", "2"}};
-    for (const auto& r : resets) {
-        SetEdit(form->EditStartPattern, r.start);
-        SetEdit(form->EditWidthPattern, r.width);
-        form->ButtonStartAutoKor->click();
-        EXPECT_TRUE(ShownErrors().empty()) << r.start;
-        EXPECT_EQ(form->State.AutoStart, 0);
-        EXPECT_EQ(form->State.AutoWidth, 1);
-        ASSERT_EQ(form->Series3->PointCount(), 2000) << r.start;
-        EXPECT_EQ(YValues(*form->Series3), std::vector<double>(2000, 0.0));
-        EXPECT_EQ(form->EditStartPattern->text(), QString::fromUtf8(r.start));
-    }
-    SetEdit(form->EditStartPattern, "abc"); // 0
-    SetEdit(form->EditWidthPattern, "0");   // 1
-    form->ButtonStartAutoKor->click();
+    EXPECT_TRUE(ShownErrors().empty());
+    EXPECT_EQ(form->State.AutoStart, 0);
     EXPECT_EQ(form->State.AutoWidth, 1);
-    EXPECT_EQ(form->Series3->PointCount(), 2000);
+    EXPECT_EQ(YValues(*form->Series3), std::vector<double>(2000, 0.0));
+    EXPECT_EQ(form->EditStartPattern->text(), "1950");
+    EXPECT_EQ(form->EditWidthPattern->text(), "100");
 }
 
 TEST(Autocorrelation, LeavesThePatternStateAlone)

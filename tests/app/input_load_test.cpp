@@ -3,6 +3,7 @@
 #include "app_test_support.h"
 
 #include "widgets/clipboard.h"
+#include "text/os_error.h"
 #include "widgets/rich_pane.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -153,4 +155,27 @@ TEST_F(DataLoad, MissingFileIsShownAndThePaneKeepsItsSamples)
     EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
     EXPECT_FALSE(form_->State.DataDirty);
     EXPECT_EQ(form_->PanelText(0), "");
+}
+
+TEST_F(DataLoad, AnythingButARegularFileIsRefusedAndChangesNothing)
+{
+    form_->RichEdit1->SetText("5\r\n");
+    form_->State.DataDirty = false;
+    form_->EditScaleX->setText("7");
+    const QString folder = dir_.filePath("folder.DAT");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const struct { QString path; int reason; } cases[] = {{folder, EISDIR}, {"/dev/null", EINVAL}};
+    for (const auto& c : cases) {
+        ClearShownErrors();
+        answer_ = c.path;
+        Load();
+        ASSERT_EQ(ShownErrors().size(), 1u) << c.path.toStdString();
+        EXPECT_EQ(ShownErrors()[0].text,
+                  "Cannot open file \"" + c.path.toStdString() + "\". " + OsErrorText(c.reason) + ".");
+        EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
+        EXPECT_FALSE(form_->State.DataDirty);
+        EXPECT_EQ(Scale(), "7");
+        EXPECT_EQ(form_->PanelText(0), "");
+        EXPECT_EQ(QDir::currentPath(), startDir_);
+    }
 }

@@ -86,7 +86,7 @@ TEST(HarmonicSums, APureToneLandsInItsHarmonic)
     for (int32_t i = 0; i < n; ++i)
         values[size_t(i)] = std::cos(2 * M_PI * 3 * i / n);
     std::vector<int32_t> codes(static_cast<size_t>(n));
-    QuantizeSamples(values.data(), n, adc, 0.0, codes.data());
+    QuantizeSamples(values, adc, 0.0, codes);
     WriteCodes(dft, codes);
     for (int32_t k = 0; k < 8; ++k) {
         const double amplitude = std::hypot(dft.RealPart(k), dft.ImagPart(k));

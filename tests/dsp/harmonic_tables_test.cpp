@@ -26,12 +26,7 @@ TDFT Engine(int32_t n, int32_t k, int32_t adc)
     return dft;
 }
 
-int32_t Entry(const TMemoryBuffer& table, int64_t index)
-{
-    int32_t v;
-    std::memcpy(&v, table.Data() + 4 * index, 4);
-    return v;
-}
+int32_t Entry(const TMemoryBuffer& table, int64_t index) { return table.Elements<int32_t>(index, 1)[0]; }
 
 std::vector<int32_t> Row(const TDFT& dft, const TMemoryBuffer& table, int32_t k)
 {

@@ -31,10 +31,11 @@ TEST(SampleQuantizer, PatternExamplesWithTies)
     };
     for (const QuantizeCase& c : cases) {
         std::vector<int32_t> codes(c.values.size());
-        EXPECT_EQ(QuantizeSamples(c.values.data(), int64_t(c.values.size()), c.scale, 0.0, codes.data()),
-                  int64_t(c.values.size()));
+        const TPartial<int64_t> written = QuantizeSamples(c.values, c.scale, 0.0, codes);
+        EXPECT_EQ(written.done, int64_t(c.values.size()));
+        EXPECT_FALSE(written.fault);
         EXPECT_EQ(codes, c.codes);
-        EXPECT_EQ(RoundedMean(codes.data(), int64_t(codes.size())), c.mean);
+        EXPECT_EQ(RoundedMean(codes), c.mean);
     }
 }
 
@@ -47,19 +48,33 @@ TEST(SampleQuantizer, OffsetIsSubtractedInExtendedPrecision)
     EXPECT_EQ(QuantizeSample(0.135, 100, 0.5), int32_t(Round(100.0L * 0.135 - 0.5)));
 }
 
-TEST(SampleQuantizer, KeepsTheLowThirtyTwoBits)
+TEST(SampleQuantizer, CodesBeyondThirtyTwoBitsAreAnOverflow)
 {
-    EXPECT_EQ(QuantizeSample(1.0, INT32_MAX, -1.0), INT32_MIN);      // 2^31 wraps
-    EXPECT_EQ(QuantizeSample(4294967296.0 + 5, 1, 0.0), 5);         // 2^32 + 5
-    EXPECT_EQ(QuantizeSample(-4294967296.0 - 5, 1, 0.0), -5);
+    EXPECT_EQ(QuantizeSample(1.0, INT32_MAX, 0.0), INT32_MAX);
+    EXPECT_EQ(QuantizeSample(-1.0, INT32_MAX, 1.0), INT32_MIN);
+    EXPECT_EQ(QuantizeSample(-2147483648.5, 1, 0.0), INT32_MIN); // the tie goes to the even -2^31
+    EXPECT_THROW(QuantizeSample(2147483647.5, 1, 0.0), EOverflow); // and here to 2^31
+    EXPECT_THROW(QuantizeSample(1.0, INT32_MAX, -1.0), EOverflow);
+    EXPECT_THROW(QuantizeSample(-3.0, INT32_MAX, 0.0), EOverflow);
+    try {
+        QuantizeSample(3e7, 100, 0.0); // 3,000,000,000
+        FAIL() << "no error";
+    } catch (const EOverflow& e) {
+        EXPECT_EQ(e.Message(), "Floating point overflow");
+    }
 }
 
 TEST(SampleQuantizer, StopsAtAValueWithoutAnInteger)
 {
     const std::vector<double> values = {1.0, 2.0, std::numeric_limits<double>::quiet_NaN(), 4.0};
     std::vector<int32_t> codes(4, -1);
-    EXPECT_EQ(QuantizeSamples(values.data(), 4, 10, 0.0, codes.data()), 2);
+    const TPartial<int64_t> written = QuantizeSamples(values, 10, 0.0, codes);
+    EXPECT_EQ(written.done, 2);
     EXPECT_EQ(codes, (std::vector<int32_t>{10, 20, -1, -1}));
+    EXPECT_THROW(written.RaiseFault(), EInvalidOp);
+    const TPartial<int64_t> wide = QuantizeSamples(std::vector<double>{5, 3e8, 1}, 10, 0.0, codes);
+    EXPECT_EQ(wide.done, 1);
+    EXPECT_THROW(wide.RaiseFault(), EOverflow);
     EXPECT_THROW(QuantizeSample(1e300, 10, 0.0), EInvalidOp);
 }
 

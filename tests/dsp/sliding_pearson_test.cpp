@@ -46,7 +46,7 @@ std::vector<int32_t> DirectPearson(const std::vector<int32_t>& d, const std::vec
 
 std::vector<int32_t> Fast(const std::vector<int32_t>& d, const std::vector<int32_t>& p, int32_t mean)
 {
-    return SlidingPearson(d.data(), int64_t(d.size()), p.data(), int64_t(p.size()), mean);
+    return SlidingPearson(d, p, mean);
 }
 
 std::vector<int32_t> RandomCodes(std::mt19937& random, size_t count, int32_t range)
@@ -92,11 +92,11 @@ TEST(SlidingPearson, LinearImagesCorrelateFully)
         evenScaled.push_back(3 * v + 12);
         evenNegated.push_back(-v);
     }
-    EXPECT_EQ(Fast(evenScaled, even, RoundedMean(even.data(), 64)), std::vector<int32_t>{100});
-    EXPECT_EQ(Fast(evenNegated, even, RoundedMean(even.data(), 64)), std::vector<int32_t>{-100});
+    EXPECT_EQ(Fast(evenScaled, even, RoundedMean(even)), std::vector<int32_t>{100});
+    EXPECT_EQ(Fast(evenNegated, even, RoundedMean(even)), std::vector<int32_t>{-100});
     // A window of the data itself meets itself with 100.
     const std::vector<int32_t> window(x.begin() + 10, x.begin() + 30);
-    EXPECT_EQ(Fast(x, window, RoundedMean(window.data(), 20))[10], 100);
+    EXPECT_EQ(Fast(x, window, RoundedMean(window))[10], 100);
 }
 
 TEST(SlidingPearson, RandomDataMatchesTheDirectPass)
@@ -111,7 +111,7 @@ TEST(SlidingPearson, RandomDataMatchesTheDirectPass)
     for (const Case& c : cases) {
         const std::vector<int32_t> d = RandomCodes(random, c.n, c.range);
         const std::vector<int32_t> p = RandomCodes(random, c.m, c.range);
-        for (const int32_t mean : {RoundedMean(p.data(), int64_t(p.size())), p[0], c.range}) {
+        for (const int32_t mean : {RoundedMean(p), p[0], c.range}) {
             ASSERT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean)) << c.n << " " << c.m << " " << c.range;
         }
     }
@@ -124,6 +124,6 @@ TEST(SlidingPearson, SmoothSignalsWithTiedMeansMatchTheDirectPass)
     for (int i = 0; i < 4000; ++i)
         d.push_back(int32_t(std::lround(50 * std::sin(i * 0.01))));
     const std::vector<int32_t> p(d.begin() + 100, d.begin() + 200);
-    const int32_t mean = RoundedMean(p.data(), 100);
+    const int32_t mean = RoundedMean(p);
     EXPECT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean));
 }

@@ -2,9 +2,11 @@
 // program still running: edit boxes (empty, huge, non-numeric), sample panes
 // that do not parse, binary and NUL-carrying files chosen in the dialog, a
 // file that vanishes before it is read, a harmonic count the memory cannot
-// hold, and a million lines pasted into the pattern pane.
+// hold, a million lines pasted into the pattern pane, codes too wide for 32
+// bits, a run stopped at a bad line, and a folder chosen as the data file.
 #include "e2e_support.h"
 #include "reference_dsp.h"
+#include "reference_text.h"
 
 #include "runtime/memory_buffer.h"
 #include "widgets/clipboard.h"
@@ -61,11 +63,21 @@ TEST_F(EndToEnd, HarmonicCountAndScaleFallBackWithoutAMessage)
         EXPECT_EQ(Ints(*form_->Series2), reference::DataCodes(samples, 1, true));
         EXPECT_EQ(form_->Series1->PointCount(), 4);
     }
-    // An empty rate gives frequency 0 for every harmonic.
-    SetEdit(form_->EditScaleX, "");
-    RunSpectrum(*form_, Lines(kSamples), "100", "4");
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(form_->Series1->LabelAt(k), "0.00");
+    // A rate is read as a sample is; one that is no number is 1 (cycles per
+    // sample, k / 12 here), and the box keeps the typed text.
+    const struct { const char* rate; const char* labels[4]; } rates[] = {
+        {"", {"0.00", "0.08", "0.17", "0.25"}},    {"  ", {"0.00", "0.08", "0.17", "0.25"}},
+        {"abc", {"0.00", "0.08", "0.17", "0.25"}}, {"$10", {"0.00", "0.08", "0.17", "0.25"}},
+        {"1,5", {"0.00", "0.13", "0.25", "0.38"}}, {"24.", {"0.00", "2.00", "4.00", "6.00"}},
+    };
+    for (const auto& r : rates) {
+        SCOPED_TRACE(std::string("EditScaleX '") + r.rate + "'");
+        SetEdit(form_->EditScaleX, r.rate);
+        RunSpectrum(*form_, Lines(kSamples), "100", "4");
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(form_->Series1->LabelAt(k), r.labels[k]) << "harmonic " << k;
+        EXPECT_EQ(form_->EditScaleX->text().toStdString(), r.rate);
+    }
     EXPECT_TRUE(ShownErrors().empty());
 }
 
@@ -251,4 +263,76 @@ TEST_F(EndToEnd, MillionLinePatternPasteIsPlottedAndRefusedByTheCorrelation)
     form_->ButtonStartPatKor->click();
     EXPECT_EQ(form_->PanelText(2), Cp("Количество данных меньше образа"));
     EXPECT_EQ(form_->Series3->PointCount(), 1) << "a refused command keeps the curve";
+}
+
+TEST_F(EndToEnd, CodesBeyondThirtyTwoBitsEndTheRunWithAnOverflow)
+{
+    form_->CheckBoxH0->setChecked(false);
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    ASSERT_EQ(form_->Series1->PointCount(), 4);
+    // The largest scale with samples near 3, and a sample 3e7 with scale 100
+    // (code 3,000,000,000): the codes before the first that does not fit stay
+    // on the curve, nothing wrapped is plotted, and no correlation runs on them.
+    const struct { const char* adc; std::vector<std::string> lines; std::vector<int32_t> codes; } cases[] = {
+        {"2147483647", {"1", "-3", "2"}, {2147483647}},
+        {"100", {"1.5", "-2", "3e7", "4"}, {150, -200}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("ADC ") + c.adc);
+        ClearShownErrors();
+        RunSpectrum(*form_, Lines(c.lines), c.adc, "4");
+        ASSERT_EQ(ShownErrors().size(), 1u);
+        EXPECT_EQ(ShownErrors()[0].text, "Floating point overflow.");
+        EXPECT_EQ(Ints(*form_->Series2), c.codes);
+        EXPECT_EQ(form_->Series1->PointCount(), 0);
+        form_->ButtonStartAutoKor->click();
+        EXPECT_EQ(form_->PanelText(2), Cp("Данные не определены"));
+    }
+    // The pattern likewise: the codes before the wide one, the earlier pattern kept.
+    ClearShownErrors();
+    PlotPattern(*form_, Lines({"0.5", "1"}), "100");
+    PlotPattern(*form_, Lines({"1", "3e7", "2"}), "100");
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text, "Floating point overflow.");
+    EXPECT_EQ(Ints(*form_->Series4), std::vector<int32_t>{100});
+    EXPECT_EQ(form_->State.PatternMean, 75);
+    form_->NKorr->trigger();
+    EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")),
+              reference::CorrelationFile({150, -200}, {}, {100}));
+}
+
+TEST_F(EndToEnd, RunStoppedAtABadLineLeavesNothingToCorrelate)
+{
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    PlotPattern(*form_, Lines({"1", "-0.5", "2"}), "100");
+    form_->ButtonStartPatKor->click();
+    ASSERT_EQ(form_->Series3->PointCount(), 10);
+
+    RunSpectrum(*form_, Lines({"1", "2", "x"}), "100", "4");
+    EXPECT_EQ(form_->PanelText(2), Cp("Данные: ошибка в строке 3 в позиции 1"));
+    for (QPushButton* command : {form_->ButtonStartPatKor, form_->ButtonStartAutoKor}) {
+        command->click();
+        EXPECT_EQ(form_->PanelText(2), Cp("Данные не определены"));
+    }
+    // The export holds what the charts show: the pattern only.
+    form_->NKorr->trigger();
+    EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")), reference::CorrelationFile({}, {}, {100, -50, 200}));
+    EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST_F(EndToEnd, FolderChosenInTheDialogIsRefusedAndTheSamplesStay)
+{
+    RunSpectrum(*form_, Lines(kSamples), "100", "4");
+    SetEdit(form_->EditScaleX, "250");
+    const std::string folder = PathIn("run 7.DAT");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    answer_ = QString::fromStdString(folder);
+    LoadDataFile();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + folder + "\". ", 0), 0u) << ShownErrors()[0].text;
+    EXPECT_EQ(form_->RichEdit1->Text(), Lines(kSamples));
+    EXPECT_EQ(form_->EditScaleX->text(), "250");
+    EXPECT_EQ(form_->Series2->PointCount(), 12);
+    form_->ButtonStartAutoKor->click();
+    EXPECT_EQ(form_->Series3->PointCount(), 12);
 }

@@ -1,7 +1,9 @@
 // The road of a typical run on the real window: a data file with a header is
 // loaded, the spectrum run, a pattern plot, both correlations, read-outs by
 // mouse clicks on the curves, curve toggles, zoom and undo, and both exports,
-// whose bytes are compared with tables computed here from the file's samples.
+// whose bytes are compared with tables computed here from the file's samples
+// and with the fingerprints of the bytes the program wrote when this road was
+// first recorded.
 #include "e2e_support.h"
 #include "reference_dsp.h"
 #include "reference_text.h"
@@ -68,6 +70,15 @@ std::vector<int32_t> Ints(const TChartSeries& series)
     for (int i = 0; i < series.PointCount(); ++i)
         ys.push_back(int32_t(series.YValueAt(i)));
     return ys;
+}
+
+// FNV-1a over 64 bits: any changed, added or lost byte changes it.
+uint64_t Fingerprint(const std::string& bytes)
+{
+    uint64_t hash = 0xcbf29ce484222325u;
+    for (const unsigned char c : bytes)
+        hash = (hash ^ c) * 0x100000001b3u;
+    return hash;
 }
 
 bool Shown(TLineSeries& s) { return s.LinePen().Style() == psSolid && s.Pointer().Visible(); }
@@ -181,8 +192,10 @@ TEST_F(EndToEnd, TypicalRunFromDataFileToBothExports)
     EXPECT_GE(patternCurve[48], 90);
 
     form_->NKorr->trigger();
-    EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")),
-              reference::CorrelationFile(codes, patternCurve, patternCodes));
+    const std::string patternExport = reference::FileBytes(PathIn("export_korr.dat"));
+    EXPECT_EQ(patternExport, reference::CorrelationFile(codes, patternCurve, patternCodes));
+    EXPECT_EQ(patternExport.size(), 2299u);
+    EXPECT_EQ(Fingerprint(patternExport), 0xe4a21f4235beee8bu);
 
     // 6. The autocorrelation of a window of the data replaces the curve.
     SetEdit(form_->EditStartPattern, "30");
@@ -212,9 +225,14 @@ TEST_F(EndToEnd, TypicalRunFromDataFileToBothExports)
     form_->NSpectr->trigger();
     form_->NKorr->trigger();
     ASSERT_TRUE(ShownErrors().empty()) << ShownErrors()[0].text;
-    EXPECT_EQ(reference::FileBytes(PathIn("export_spectr.dat")), reference::SpectrumFile(rows, '.'));
-    EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")),
-              reference::CorrelationFile(codes, autoCurve, patternCodes));
+    const std::string spectrumExport = reference::FileBytes(PathIn("export_spectr.dat"));
+    const std::string correlationExport = reference::FileBytes(PathIn("export_korr.dat"));
+    EXPECT_EQ(spectrumExport, reference::SpectrumFile(rows, '.'));
+    EXPECT_EQ(correlationExport, reference::CorrelationFile(codes, autoCurve, patternCodes));
+    EXPECT_EQ(spectrumExport.size(), 465u);
+    EXPECT_EQ(Fingerprint(spectrumExport), 0xdfa9b7a750bf90c2u);
+    EXPECT_EQ(correlationExport.size(), 2255u);
+    EXPECT_EQ(Fingerprint(correlationExport), 0x4c2007df358c3e42u);
     form_->CheckBoxViewF->setChecked(true);
     form_->CheckBoxViewPat->setChecked(true);
     EXPECT_TRUE(Shown(*form_->Series2) && Shown(*form_->Series4));

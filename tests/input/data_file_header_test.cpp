@@ -36,6 +36,14 @@ TEST(DataFileHeader, RateTextFollowsTheKeyAndOneSeparator)
     EXPECT_EQ(two.Text().substr(size_t(t.start), size_t(t.length)), "10\r\nHz): 20");
 }
 
+TEST(DataFileHeader, RateBoxKeepsOnlyAConvertingText)
+{
+    EXPECT_EQ(RateBoxText("250"), "250");
+    EXPECT_EQ(RateBoxText("2.5e2"), "2.5e2");
+    for (const char* text : {"1000,5", "250x", "\t", "", " 250 "})
+        EXPECT_EQ(RateBoxText(text), "1") << text;
+}
+
 TEST(DataFileHeader, HeaderEndsTwoCharactersAfterTheMarker)
 {
     TPaneText pane = Pane("a\r\n*******\r\n1\r\n");

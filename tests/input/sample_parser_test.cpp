@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -25,9 +24,8 @@ TPaneText Pane(const std::string& text)
 
 std::vector<double> Samples(const TMemoryBuffer& buffer, int count)
 {
-    std::vector<double> v(static_cast<size_t>(count));
-    std::memcpy(v.data(), buffer.Data(), size_t(count) * sizeof(double));
-    return v;
+    const std::span<const double> stored = buffer.Elements<double>(0, count);
+    return {stored.begin(), stored.end()};
 }
 
 } // namespace
@@ -72,17 +70,31 @@ TEST(ParseSampleLine, BadLinesAndTheirPositions)
     }
 }
 
+TEST(SampleRateFromText, ReadAsASampleOrOne)
+{
+    const struct {
+        const char* text;
+        double rate;
+    } table[] = {
+        {"1000", 1000}, {"1,5", 1.5},   {"250.5", 250.5}, {" 2e3", 2000}, {"44100\t", 44100},
+        {"", 1},        {"   ", 1},     {"abc", 1},       {"$10", 1},     {"1.2.3", 1},
+        {"-8", -8},     {"0", 0},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(SampleRateFromText(row.text), row.rate) << "'" << row.text << "'";
+}
+
 TEST(ParseLines, StopsAtTheFirstBadLineKeepingWhatCameBefore)
 {
     const TPaneText pane = Pane("0.5\r\n1,25\r\n-3\r\nabc\r\n4\r\n");
     TMemoryBuffer buffer;
     RecordingProgress progress;
-    int32_t position = 0, errorLine = 7;
-    const LineParseResult r = ParseLines(pane, buffer, progress, position, errorLine);
+    const LineParseResult r = ParseLines(pane, buffer, progress);
     EXPECT_EQ(r.count, 3);
     EXPECT_EQ(r.sum, 0.5 + 1.25 - 3);
-    EXPECT_EQ(errorLine, 3);
-    EXPECT_EQ(position, 1);
+    EXPECT_EQ(r.mean, (0.5 + 1.25 - 3) / 3);
+    EXPECT_EQ(r.errorLine, 3);
+    EXPECT_EQ(r.errorPosition, 1);
     EXPECT_EQ(Samples(buffer, 3), (std::vector<double>{0.5, 1.25, -3}));
     EXPECT_EQ(progress.maximum, 5);
     EXPECT_EQ(progress.positions.front(), 0);
@@ -93,24 +105,22 @@ TEST(ParseLines, EmptyPaneAndFinalBreak)
 {
     TMemoryBuffer buffer;
     TNoProgress progress;
-    int32_t position = 5, errorLine = -1;
-    LineParseResult r = ParseLines(Pane(""), buffer, progress, position, errorLine);
+    LineParseResult r = ParseLines(Pane(""), buffer, progress);
     EXPECT_EQ(r.count, 0);
-    EXPECT_EQ(errorLine, 0);
-    EXPECT_EQ(position, 5); // never reset by the parse itself
+    EXPECT_EQ(r.mean, 0);
+    EXPECT_EQ(r.errorLine, 0);
+    EXPECT_EQ(r.errorPosition, 0);
 
     for (const char* text : {"1\r\n2", "1\r\n2\r\n"}) {
-        position = 0;
-        r = ParseLines(Pane(text), buffer, progress, position, errorLine);
+        r = ParseLines(Pane(text), buffer, progress);
         EXPECT_EQ(r.count, 2) << text;
-        EXPECT_EQ(errorLine, -1) << text;
+        EXPECT_EQ(r.errorLine, -1) << text;
     }
     // An empty line in the middle stops the parse there.
-    position = 0;
-    r = ParseLines(Pane("1\r\n\r\n2\r\n"), buffer, progress, position, errorLine);
+    r = ParseLines(Pane("1\r\n\r\n2\r\n"), buffer, progress);
     EXPECT_EQ(r.count, 1);
-    EXPECT_EQ(errorLine, 1);
-    EXPECT_EQ(position, 0);
+    EXPECT_EQ(r.errorLine, 1);
+    EXPECT_EQ(r.errorPosition, 0);
 }
 
 TEST(ParseLines, OverwritesFromTheStartAndKeepsOlderBytesBeyond)
@@ -119,8 +129,7 @@ TEST(ParseLines, OverwritesFromTheStartAndKeepsOlderBytesBeyond)
     for (double v : {9.0, 8.0, 7.0, 6.0})
         buffer.Write(v);
     TNoProgress progress;
-    int32_t position = 0, errorLine = 0;
-    ParseLines(Pane("1\r\n2\r\n"), buffer, progress, position, errorLine);
+    ParseLines(Pane("1\r\n2\r\n"), buffer, progress);
     EXPECT_EQ(buffer.Position(), 16);
     EXPECT_EQ(Samples(buffer, 4), (std::vector<double>{1, 2, 7, 6}));
 }
@@ -138,8 +147,7 @@ TEST(ParseLines, SumMatchesADirectAccumulation)
     }
     TMemoryBuffer buffer;
     TNoProgress progress;
-    int32_t position = 0, errorLine = 0;
-    const LineParseResult r = ParseLines(Pane(text), buffer, progress, position, errorLine);
+    const LineParseResult r = ParseLines(Pane(text), buffer, progress);
     ASSERT_EQ(r.count, 500);
     volatile double direct = 0;
     for (double v : values)
@@ -155,8 +163,7 @@ TEST(ParseLines, ProgressIsThrottledButEndsAtTheCount)
         text += "1\r\n";
     TMemoryBuffer buffer;
     RecordingProgress progress;
-    int32_t position = 0, errorLine = 0;
-    ParseLines(Pane(text), buffer, progress, position, errorLine);
+    ParseLines(Pane(text), buffer, progress);
     EXPECT_EQ(progress.maximum, 20000);
     EXPECT_LE(progress.positions.size(), 300u);
     EXPECT_EQ(progress.positions.back(), 20000);

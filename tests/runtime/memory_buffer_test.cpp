@@ -39,6 +39,23 @@ TEST(MemoryBuffer, ShortReadRaisesReadErrorAndLeavesThePosition)
     EXPECT_THROW(empty.Read<double>(), EReadError);
 }
 
+TEST(MemoryBuffer, TypedViewsSeeTheStoredElementsOnly)
+{
+    TMemoryBuffer b;
+    const std::span<int32_t> room = b.ElementsForWrite<int32_t>(3);
+    room[0] = 5, room[1] = -6, room[2] = 7;
+    b.CommitElements<int32_t>(3);
+    EXPECT_EQ(b.Size(), 12);
+    EXPECT_EQ(b.Position(), 12);
+    const std::span<const int32_t> tail = b.Elements<int32_t>(1, 2);
+    EXPECT_EQ(std::vector<int32_t>(tail.begin(), tail.end()), (std::vector<int32_t>{-6, 7}));
+    EXPECT_TRUE(b.Elements<int32_t>(3, 0).empty());
+    EXPECT_THROW(b.Elements<int32_t>(1, 3), EReadError); // one more than stored
+    EXPECT_THROW(b.Elements<double>(1, 1), EReadError);  // 8 bytes from byte 8 of 12
+    EXPECT_THROW(b.Elements<int32_t>(-1, 1), EReadError);
+    EXPECT_THROW(b.ElementsForWrite<double>(INT64_MAX / 4), EStreamError);
+}
+
 TEST(MemoryBuffer, CapacityGrowsInWholeStepsOf8192Bytes)
 {
     TMemoryBuffer b;

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TEST(ReadFileForPane, ReturnsTheBytesUnchanged)
@@ -42,6 +43,11 @@ TEST(ReadFileForPane, OpenErrorsNameTheFullPathAndTheReason)
     }
     QDir::setCurrent(cwd);
     EXPECT_THROW(ReadFileForPane(dir.path().toStdString()), EFOpenError);
+    // Neither a device nor a pipe without a writer is read (nor waited for).
+    EXPECT_THROW(ReadFileForPane("/dev/null"), EFOpenError);
+    const QString pipe = dir.filePath("pipe.DAT");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_THROW(ReadFileForPane(pipe.toStdString()), EFOpenError);
 }
 
 TEST(ReadFileForPane, FileLockedForWritingCannotBeOpened)

@@ -1,0 +1,10 @@
+#include "app/box_integer.h"
+
+#include "widgets/edit_box.h"
+#include "numbers/number_parse.h"
+
+int32_t BoxInteger(const QLineEdit* box, int32_t fallback)
+{
+    const IntegerParse parsed = ParseInteger(EditText(box));
+    return parsed.errorPosition == 0 ? parsed.value : fallback;
+}
