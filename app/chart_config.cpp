@@ -1,7 +1,7 @@
 #include "app/chart_config.h"
 
 #include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 
 #include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/sample_quantizer.h"
 #include "runtime/code_page.h"

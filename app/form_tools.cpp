@@ -1,7 +1,7 @@
 // Export, the test data generator and the about panel.
 #include "app/main_window.h"
 
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "runtime/code_page.h"
 #include "text/random.h"
 #include "text/rich_pane.h"

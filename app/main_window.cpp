@@ -7,7 +7,7 @@
 #include "text/number_format.h"
 #include "text/locale_separators.h"
 #include "chart/chart.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "text/rich_pane.h"
 
 #include <QCheckBox>

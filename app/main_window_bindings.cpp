@@ -1,7 +1,7 @@
 // Every control event reaches its handler through the one dispatcher.
 #include "app/main_window.h"
 #include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "text/rich_pane.h"
 
 #include <QAction>

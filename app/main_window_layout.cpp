@@ -1,7 +1,7 @@
 // The window's control tree, geometry, captions and menu, as designed at 96 dpi.
 #include "app/chart_config.h"
 #include "app/main_window.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "text/rich_pane.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // during zoom, pan and wheel steps.
 #include "app/chart_config.h"
 #include "chart/chart_interaction.h"
-#include "chart/chart_renderer.h"
-#include "chart/chart_widget.h"
-#include "chart/qt_text_measure.h"
+#include "chart/paint/chart_renderer.h"
+#include "chart/paint/chart_widget.h"
+#include "chart/paint/qt_text_measure.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

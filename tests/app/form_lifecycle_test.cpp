@@ -3,7 +3,7 @@
 #include "app_test_support.h"
 
 #include "chart/chart.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "runtime/exceptions.h"
 #include "text/rich_pane.h"
 

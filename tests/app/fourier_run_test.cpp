@@ -1,7 +1,7 @@
 // The spectrum run and the X axis switch on the real window.
 #include "window_run_support.h"
 
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "text/float_model.h"
 #include "text/locale_separators.h"
 #include "text/number_format.h"

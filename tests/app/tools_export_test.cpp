@@ -5,7 +5,7 @@
 
 #include "chart/chart.h"
 #include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 #include "text/number_format.h"
 #include "text/rich_pane.h"
 #include "tools/export_test_support.h"

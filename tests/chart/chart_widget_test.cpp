@@ -1,5 +1,5 @@
 #include "chart/chart_interaction.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 
 #include "chart_test_support.h"
 #include "runtime/code_page.h"

@@ -1,8 +1,8 @@
 #include "chart/chart_layout.h"
-#include "chart/chart_renderer.h"
-#include "chart/gradient_fill.h"
+#include "chart/paint/chart_renderer.h"
+#include "chart/paint/gradient_fill.h"
 #include "chart/pixel_raster.h"
-#include "chart/series_renderer.h"
+#include "chart/paint/series_renderer.h"
 
 #include "chart_test_support.h"
 

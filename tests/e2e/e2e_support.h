@@ -6,7 +6,7 @@
 #include "window_run_support.h"
 
 #include "chart/axis_scale.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 
 #include <QAction>
 #include <QDir>

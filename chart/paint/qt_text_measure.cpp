@@ -1,4 +1,4 @@
-#include "chart/qt_text_measure.h"
+#include "chart/paint/qt_text_measure.h"
 
 #include "runtime/code_page.h"
 

@@ -1,6 +1,6 @@
-#include "chart/series_renderer.h"
+#include "chart/paint/series_renderer.h"
 
-#include "chart/chart_renderer.h"
+#include "chart/paint/chart_renderer.h"
 #include "chart/pixel_raster.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "chart/axis_renderer.h"
+#include "chart/paint/axis_renderer.h"
 
-#include "chart/qt_text_measure.h"
+#include "chart/paint/qt_text_measure.h"
 #include "runtime/code_page.h"
 
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "chart/zoom_rectangle.h"
+#include "chart/paint/zoom_rectangle.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "chart/chart_widget.h"
+#include "chart/paint/chart_widget.h"
 
 #include "chart/chart_interaction.h"
-#include "chart/chart_renderer.h"
-#include "chart/qt_text_measure.h"
-#include "chart/zoom_rectangle.h"
+#include "chart/paint/chart_renderer.h"
+#include "chart/paint/qt_text_measure.h"
+#include "chart/paint/zoom_rectangle.h"
 #include "runtime/code_page.h"
 
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "chart/gradient_fill.h"
+#include "chart/paint/gradient_fill.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "chart/chart_renderer.h"
+#include "chart/paint/chart_renderer.h"
 
-#include "chart/axis_renderer.h"
+#include "chart/paint/axis_renderer.h"
 #include "chart/chart_layout.h"
-#include "chart/gradient_fill.h"
-#include "chart/series_renderer.h"
+#include "chart/paint/gradient_fill.h"
+#include "chart/paint/series_renderer.h"
 
 #include <QPainter>
 
