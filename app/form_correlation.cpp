@@ -6,7 +6,7 @@
 // are not used, so no correlation reads stale or missing codes.
 #include "app/main_window.h"
 
-#include "chart/chart_series.h"
+#include "chart/point_series.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
 #include "runtime/code_page.h"

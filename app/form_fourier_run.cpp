@@ -1,8 +1,8 @@
 // The spectrum run and the X axis switch.
 #include "app/main_window.h"
 
-#include "chart/chart_series.h"
-#include "chart/paint/chart_widget.h"
+#include "chart/point_series.h"
+#include "chart/paint/plot.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/sample_quantizer.h"
 #include "runtime/code_page.h"
@@ -69,7 +69,7 @@ void TForm1::ButtonDataRefreshClick()
 
 void TForm1::ButtonXAxisClick()
 {
-    TChartAxis& axis = ChartF->Chart().BottomAxis();
+    TAxis& axis = ChartF->BottomAxis();
     if (CheckBoxAutoX->isChecked()) {
         axis.SetAutomatic(true);
         return;

@@ -6,8 +6,8 @@
 #include "text/float_model.h"
 #include "text/number_format.h"
 #include "text/locale_separators.h"
-#include "chart/chart.h"
-#include "chart/paint/chart_widget.h"
+#include "chart/axis_panel.h"
+#include "chart/paint/plot.h"
 #include "text/rich_pane.h"
 
 #include <QCheckBox>
@@ -98,7 +98,7 @@ void TForm1::FormCreate()
 {
     DFT = std::make_unique<TDFT>();
     CheckBoxAutoX->setChecked(true);
-    ChartF->Chart().BottomAxis().SetAutomatic(CheckBoxAutoX->isChecked());
+    ChartF->BottomAxis().SetAutomatic(CheckBoxAutoX->isChecked());
     State.DataValues = std::make_unique<TMemoryBuffer>();
     State.PatternValues = std::make_unique<TMemoryBuffer>();
     State.PatternCodes = std::make_unique<TMemoryBuffer>();

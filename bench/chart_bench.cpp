@@ -2,10 +2,11 @@
 // paint of the data chart (1200 x 600) with the curve in view, plain and
 // during zoom, pan and wheel steps.
 #include "app/chart_config.h"
-#include "chart/chart_interaction.h"
-#include "chart/paint/chart_renderer.h"
-#include "chart/paint/chart_widget.h"
+#include "chart/plot_interaction.h"
+#include "chart/paint/plot_renderer.h"
+#include "chart/paint/plot.h"
 #include "chart/paint/qt_text_measure.h"
+#include "chart/point_series.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -48,7 +49,7 @@ struct DataChart {
     DataChart()
     {
         App();
-        widget = std::make_unique<TChartWidget>();
+        widget = std::make_unique<TPlot>();
         series = ConfigureDataChart(*widget);
         widget->resize(1200, 600);
         const std::vector<double>& y = Samples();
@@ -56,7 +57,7 @@ struct DataChart {
             series.Series2->AddPoint(i, y[size_t(i)]);
         image = QImage(1200, 600, QImage::Format_RGB32);
     }
-    std::unique_ptr<TChartWidget> widget;
+    std::unique_ptr<TPlot> widget;
     DataChartSeries series{};
     QImage image;
     TQtTextMeasure measure;
@@ -65,7 +66,7 @@ struct DataChart {
 void BM_AddMillionPointsAscending(benchmark::State& state)
 {
     App();
-    TChartWidget widget;
+    TPlot widget;
     const DataChartSeries s = ConfigureDataChart(widget);
     const std::vector<double>& y = Samples();
     for (auto _ : state) {
@@ -90,7 +91,7 @@ void BM_PaintDataChartMillionPoints(benchmark::State& state)
 {
     DataChart c;
     for (auto _ : state) {
-        RenderChart(c.image, c.widget->Chart(), c.measure);
+        PaintPlot(c.image, *c.widget, c.measure);
         benchmark::ClobberMemory();
     }
     state.counters["first_shown"] = c.series.Series2->FirstShownIndex;
@@ -102,7 +103,7 @@ void BM_PaintOneByOneReference(benchmark::State& state)
 {
     DataChart c;
     for (auto _ : state) {
-        RenderChart(c.image, c.widget->Chart(), c.measure, TSeriesDrawing::OneByOne);
+        PaintPlot(c.image, *c.widget, c.measure, TSeriesDrawing::OneByOne);
         benchmark::ClobberMemory();
     }
     state.SetLabel("reference path, not a target");
@@ -113,9 +114,9 @@ BENCHMARK(BM_PaintOneByOneReference)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_ZoomPanWheelStep(benchmark::State& state)
 {
     DataChart c;
-    TChart& chart = c.widget->Chart();
-    TChartInteraction interaction(chart);
-    RenderChart(c.image, chart, c.measure);
+    TAxisPanel& chart = *c.widget;
+    TPlotInteraction interaction(chart);
+    PaintPlot(c.image, chart, c.measure);
     int k = 0;
     for (auto _ : state) {
         switch (k++ % 4) {
@@ -124,7 +125,7 @@ void BM_ZoomPanWheelStep(benchmark::State& state)
         case 2: interaction.Wheel(true); break;
         default: interaction.UndoZoom(); break;
         }
-        RenderChart(c.image, chart, c.measure);
+        PaintPlot(c.image, chart, c.measure);
         benchmark::ClobberMemory();
     }
 }

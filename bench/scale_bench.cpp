@@ -4,7 +4,8 @@
 // phase's wall time and the peak resident memory (VmHWM) of the process.
 // Targets: 3 s or less for all phases together, 700 MB or less at peak.
 #include "app/main_window.h"
-#include "chart/paint/chart_widget.h"
+#include "chart/paint/plot.h"
+#include "chart/point_series.h"
 #include "text/error_display.h"
 #include "text/locale_separators.h"
 

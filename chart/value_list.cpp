@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
-double TChartValueList::ValueAt(int index) const
+double TValueList::ValueAt(int index) const
 {
     if (index < 0 || index >= Count())
         RaiseListIndexError(index);
     return double((long double)values_[size_t(index)] * multiplier_);
 }
 
-int TChartValueList::InsertOrderedScan(double value)
+int TValueList::InsertOrderedScan(double value)
 {
     const int n = Count();
     if (order_ == ordNone || n == 0) {
@@ -43,7 +43,7 @@ int TChartValueList::InsertOrderedScan(double value)
     return i + 1;
 }
 
-void TChartValueList::InsertAt(int index, double value)
+void TValueList::InsertAt(int index, double value)
 {
     if (index < 0 || index > Count())
         RaiseListIndexError(index);
@@ -51,7 +51,7 @@ void TChartValueList::InsertAt(int index, double value)
     dirty_ = true;
 }
 
-void TChartValueList::SetValue(int index, double value)
+void TValueList::SetValue(int index, double value)
 {
     if (index < 0 || index >= Count())
         RaiseListIndexError(index);
@@ -59,7 +59,7 @@ void TChartValueList::SetValue(int index, double value)
     dirty_ = true;
 }
 
-void TChartValueList::Delete(int index)
+void TValueList::Delete(int index)
 {
     if (index < 0 || index >= Count())
         RaiseListIndexError(index);
@@ -67,13 +67,13 @@ void TChartValueList::Delete(int index)
     dirty_ = true;
 }
 
-void TChartValueList::Clear()
+void TValueList::Clear()
 {
     values_.clear();
     dirty_ = true;
 }
 
-int TChartValueList::LowerBound(double v) const
+int TValueList::LowerBound(double v) const
 {
     if (multiplier_ == 1.0)
         return int(std::lower_bound(values_.begin(), values_.end(), v) - values_.begin());
@@ -88,7 +88,7 @@ int TChartValueList::LowerBound(double v) const
     return lo;
 }
 
-void TChartValueList::Refresh() const
+void TValueList::Refresh() const
 {
     if (!dirty_)
         return;

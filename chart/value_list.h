@@ -7,9 +7,9 @@
 
 enum TValueOrder { ordNone, ordAscending, ordDescending };
 
-class TChartValueList {
+class TValueList {
 public:
-    TChartValueList(std::string name, TValueOrder order) : Name(std::move(name)), order_(order) {}
+    TValueList(std::string name, TValueOrder order) : Name(std::move(name)), order_(order) {}
 
     std::string Name;
     bool DateTime = false;

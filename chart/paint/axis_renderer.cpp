@@ -25,7 +25,7 @@ Qt::PenStyle ToQtStyle(TPenStyle s)
 // horizontal axis centred on `along`, starting at `edge` and growing outward
 // (`outward` +1 or -1); on a vertical axis ending (left) or starting (right)
 // at `edge`, centred on `along`.
-void DrawBandText(QPainter& p, const TChartAxis& axis, const std::string& text, const TChartFont& font,
+void DrawBandText(QPainter& p, const TAxis& axis, const std::string& text, const TPlotFont& font,
                   int angle, int along, int edge)
 {
     const QFont f = ToQFont(font);
@@ -80,7 +80,7 @@ void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TColor col
     }
 }
 
-void DrawAxis(QPainter& p, const TChartAxis& axis, const TAxisDrawing& d, const TPixelRect& plot)
+void DrawAxis(QPainter& p, const TAxis& axis, const TAxisDrawing& d, const TPixelRect& plot)
 {
     const int centre = axis.Scale.Centre();
     if (!axis.TitleCaption.empty())
@@ -119,7 +119,7 @@ void DrawAxis(QPainter& p, const TChartAxis& axis, const TAxisDrawing& d, const 
     } else {
         lines = d.Ticks;
     }
-    const TColor gridColor = axis.Grid.Color() == DefaultPointColor ? ChartColors::Gray : axis.Grid.Color();
+    const TColor gridColor = axis.Grid.Color() == DefaultPointColor ? Colors::Gray : axis.Grid.Color();
     if (axis.Grid.SmallDots() && axis.Grid.Width() <= 1) {
         QImage* image = dynamic_cast<QImage*>(p.device());
         if (image) {

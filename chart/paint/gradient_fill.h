@@ -1,7 +1,8 @@
 #pragma once
 // The panel's top-to-bottom gradient: at most 256 horizontal bands, the
 // bottom band in the start colour and the top one in the end colour.
-#include "chart/chart_types.h"
+#include "chart/color.h"
+#include "chart/pixel_geometry.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 
 #include "runtime/code_page.h"
 
-QFont ToQFont(const TChartFont& font)
+QFont ToQFont(const TPlotFont& font)
 {
     QFont f(QString::fromStdString(font.Name));
     f.setPixelSize(std::max(1, font.PixelSize));
@@ -10,7 +10,7 @@ QFont ToQFont(const TChartFont& font)
     return f;
 }
 
-const QFontMetrics& TQtTextMeasure::Metrics(const TChartFont& font) const
+const QFontMetrics& TQtTextMeasure::Metrics(const TPlotFont& font) const
 {
     auto key = std::make_tuple(font.Name, font.PixelSize, font.Bold);
     auto it = cache_.find(key);
@@ -19,12 +19,12 @@ const QFontMetrics& TQtTextMeasure::Metrics(const TChartFont& font) const
     return *it->second;
 }
 
-int TQtTextMeasure::TextWidth(const TChartFont& font, std::string_view text) const
+int TQtTextMeasure::TextWidth(const TPlotFont& font, std::string_view text) const
 {
     return Metrics(font).horizontalAdvance(FromCp1251(text));
 }
 
-int TQtTextMeasure::FontHeight(const TChartFont& font) const
+int TQtTextMeasure::FontHeight(const TPlotFont& font) const
 {
     return Metrics(font).height();
 }

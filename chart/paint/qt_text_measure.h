@@ -8,14 +8,14 @@
 #include <memory>
 #include <tuple>
 
-QFont ToQFont(const TChartFont& font);
+QFont ToQFont(const TPlotFont& font);
 
 class TQtTextMeasure : public TTextMeasure {
 public:
-    int TextWidth(const TChartFont& font, std::string_view text) const override;
-    int FontHeight(const TChartFont& font) const override;
+    int TextWidth(const TPlotFont& font, std::string_view text) const override;
+    int FontHeight(const TPlotFont& font) const override;
 
 private:
-    const QFontMetrics& Metrics(const TChartFont& font) const;
+    const QFontMetrics& Metrics(const TPlotFont& font) const;
     mutable std::map<std::tuple<std::string, int, bool>, std::unique_ptr<QFontMetrics>> cache_;
 };

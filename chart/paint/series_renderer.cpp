@@ -1,7 +1,8 @@
 #include "chart/paint/series_renderer.h"
 
-#include "chart/paint/chart_renderer.h"
+#include "chart/paint/plot_renderer.h"
 #include "chart/pixel_raster.h"
+#include "chart/point_series.h"
 
 #include <cmath>
 #include <algorithm>
@@ -166,7 +167,7 @@ struct TPos {
 class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TPixelRect& clip)
-        : s_(s), h_(s.GetHorizAxis()->Scale), v_(s.GetVertAxis()->Scale), hx_(h_), vy_(v_), clip_(clip),
+        : s_(s), h_(s.ResolvedHorizAxis()->Scale), v_(s.ResolvedVertAxis()->Scale), hx_(h_), vy_(v_), clip_(clip),
           x_(s.XValues()), y_(s.YValues()), uniform_(s.UniformColor()),
           seriesColor_(ToRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
                                                                          s.Pointer().HorizSize, s.Pointer().VertSize))
@@ -397,8 +398,8 @@ private:
     const TAxisScale& v_;
     TAxisMapper hx_, vy_;
     TPixelRect clip_;
-    const TChartValueList& x_;
-    const TChartValueList& y_;
+    const TValueList& x_;
+    const TValueList& y_;
     bool uniform_;
     QRgb seriesColor_;
     TMarkerShape marker_;
@@ -414,7 +415,7 @@ private:
 
 } // namespace
 
-void DrawChartSeries(QImage& image, const TChart& chart, const TPixelRect& clip, TSeriesDrawing drawing)
+void DrawSeries(QImage& image, const TAxisPanel& chart, const TPixelRect& clip, TSeriesDrawing drawing)
 {
     if (clip.Width() < 0 || clip.Height() < 0 || image.isNull())
         return;
@@ -428,7 +429,7 @@ void DrawChartSeries(QImage& image, const TChart& chart, const TPixelRect& clip,
     std::vector<const TPointSeries*> drawn;
     for (int i = 0; i < chart.SeriesTotal(); ++i) {
         const auto* s = dynamic_cast<const TPointSeries*>(chart.SeriesAt(i));
-        if (s && s->Active() && s->FirstShownIndex >= 0 && s->GetHorizAxis())
+        if (s && s->Active() && s->FirstShownIndex >= 0 && s->ResolvedHorizAxis())
             drawn.push_back(s);
     }
     if (drawing == TSeriesDrawing::OneByOne) {

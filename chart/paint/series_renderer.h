@@ -6,7 +6,7 @@
 // only pixels nothing later has covered (a per-column "next free row" mask),
 // so a million points on a thousand columns cost little more than the points
 // that remain visible; the one-by-one path paints every primitive in order.
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 
 #include <QImage>
 
@@ -14,4 +14,4 @@ enum class TSeriesDrawing;
 
 // Draws every active series of the chart (in list order, over what the image
 // holds) with the scales and shown index ranges of the last layout.
-void DrawChartSeries(QImage& image, const TChart& chart, const TPixelRect& clip, TSeriesDrawing drawing);
+void DrawSeries(QImage& image, const TAxisPanel& chart, const TPixelRect& clip, TSeriesDrawing drawing);

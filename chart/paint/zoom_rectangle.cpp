@@ -5,7 +5,7 @@
 TColor ZoomRectanglePen(TColor chartColor)
 {
     const TColor rgb = chartColor & 0xffffff;
-    return rgb == ChartColors::White ? ChartColors::Black : rgb;
+    return rgb == Colors::White ? Colors::Black : rgb;
 }
 
 void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TColor pen)

@@ -1,7 +1,7 @@
 #pragma once
 // The zoom rectangle, drawn in NOT-XOR mode so that a second drawing restores
 // the pixels beneath.
-#include "chart/chart_types.h"
+#include "chart/color.h"
 
 #include <QImage>
 

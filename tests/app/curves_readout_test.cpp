@@ -1,7 +1,7 @@
 // Curve toggles and the point read-out on the real window.
 #include "window_run_support.h"
 
-#include "chart/paint/chart_widget.h"
+#include "chart/paint/plot.h"
 
 #include <QCheckBox>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The spectrum run and the X axis switch on the real window.
 #include "window_run_support.h"
 
-#include "chart/paint/chart_widget.h"
+#include "chart/paint/plot.h"
 #include "text/float_model.h"
 #include "text/locale_separators.h"
 #include "text/number_format.h"
@@ -139,7 +139,7 @@ TEST(SpectrumRun, ClearsTheCorrelationButNotThePattern)
 TEST(XAxisSwitch, FixesAndRestoresTheDataAxis)
 {
     auto form = MakeForm();
-    TChartAxis& axis = form->ChartF->Chart().BottomAxis();
+    TAxis& axis = form->ChartF->BottomAxis();
     form->CheckBoxAutoX->setChecked(false);
     SetEdit(form->EditMaxX, "100");
     form->ButtonXAxis->click();
@@ -151,5 +151,5 @@ TEST(XAxisSwitch, FixesAndRestoresTheDataAxis)
     form->CheckBoxAutoX->setChecked(true);
     form->ButtonXAxis->click();
     EXPECT_TRUE(axis.Automatic());
-    EXPECT_TRUE(form->ChartSpectr->Chart().BottomAxis().Automatic());
+    EXPECT_TRUE(form->ChartSpectr->BottomAxis().Automatic());
 }

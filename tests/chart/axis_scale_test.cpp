@@ -1,5 +1,5 @@
 #include "chart/axis_scale.h"
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 
 #include "runtime/exceptions.h"
 
@@ -76,8 +76,8 @@ TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
 
 TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
 {
-    TChart chart;
-    TChartAxis& a = chart.BottomAxis();
+    TAxisPanel chart;
+    TAxis& a = chart.BottomAxis();
     a.SetMinMax(0, 10);
     try {
         a.SetMaximum(-1);
@@ -100,8 +100,8 @@ TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
 
 TEST(AxisSetters, AutomaticFlagsFollowTheirRules)
 {
-    TChart chart;
-    TChartAxis& a = chart.LeftAxis();
+    TAxisPanel chart;
+    TAxis& a = chart.LeftAxis();
     EXPECT_TRUE(a.Automatic() && a.AutomaticMinimum() && a.AutomaticMaximum());
     a.SetAutomatic(false);
     EXPECT_FALSE(a.AutomaticMinimum() || a.AutomaticMaximum());
@@ -116,8 +116,8 @@ TEST(AxisSetters, AutomaticFlagsFollowTheirRules)
 
 TEST(AxisSetters, SetBothEndsSwapsAndKeepsAMinimumWidth)
 {
-    TChart chart;
-    TChartAxis& a = chart.RightAxis();
+    TAxisPanel chart;
+    TAxis& a = chart.RightAxis();
     a.SetMinMax(9, -3);
     EXPECT_EQ(a.Minimum(), -3);
     EXPECT_EQ(a.Maximum(), 9);

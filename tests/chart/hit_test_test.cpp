@@ -1,4 +1,4 @@
-#include "chart/chart_layout.h"
+#include "chart/plot_layout.h"
 #include "chart/series_hit_test.h"
 
 #include "chart_test_support.h"
@@ -51,21 +51,21 @@ protected:
     void SetUp() override
     {
         chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 0;
-        for (TChartAxis& a : chart.Axes()) {
+        for (TAxis& a : chart.Axes()) {
             a.Visible = false; // the plot takes the whole 401 x 201 image
             a.SetMinMax(0, 400);
         }
         chart.LeftAxis().SetMinMax(0, 200);
         chart.RightAxis().SetMinMax(0, 200);
     }
-    void Layout() { LayoutChart(chart, measure, 401, 201); }
-    TChart chart;
+    void Layout() { LayoutPlot(chart, measure, 401, 201); }
+    TAxisPanel chart;
     TFixedMeasure measure;
 };
 
 TEST_F(PointAtPixelTest, MarkerExactPointAndSegmentRules)
 {
-    TLineSeries* s = AddDotSeries(chart, ChartColors::Lime, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
     EXPECT_EQ(s->PointAtPixel(100, 100), -1) << "never drawn: no hit";
     // Y 100 is pixel row 100 (the vertical axis grows upward from row 200).
     s->AddPoint(100, 100);
@@ -107,7 +107,7 @@ TEST_F(PointAtPixelTest, AreaQuadrilateralsDownToTheBottom)
 
 TEST_F(PointAtPixelTest, OnlyTheLastPaintedRangeIsTested)
 {
-    TLineSeries* s = AddDotSeries(chart, ChartColors::Lime, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
     for (int i = 0; i <= 400; i += 10)
         s->AddPoint(i, 100);
     Layout();

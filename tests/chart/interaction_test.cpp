@@ -1,5 +1,5 @@
-#include "chart/chart_interaction.h"
-#include "chart/chart_layout.h"
+#include "chart/plot_interaction.h"
+#include "chart/plot_layout.h"
 #include "chart/series_hit_test.h"
 
 #include "chart_test_support.h"
@@ -17,10 +17,10 @@ protected:
         chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 2;
         chart.RightAxis().Visible = false;
         chart.TopAxis().Visible = false;
-        data = AddDotSeries(chart, 33023, ChartColors::Red);
-        corr = AddDotSeries(chart, ChartColors::Aqua, ChartColors::Blue);
+        data = AddDotSeries(chart, 33023, Colors::Red);
+        corr = AddDotSeries(chart, Colors::Aqua, Colors::Blue);
         corr->SetVertAxis(bindRight);
-        pattern = AddDotSeries(chart, ChartColors::Lime, ChartColors::Yellow);
+        pattern = AddDotSeries(chart, Colors::Lime, Colors::Yellow);
         for (int i = 0; i < 100; ++i) {
             data->AddPoint(i, (i % 10) * 10);
             corr->AddPoint(i, 100 - i);
@@ -28,11 +28,11 @@ protected:
         interaction.OnDrawZoomRectangle = [this](const TDragRecord&) { ++rectangleDrawings; };
         Layout();
     }
-    void Layout() { LayoutChart(chart, measure, 645, 381); }
-    TPixelPoint PixelOf(const TChartSeries& s, int i) const
+    void Layout() { LayoutPlot(chart, measure, 645, 381); }
+    TPixelPoint PixelOf(const TSeries& s, int i) const
     {
-        return {AxisValueToPixel(s.GetHorizAxis()->Scale, s.XValueAt(i)),
-                AxisValueToPixel(s.GetVertAxis()->Scale, s.YValueAt(i))};
+        return {AxisValueToPixel(s.ResolvedHorizAxis()->Scale, s.XValueAt(i)),
+                AxisValueToPixel(s.ResolvedVertAxis()->Scale, s.YValueAt(i))};
     }
     // A plot pixel with no curve near it.
     TPixelPoint Empty() const { return {chart.PlotRect.Left + 150, chart.PlotRect.Top + 5}; }
@@ -40,7 +40,7 @@ protected:
     {
         std::array<TAxisState, 4> s;
         for (size_t i = 0; i < 4; ++i) {
-            const TChartAxis& a = chart.Axes()[i];
+            const TAxis& a = chart.Axes()[i];
             s[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(), a.Maximum()};
         }
         return s;
@@ -53,9 +53,9 @@ protected:
         interaction.MouseUp(b, x1, y1);
     }
 
-    TChart chart;
+    TAxisPanel chart;
     TFixedMeasure measure;
-    TChartInteraction interaction{chart};
+    TPlotInteraction interaction{chart};
     TLineSeries* data = nullptr;
     TLineSeries* corr = nullptr;
     TLineSeries* pattern = nullptr;
@@ -64,8 +64,8 @@ protected:
 
 TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 {
-    std::vector<std::pair<TChartSeries*, int>> clicks;
-    data->OnClick = [&](TChartSeries& s, int i, TMouseButton, TShiftState, int, int) { clicks.push_back({&s, i}); };
+    std::vector<std::pair<TSeries*, int>> clicks;
+    data->OnClick = [&](TSeries& s, int i, TMouseButton, TPressFlags, int, int) { clicks.push_back({&s, i}); };
     const TPixelPoint p = PixelOf(*data, 17);
     interaction.MouseDown(TMouseButton::Left, 0, p.X, p.Y);
     ASSERT_EQ(clicks.size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
     EXPECT_FALSE(chart.PressConsumed) << "cleared after the dispatch";
     // The right button and a double click read the point out as well.
     interaction.MouseDown(TMouseButton::Right, 0, p.X, p.Y);
-    interaction.MouseDown(TMouseButton::Left, ssDouble, p.X, p.Y);
+    interaction.MouseDown(TMouseButton::Left, pressDouble, p.X, p.Y);
     EXPECT_EQ(clicks.size(), 3u);
     EXPECT_FALSE(interaction.PanRecord().Active);
 }
@@ -83,7 +83,7 @@ TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
 {
     int dataClicks = 0;
-    data->OnClick = [&](TChartSeries&, int, TMouseButton, TShiftState, int, int) { ++dataClicks; };
+    data->OnClick = [&](TSeries&, int, TMouseButton, TPressFlags, int, int) { ++dataClicks; };
     for (int i = 0; i < 100; ++i)
         pattern->AddPoint(i, (i % 10) * 10); // on the very pixels of the data curve
     Layout();
@@ -97,8 +97,8 @@ TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
     pattern->SetActive(false);
     EXPECT_EQ(interaction.FindClickedPart(p.X, p.Y).Series, data) << "inactive series are skipped";
     // Outside the plot and every axis: nothing.
-    EXPECT_EQ(interaction.FindClickedPart(1, 1).Part, TChartPart::None);
-    EXPECT_EQ(interaction.FindClickedPart(Empty().X, Empty().Y).Part, TChartPart::Background);
+    EXPECT_EQ(interaction.FindClickedPart(1, 1).Part, TPlotPart::None);
+    EXPECT_EQ(interaction.FindClickedPart(Empty().X, Empty().Y).Part, TPlotPart::Background);
 }
 
 TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
@@ -113,7 +113,7 @@ TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
     EXPECT_DOUBLE_EQ(chart.LeftAxis().Minimum(), AxisPixelToValue(left, 180));
     EXPECT_DOUBLE_EQ(chart.LeftAxis().Maximum(), AxisPixelToValue(left, 100));
     EXPECT_DOUBLE_EQ(chart.RightAxis().Minimum(), AxisPixelToValue(right, 180));
-    for (const TChartAxis& a : chart.Axes())
+    for (const TAxis& a : chart.Axes())
         EXPECT_FALSE(a.Automatic());
     // After the next paint the dragged rectangle fills the plot.
     Layout();

@@ -1,5 +1,5 @@
-#include "chart/chart_layout.h"
-#include "chart/paint/chart_renderer.h"
+#include "chart/plot_layout.h"
+#include "chart/paint/plot_renderer.h"
 #include "chart/paint/gradient_fill.h"
 #include "chart/pixel_raster.h"
 #include "chart/paint/series_renderer.h"
@@ -86,7 +86,7 @@ TEST(Gradient, BandsFromStartAtTheBottomToEndAtTheTop)
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
     for (int height : {37, 256, 381, 600}) {
         QImage img(20, height, QImage::Format_RGB32);
-        FillGradient(img, {0, 0, 19, height - 1}, ChartColors::Black, 2113054);
+        FillGradient(img, {0, 0, 19, height - 1}, Colors::Black, 2113054);
         EXPECT_EQ(At(img, 5, 0), qRgb(30, 62, 32)) << height;
         EXPECT_EQ(At(img, 5, height - 1), qRgb(0, 0, 0)) << height;
         std::set<QRgb> colours;
@@ -107,8 +107,8 @@ protected:
     void SetUp() override
     {
         chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 0;
-        chart.Gradient = {true, ChartColors::Black, 2113054};
-        for (TChartAxis& a : chart.Axes()) {
+        chart.Gradient = {true, Colors::Black, 2113054};
+        for (TAxis& a : chart.Axes()) {
             a.Visible = false;
             a.SetMinMax(0, 400);
         }
@@ -118,28 +118,28 @@ protected:
     QImage Render(TSeriesDrawing d = TSeriesDrawing::Fast)
     {
         QImage img(401, 301, QImage::Format_RGB32);
-        RenderChart(img, chart, measure, d);
+        PaintPlot(img, chart, measure, d);
         return img;
     }
     QImage Background()
     {
         QImage img(401, 301, QImage::Format_RGB32);
-        FillGradient(img, {0, 0, 400, 300}, ChartColors::Black, 2113054);
+        FillGradient(img, {0, 0, 400, 300}, Colors::Black, 2113054);
         return img;
     }
-    TChart chart;
+    TAxisPanel chart;
     TFixedMeasure measure;
 };
 
 TEST_F(SeriesPaint, SinglePointShowsItsMarkerOnly)
 {
-    TLineSeries* s = AddDotSeries(chart, 33023, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, 33023, Colors::Red);
     s->AddPoint(200, 100); // pixel (200, 200)
     const QImage img = Render();
-    EXPECT_EQ(At(img, 200, 200), Rgb(ChartColors::Red));
-    EXPECT_EQ(At(img, 199, 199), Rgb(ChartColors::Red));
-    EXPECT_EQ(At(img, 198, 200), Rgb(ChartColors::Black)) << "rim";
-    EXPECT_EQ(At(img, 200, 201), Rgb(ChartColors::Black));
+    EXPECT_EQ(At(img, 200, 200), Rgb(Colors::Red));
+    EXPECT_EQ(At(img, 199, 199), Rgb(Colors::Red));
+    EXPECT_EQ(At(img, 198, 200), Rgb(Colors::Black)) << "rim";
+    EXPECT_EQ(At(img, 200, 201), Rgb(Colors::Black));
     const QImage bg = Background();
     EXPECT_EQ(At(img, 198, 198), At(bg, 198, 198)) << "box corner left out";
     EXPECT_EQ(At(img, 202, 200), At(bg, 202, 200)) << "right edge exclusive";
@@ -147,19 +147,19 @@ TEST_F(SeriesPaint, SinglePointShowsItsMarkerOnly)
 
 TEST_F(SeriesPaint, LineSegmentsInThePointColourMarkersOnTop)
 {
-    TLineSeries* s = AddDotSeries(chart, 33023, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, 33023, Colors::Red);
     s->AddPoint(100, 150);
     s->AddPoint(300, 150);
     const QImage img = Render();
     EXPECT_EQ(At(img, 200, 150), qRgb(255, 128, 0)) << "orange line";
-    EXPECT_EQ(At(img, 100, 150), Rgb(ChartColors::Red));
-    EXPECT_EQ(At(img, 300, 150), Rgb(ChartColors::Red)) << "the last point's marker too";
+    EXPECT_EQ(At(img, 100, 150), Rgb(Colors::Red));
+    EXPECT_EQ(At(img, 300, 150), Rgb(Colors::Red)) << "the last point's marker too";
     EXPECT_EQ(At(img, 200, 149), At(Background(), 200, 149));
 }
 
 TEST_F(SeriesPaint, HiddenCurveDrawsNothingButKeepsItsRange)
 {
-    TLineSeries* s = AddDotSeries(chart, 33023, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, 33023, Colors::Red);
     for (int i = 0; i <= 40; ++i)
         s->AddPoint(i * 10, (i * 37) % 300);
     s->LinePen().SetStyle(psClear);
@@ -174,16 +174,16 @@ TEST_F(SeriesPaint, HiddenCurveDrawsNothingButKeepsItsRange)
 TEST_F(SeriesPaint, AreaFillsDownToTheBottomWithBlackDividers)
 {
     TAreaSeries* s = chart.AddSeries<TAreaSeries>();
-    s->SetSeriesColor(ChartColors::Yellow);
+    s->SetSeriesColor(Colors::Yellow);
     s->SetHorizAxis(bindBothHoriz);
     s->AddPoint(100, 200);
     s->AddPoint(200, 200);
     s->AddPoint(300, 100);
     const QImage img = Render();
-    EXPECT_EQ(At(img, 150, 250), Rgb(ChartColors::Yellow));
-    EXPECT_EQ(At(img, 150, 100), Rgb(ChartColors::Black)) << "curve edge";
-    EXPECT_EQ(At(img, 200, 250), Rgb(ChartColors::Black)) << "divider at a point";
-    EXPECT_EQ(At(img, 150, 300), Rgb(ChartColors::Black)) << "base line";
+    EXPECT_EQ(At(img, 150, 250), Rgb(Colors::Yellow));
+    EXPECT_EQ(At(img, 150, 100), Rgb(Colors::Black)) << "curve edge";
+    EXPECT_EQ(At(img, 200, 250), Rgb(Colors::Black)) << "divider at a point";
+    EXPECT_EQ(At(img, 150, 300), Rgb(Colors::Black)) << "base line";
     EXPECT_EQ(At(img, 150, 50), At(Background(), 150, 50));
     EXPECT_EQ(At(img, 50, 250), At(Background(), 50, 250));
 
@@ -194,21 +194,21 @@ TEST_F(SeriesPaint, AreaFillsDownToTheBottomWithBlackDividers)
 
 TEST_F(SeriesPaint, PointsBeyondTheSixteenBitRangeAreSkipped)
 {
-    TLineSeries* s = AddDotSeries(chart, ChartColors::Lime, ChartColors::Yellow);
+    TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Yellow);
     s->AddPoint(100, 100);
     s->AddPoint(200, 1e7); // pixel row far above -32766
     s->AddPoint(300, 100);
     const QImage img = Render();
     // Drawn as if the middle point did not exist: a straight line 100 -> 300.
-    EXPECT_EQ(At(img, 200, 200), Rgb(ChartColors::Lime));
+    EXPECT_EQ(At(img, 200, 200), Rgb(Colors::Lime));
     EXPECT_EQ(At(img, 150, 100), At(Background(), 150, 100));
     EXPECT_EQ(Render(TSeriesDrawing::OneByOne), img);
 }
 
 TEST(AxisPaint, SmallDotsGridAlternatesAlongTheWholePlot)
 {
-    TChart chart;
-    chart.Gradient = {true, ChartColors::Black, 2113054};
+    TAxisPanel chart;
+    chart.Gradient = {true, Colors::Black, 2113054};
     chart.BottomAxis().Grid.SetColor(3362866);
     chart.BottomAxis().Grid.SetSmallDots(true);
     chart.LeftAxis().Grid.SetVisible(false);
@@ -218,7 +218,7 @@ TEST(AxisPaint, SmallDotsGridAlternatesAlongTheWholePlot)
     s->AddPoint(1000, 10);
     TFixedMeasure measure;
     QImage img(600, 300, QImage::Format_RGB32);
-    const TChartLayout layout = RenderChart(img, chart, measure);
+    const TPlotLayout layout = PaintPlot(img, chart, measure);
     ASSERT_GE(layout.Axes[0].Ticks.size(), 2u);
     const QRgb grid = Rgb(3362866);
     const TPixelRect r = layout.PlotRect;
@@ -242,13 +242,13 @@ class FastEqualsOneByOne : public ::testing::TestWithParam<int> {};
 TEST_P(FastEqualsOneByOne, PixelForPixel)
 {
     const int scenario = GetParam();
-    TChart chart;
-    chart.Gradient = {true, ChartColors::Black, 2113054};
+    TAxisPanel chart;
+    chart.Gradient = {true, Colors::Black, 2113054};
     chart.MarginLeft = chart.MarginRight = chart.MarginTop = chart.MarginBottom = 2;
-    TLineSeries* data = AddDotSeries(chart, 33023, ChartColors::Red);
-    TLineSeries* corr = AddDotSeries(chart, ChartColors::Aqua, ChartColors::Blue);
+    TLineSeries* data = AddDotSeries(chart, 33023, Colors::Red);
+    TLineSeries* corr = AddDotSeries(chart, Colors::Aqua, Colors::Blue);
     corr->SetVertAxis(bindRight);
-    TLineSeries* pattern = AddDotSeries(chart, ChartColors::Lime, ChartColors::Yellow);
+    TLineSeries* pattern = AddDotSeries(chart, Colors::Lime, Colors::Yellow);
     uint32_t seed = 12345;
     auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16 & 0x7fff; };
     const int n = 4000;
@@ -265,25 +265,25 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
     }
     if (scenario == 2) {
         data->AddPoint(n + 1, 1e12); // skipped positions
-        data->AddPoint(n + 2, 0, {}, ChartColors::White);
+        data->AddPoint(n + 2, 0, {}, Colors::White);
         corr->LinePen().SetStyle(psClear);
         pattern->Pointer().SetVisible(false);
     }
     if (scenario == 3) {
         TAreaSeries* area = chart.AddSeries<TAreaSeries>();
-        area->SetSeriesColor(ChartColors::Yellow);
+        area->SetSeriesColor(Colors::Yellow);
         for (int k = 0; k < 400; ++k)
             area->AddPoint(k * 10, double(next() % 500), "f");
         chart.BottomAxis().SetMinMax(500, 1500);
     }
     TFixedMeasure measure;
-    const TChartLayout layout = LayoutChart(chart, measure, 500, 300);
+    const TPlotLayout layout = LayoutPlot(chart, measure, 500, 300);
     QImage fast(500, 300, QImage::Format_RGB32);
-    FillGradient(fast, layout.Bounds, ChartColors::Black, 2113054);
+    FillGradient(fast, layout.Bounds, Colors::Black, 2113054);
     QImage slow = fast.copy();
     const QImage empty = fast.copy();
-    DrawChartSeries(fast, chart, layout.PlotRect, TSeriesDrawing::Fast);
-    DrawChartSeries(slow, chart, layout.PlotRect, TSeriesDrawing::OneByOne);
+    DrawSeries(fast, chart, layout.PlotRect, TSeriesDrawing::Fast);
+    DrawSeries(slow, chart, layout.PlotRect, TSeriesDrawing::OneByOne);
     int differing = 0, drawn = 0;
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 500; ++x) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::vector<double> Contents(const TChartValueList& l)
+std::vector<double> Contents(const TValueList& l)
 {
     std::vector<double> v;
     for (int i = 0; i < l.Count(); ++i)
@@ -28,7 +28,7 @@ class OrderedInsertion : public ::testing::TestWithParam<InsertCase> {};
 TEST_P(OrderedInsertion, PlacesValueByOrderAndKeepsEqualOnesInAdditionOrder)
 {
     const InsertCase& c = GetParam();
-    TChartValueList list("X", c.order);
+    TValueList list("X", c.order);
     for (double v : c.existing)
         list.InsertAt(list.Count(), v);
     EXPECT_EQ(list.InsertOrdered(c.value), c.expectedIndex);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValueListStatistics, EmptyListReadsZeroEverywhere)
 {
-    TChartValueList list("Y", ordNone);
+    TValueList list("Y", ordNone);
     EXPECT_EQ(list.MinValue(), 0);
     EXPECT_EQ(list.MaxValue(), 0);
     EXPECT_EQ(list.Total(), 0);
@@ -56,7 +56,7 @@ TEST(ValueListStatistics, EmptyListReadsZeroEverywhere)
 
 TEST(ValueListStatistics, MatchesADirectScanAndIsRecomputedOnlyAfterChanges)
 {
-    TChartValueList list("Y", ordNone);
+    TValueList list("Y", ordNone);
     const std::vector<double> values{3, -7.5, 12, 0.25, -1, 12};
     for (double v : values)
         list.InsertOrdered(v);
@@ -88,7 +88,7 @@ TEST(ValueListStatistics, MatchesADirectScanAndIsRecomputedOnlyAfterChanges)
 
 TEST(ValueListMultiplier, AppliesOnReadNotOnStore)
 {
-    TChartValueList list("Y", ordNone);
+    TValueList list("Y", ordNone);
     list.InsertOrdered(2);
     list.InsertOrdered(-3);
     EXPECT_EQ(list.MaxValue(), 2);
@@ -101,7 +101,7 @@ TEST(ValueListMultiplier, AppliesOnReadNotOnStore)
 
 TEST(ValueListErrors, IndexOutsideRaisesListIndexError)
 {
-    TChartValueList list("X", ordAscending);
+    TValueList list("X", ordAscending);
     list.InsertOrdered(1);
     EXPECT_THROW(list.ValueAt(1), EListError);
     EXPECT_THROW(list.ValueAt(-1), EListError);
@@ -111,7 +111,7 @@ TEST(ValueListErrors, IndexOutsideRaisesListIndexError)
 
 TEST(ValueListSearch, LowerBoundFindsFirstValueAtOrAbove)
 {
-    TChartValueList list("X", ordAscending);
+    TValueList list("X", ordAscending);
     for (double v : {0.0, 1.0, 1.0, 2.0, 5.0})
         list.InsertOrdered(v);
     EXPECT_EQ(list.LowerBound(-1), 0);

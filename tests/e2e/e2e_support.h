@@ -6,7 +6,7 @@
 #include "window_run_support.h"
 
 #include "chart/axis_scale.h"
-#include "chart/paint/chart_widget.h"
+#include "chart/paint/plot.h"
 
 #include <QAction>
 #include <QDir>
@@ -49,18 +49,18 @@ protected:
     void LoadDataFile() { form_->NLoad->trigger(); }
 
     // The pixel where a point of the series was drawn by the last paint.
-    QPoint PixelOf(TChartSeries& series, int index)
+    QPoint PixelOf(TSeries& series, int index)
     {
-        return {AxisValueToPixel(series.GetHorizAxis()->Scale, series.XValueAt(index)),
-                AxisValueToPixel(series.GetVertAxis()->Scale, series.YValueAt(index))};
+        return {AxisValueToPixel(series.ResolvedHorizAxis()->Scale, series.XValueAt(index)),
+                AxisValueToPixel(series.ResolvedVertAxis()->Scale, series.YValueAt(index))};
     }
     // Paints the chart as the screen would, then clicks there.
-    void ClickPoint(TChartWidget* chart, TChartSeries& series, int index)
+    void ClickPoint(TPlot* chart, TSeries& series, int index)
     {
         chart->RenderNow();
         QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, PixelOf(series, index));
     }
-    void LeftDrag(TChartWidget* chart, QPoint from, QPoint to)
+    void LeftDrag(TPlot* chart, QPoint from, QPoint to)
     {
         chart->RenderNow();
         QTest::mousePress(chart, Qt::LeftButton, Qt::NoModifier, from);

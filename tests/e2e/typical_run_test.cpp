@@ -6,7 +6,7 @@
 #include "reference_dsp.h"
 #include "reference_text.h"
 
-#include "chart/chart_interaction.h"
+#include "chart/plot_interaction.h"
 #include "text/clipboard.h"
 
 #include <QCheckBox>
@@ -62,7 +62,7 @@ std::vector<double> Values(const std::vector<std::string>& lines)
     return values;
 }
 
-std::vector<int32_t> Ints(const TChartSeries& series)
+std::vector<int32_t> Ints(const TSeries& series)
 {
     std::vector<int32_t> ys;
     for (int i = 0; i < series.PointCount(); ++i)
@@ -74,12 +74,12 @@ bool Shown(TLineSeries& s) { return s.LinePen().Style() == psSolid && s.Pointer(
 
 // The first index from `from` on whose point a press reaches this series
 // itself (curves tested earlier, drawn above it, may cover a point).
-int ClickableIndex(TChartWidget* chart, TChartSeries& series, int from, int to)
+int ClickableIndex(TPlot* chart, TSeries& series, int from, int to)
 {
     chart->RenderNow();
     for (int i = from; i < to; ++i) {
-        const QPoint p(AxisValueToPixel(series.GetHorizAxis()->Scale, series.XValueAt(i)),
-                       AxisValueToPixel(series.GetVertAxis()->Scale, series.YValueAt(i)));
+        const QPoint p(AxisValueToPixel(series.ResolvedHorizAxis()->Scale, series.XValueAt(i)),
+                       AxisValueToPixel(series.ResolvedVertAxis()->Scale, series.YValueAt(i)));
         const TClickedPart part = chart->Interaction().FindClickedPart(p.x(), p.y());
         if (part.Series == &series && part.ValueIndex == i)
             return i;
@@ -90,14 +90,14 @@ int ClickableIndex(TChartWidget* chart, TChartSeries& series, int from, int to)
 
 // The first pixel of the column, from y0 toward y1, where a press reaches no
 // clickable curve (the spectrum area has no click handler and zooms).
-QPoint PressablePixel(TChartWidget* chart, int x, int y0, int y1)
+QPoint PressablePixel(TPlot* chart, int x, int y0, int y1)
 {
     chart->RenderNow();
     const int step = y1 > y0 ? 1 : -1;
     for (int y = y0; y != y1; y += step) {
         const TClickedPart part = chart->Interaction().FindClickedPart(x, y);
-        if (part.Part == TChartPart::Background ||
-            (part.Part == TChartPart::Series && !part.Series->OnClick))
+        if (part.Part == TPlotPart::Background ||
+            (part.Part == TPlotPart::Series && !part.Series->OnClick))
             return {x, y};
     }
     ADD_FAILURE() << "no free pixel in column " << x;
@@ -227,15 +227,15 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
     form_->ButtonDataRefresh->click();
     ASSERT_TRUE(ShownErrors().empty());
 
-    for (TChartWidget* chart : {form_->ChartF, form_->ChartSpectr}) {
+    for (TPlot* chart : {form_->ChartF, form_->ChartSpectr}) {
         SCOPED_TRACE(chart == form_->ChartF ? "data chart" : "spectrum chart");
         chart->RenderNow();
-        TChartAxis& bottom = chart->Chart().BottomAxis();
-        TChartAxis& left = chart->Chart().LeftAxis();
+        TAxis& bottom = chart->BottomAxis();
+        TAxis& left = chart->LeftAxis();
         ASSERT_TRUE(bottom.Automatic());
         const double min = bottom.Minimum(), max = bottom.Maximum();
         const double leftMin = left.Minimum(), leftMax = left.Maximum();
-        const TPixelRect plot = chart->Chart().PlotRect;
+        const TPixelRect plot = chart->PlotRect;
         const int width = plot.Right - plot.Left, height = plot.Bottom - plot.Top;
         // A press on the data curve reads a point out instead of zooming, so
         // the drag starts beside the curves.
@@ -307,11 +307,11 @@ TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
     AnswerDialogWith(DataFile(SampleLines()));
     LoadDataFile();
     form_->ButtonDataRefresh->click();
-    TChartWidget* chart = form_->ChartF;
-    TChartAxis& bottom = chart->Chart().BottomAxis();
+    TPlot* chart = form_->ChartF;
+    TAxis& bottom = chart->BottomAxis();
     chart->RenderNow();
     const double min = bottom.Minimum(), max = bottom.Maximum();
-    const TPixelRect plot = chart->Chart().PlotRect;
+    const TPixelRect plot = chart->PlotRect;
     const QPoint from = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Top + 4, plot.Bottom - 4);
     const QPoint to = from + QPoint(80, 0);
     QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, from);

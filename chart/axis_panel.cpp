@@ -1,16 +1,16 @@
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 
 #include "runtime/exceptions.h"
 
-TChart::TChart()
+TAxisPanel::TAxisPanel()
 {
-    for (TChartAxis& a : axes_)
+    for (TAxis& a : axes_)
         a.AttachTo(this);
 }
 
-TChart::~TChart() = default;
+TAxisPanel::~TAxisPanel() = default;
 
-TChartSeries* TChart::AddSeries(std::unique_ptr<TChartSeries> series)
+TSeries* TAxisPanel::AddSeries(std::unique_ptr<TSeries> series)
 {
     series->AttachTo(this);
     series_.push_back(std::move(series));
@@ -18,14 +18,14 @@ TChartSeries* TChart::AddSeries(std::unique_ptr<TChartSeries> series)
     return series_.back().get();
 }
 
-TChartSeries* TChart::SeriesAt(int index) const
+TSeries* TAxisPanel::SeriesAt(int index) const
 {
     if (index < 0 || index >= SeriesTotal())
         RaiseListIndexError(index);
     return series_[size_t(index)].get();
 }
 
-bool TChart::AnyActiveSeries() const
+bool TAxisPanel::AnyActiveSeries() const
 {
     for (const auto& s : series_)
         if (s->Active())
@@ -33,7 +33,7 @@ bool TChart::AnyActiveSeries() const
     return false;
 }
 
-bool TChart::AxisShown(const TChartAxis& axis) const
+bool TAxisPanel::AxisShown(const TAxis& axis) const
 {
     if (!axis.Visible)
         return false;
@@ -48,7 +48,7 @@ bool TChart::AxisShown(const TChartAxis& axis) const
     return !anyActive;
 }
 
-void TChart::RequestRepaint()
+void TAxisPanel::RequestRepaint()
 {
     if (!AutoRepaint || repaintPending_)
         return;

@@ -1,5 +1,5 @@
-#include "chart/chart_interaction.h"
-#include "chart/paint/chart_widget.h"
+#include "chart/plot_interaction.h"
+#include "chart/paint/plot.h"
 
 #include "chart_test_support.h"
 #include "runtime/code_page.h"
@@ -13,10 +13,10 @@ class ChartWidgetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TChart& c = widget.Chart();
+        TAxisPanel& c = widget;
         c.MarginLeft = c.MarginRight = c.MarginTop = c.MarginBottom = 2;
-        c.Gradient = {true, ChartColors::Black, 2113054};
-        series = AddDotSeries(c, 33023, ChartColors::Red);
+        c.Gradient = {true, Colors::Black, 2113054};
+        series = AddDotSeries(c, 33023, Colors::Red);
         for (int i = 0; i < 50; ++i)
             series->AddPoint(i, i % 5);
         widget.resize(400, 300);
@@ -26,10 +26,10 @@ protected:
     }
     QPoint PixelOf(int i) const
     {
-        return {AxisValueToPixel(series->GetHorizAxis()->Scale, series->XValueAt(i)),
-                AxisValueToPixel(series->GetVertAxis()->Scale, series->YValueAt(i))};
+        return {AxisValueToPixel(series->ResolvedHorizAxis()->Scale, series->XValueAt(i)),
+                AxisValueToPixel(series->ResolvedVertAxis()->Scale, series->YValueAt(i))};
     }
-    TChartWidget widget;
+    TPlot widget;
     TLineSeries* series = nullptr;
 };
 
@@ -37,7 +37,7 @@ TEST_F(ChartWidgetTest, MouseClickOnAPointReachesTheSeriesHandler)
 {
     int clicked = -1;
     TMouseButton button = TMouseButton::Middle;
-    series->OnClick = [&](TChartSeries&, int i, TMouseButton b, TShiftState, int, int) {
+    series->OnClick = [&](TSeries&, int i, TMouseButton b, TPressFlags, int, int) {
         clicked = i;
         button = b;
     };
@@ -55,14 +55,14 @@ TEST_F(ChartWidgetTest, LeftDragZoomsAndRepaintsOnlyWhenSomethingChanged)
     EXPECT_EQ(widget.RenderCount(), renders) << "an unchanged chart is only copied";
 
     const QImage before = widget.RenderNow().copy();
-    const TPixelRect r = widget.Chart().PlotRect;
+    const TPixelRect r = widget.PlotRect;
     const QPoint from(r.Left + 30, r.Top + 3), to(r.Left + 200, r.Top + 150);
     QTest::mousePress(&widget, Qt::LeftButton, Qt::NoModifier, from);
     ASSERT_TRUE(widget.Interaction().ZoomRecord().Active);
     QTest::mouseMove(&widget, to);
     QTest::mouseRelease(&widget, Qt::LeftButton, Qt::NoModifier, to);
-    EXPECT_FALSE(widget.Chart().BottomAxis().Automatic());
-    EXPECT_TRUE(widget.Chart().RepaintPending());
+    EXPECT_FALSE(widget.BottomAxis().Automatic());
+    EXPECT_TRUE(widget.RepaintPending());
     widget.repaint();
     EXPECT_GT(widget.RenderCount(), renders);
     EXPECT_NE(widget.RenderNow(), before);
@@ -70,12 +70,12 @@ TEST_F(ChartWidgetTest, LeftDragZoomsAndRepaintsOnlyWhenSomethingChanged)
 
 TEST_F(ChartWidgetTest, WheelAndHint)
 {
-    const double max = widget.Chart().LeftAxis().Maximum();
-    const double min = widget.Chart().LeftAxis().Minimum();
+    const double max = widget.LeftAxis().Maximum();
+    const double min = widget.LeftAxis().Minimum();
     QWheelEvent wheel(QPointF(100, 100), widget.mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &wheel);
-    EXPECT_NEAR(widget.Chart().LeftAxis().Maximum(), max + (max - min) * 0.03, 1e-9);
+    EXPECT_NEAR(widget.LeftAxis().Maximum(), max + (max - min) * 0.03, 1e-9);
     widget.SetHint(Cp("X: 17  Y:-45"));
     EXPECT_EQ(widget.toolTip(), QString::fromUtf8("X: 17  Y:-45"));
 }

@@ -4,20 +4,20 @@
 // ranges, and every axis' labels and tick positions. It writes the results the
 // mouse needs into the model (axis scales and bands, PlotRect, shown ranges).
 #include "chart/axis_labels.h"
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 #include "chart/text_measure.h"
 
 #include <array>
 #include <vector>
 
 struct TAxisDrawing {
-    TAxisLabelStyle Style = lsNone; // lsAuto resolved
+    TLabelStyle Style = lsNone; // lsAuto resolved
     double Step = 0;                // value labels only
     std::vector<TAxisLabel> Labels;
     std::vector<int> Ticks;         // one per drawn label
 };
 
-struct TChartLayout {
+struct TPlotLayout {
     TPixelRect Bounds;
     TPixelRect PlotRect;
     std::array<TAxisDrawing, 4> Axes; // bottom, top, left, right
@@ -25,16 +25,16 @@ struct TChartLayout {
 
 // Sets Minimum/Maximum of every end whose automatic flag is on from the
 // series bound to the axis (the cached statistics).
-void ComputeAutomaticRange(const TChart& chart, TChartAxis& axis);
+void ComputeAutomaticRange(const TAxisPanel& chart, TAxis& axis);
 
 // lsAuto becomes lsText on a horizontal axis whose first associated active
 // series carries a label at index 0, else lsValue; lsNone without such series.
-TAxisLabelStyle EffectiveLabelStyle(const TChart& chart, const TChartAxis& axis);
+TLabelStyle EffectiveLabelStyle(const TAxisPanel& chart, const TAxis& axis);
 
 // Pixels asked for at each end by visible markers of the axis' active series.
-int MarkerPadding(const TChart& chart, const TChartAxis& axis);
+int MarkerPadding(const TAxisPanel& chart, const TAxis& axis);
 
 // First and last index to draw for the current horizontal scale (-1, -1 when none).
-void ComputeVisibleRange(TChartSeries& series);
+void ComputeVisibleRange(TSeries& series);
 
-TChartLayout LayoutChart(TChart& chart, const TTextMeasure& measure, int width, int height);
+TPlotLayout LayoutPlot(TAxisPanel& chart, const TTextMeasure& measure, int width, int height);

@@ -1,29 +1,30 @@
 #pragma once
 // The chart model: the series list, the four axes, the panel's look, and the
 // repaint request the widget listens to. Plain C++; painting is elsewhere.
-#include "chart/chart_axis.h"
-#include "chart/chart_series.h"
-#include "chart/chart_types.h"
+#include "chart/axis.h"
+#include "chart/color.h"
+#include "chart/pixel_geometry.h"
+#include "chart/series.h"
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
-enum TPanningMode { panNone, panHorizontal, panVertical, panBoth };
+enum TPanDirections { panNone, panHorizontal, panVertical, panBoth };
 
-struct TChartGradient {
+struct TPlotGradient {
     bool Visible = false;
-    TColor StartColor = ChartColors::White;
-    TColor EndColor = ChartColors::Yellow;
+    TColor StartColor = Colors::White;
+    TColor EndColor = Colors::Yellow;
 };
 
-class TChart {
+class TAxisPanel {
 public:
-    TChart();
-    ~TChart();
-    TChart(const TChart&) = delete;
-    TChart& operator=(const TChart&) = delete;
+    TAxisPanel();
+    ~TAxisPanel();
+    TAxisPanel(const TAxisPanel&) = delete;
+    TAxisPanel& operator=(const TAxisPanel&) = delete;
 
     // ---- series (the chart keeps them; the window holds plain pointers) ----
     template <class S>
@@ -34,34 +35,34 @@ public:
         AddSeries(std::move(owned));
         return s;
     }
-    TChartSeries* AddSeries(std::unique_ptr<TChartSeries> series);
+    TSeries* AddSeries(std::unique_ptr<TSeries> series);
     int SeriesTotal() const { return int(series_.size()); }
     // List-index error outside 0..SeriesTotal()-1.
-    TChartSeries* SeriesAt(int index) const;
+    TSeries* SeriesAt(int index) const;
     bool AnyActiveSeries() const;
 
     // ---- axes, listed bottom, top, left, right ----
-    TChartAxis& BottomAxis() { return axes_[0]; }
-    TChartAxis& TopAxis() { return axes_[1]; }
-    TChartAxis& LeftAxis() { return axes_[2]; }
-    TChartAxis& RightAxis() { return axes_[3]; }
-    const TChartAxis& BottomAxis() const { return axes_[0]; }
-    const TChartAxis& TopAxis() const { return axes_[1]; }
-    const TChartAxis& LeftAxis() const { return axes_[2]; }
-    const TChartAxis& RightAxis() const { return axes_[3]; }
-    std::array<TChartAxis, 4>& Axes() { return axes_; }
-    const std::array<TChartAxis, 4>& Axes() const { return axes_; }
+    TAxis& BottomAxis() { return axes_[0]; }
+    TAxis& TopAxis() { return axes_[1]; }
+    TAxis& LeftAxis() { return axes_[2]; }
+    TAxis& RightAxis() { return axes_[3]; }
+    const TAxis& BottomAxis() const { return axes_[0]; }
+    const TAxis& TopAxis() const { return axes_[1]; }
+    const TAxis& LeftAxis() const { return axes_[2]; }
+    const TAxis& RightAxis() const { return axes_[3]; }
+    std::array<TAxis, 4>& Axes() { return axes_; }
+    const std::array<TAxis, 4>& Axes() const { return axes_; }
     // An axis is shown when visible and used by an active series (or when no
     // series is active at all).
-    bool AxisShown(const TChartAxis& axis) const;
+    bool AxisShown(const TAxis& axis) const;
 
     // ---- panel ----
     TColor Color = 0xf0f0f0;
-    TChartGradient Gradient;
+    TPlotGradient Gradient;
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4; // percent
     bool ClipPoints = true;
     bool AllowZoom = true;
-    TPanningMode AllowPanning = panBoth;
+    TPanDirections AllowPanning = panBoth;
 
     // ---- repaint ----
     // While off, changes do not ask for a repaint.
@@ -80,8 +81,8 @@ public:
     TPixelRect PlotRect;
 
 private:
-    std::vector<std::unique_ptr<TChartSeries>> series_;
-    std::array<TChartAxis, 4> axes_{TChartAxis(TAxisKind::Bottom), TChartAxis(TAxisKind::Top),
-                                    TChartAxis(TAxisKind::Left), TChartAxis(TAxisKind::Right)};
+    std::vector<std::unique_ptr<TSeries>> series_;
+    std::array<TAxis, 4> axes_{TAxis(TAxisKind::Bottom), TAxis(TAxisKind::Top),
+                                    TAxis(TAxisKind::Left), TAxis(TAxisKind::Right)};
     bool repaintPending_ = false;
 };

@@ -1,28 +1,28 @@
-#include "chart/chart_axis.h"
+#include "chart/axis.h"
 
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 #include "runtime/exceptions.h"
 
-TChartAxis::TChartAxis(TAxisKind kind) : kind_(kind)
+TAxis::TAxis(TAxisKind kind) : kind_(kind)
 {
     Scale.Horizontal = Horizontal();
     if (kind == TAxisKind::Left)
         TitleAngle = 90;
     else if (kind == TAxisKind::Right)
         TitleAngle = 270;
-    for (TChartPen* p : {&AxisPen, &Ticks, &TicksInner, &MinorTicks, &Grid})
+    for (TPlotPen* p : {&AxisPen, &Ticks, &TicksInner, &MinorTicks, &Grid})
         p->OnChange = [this] { RequestRepaint(); };
     MinorTicks.SetVisible(true);
     TicksInner.SetVisible(true);
 }
 
-void TChartAxis::RequestRepaint() const
+void TAxis::RequestRepaint() const
 {
     if (chart_)
         chart_->RequestRepaint();
 }
 
-void TChartAxis::SetAutomatic(bool b)
+void TAxis::SetAutomatic(bool b)
 {
     automatic_ = b;
     automaticMinimum_ = b;
@@ -30,7 +30,7 @@ void TChartAxis::SetAutomatic(bool b)
     RequestRepaint();
 }
 
-void TChartAxis::SetAutomaticMinimum(bool b)
+void TAxis::SetAutomaticMinimum(bool b)
 {
     automaticMinimum_ = b;
     if (!b || automaticMaximum_)
@@ -38,7 +38,7 @@ void TChartAxis::SetAutomaticMinimum(bool b)
     RequestRepaint();
 }
 
-void TChartAxis::SetAutomaticMaximum(bool b)
+void TAxis::SetAutomaticMaximum(bool b)
 {
     automaticMaximum_ = b;
     if (!b || automaticMinimum_)
@@ -46,7 +46,7 @@ void TChartAxis::SetAutomaticMaximum(bool b)
     RequestRepaint();
 }
 
-void TChartAxis::SetMaximum(double v)
+void TAxis::SetMaximum(double v)
 {
     if (v < minimum_)
         throw EChartAxisError("Axis Maximum Value must be >= Minimum");
@@ -54,7 +54,7 @@ void TChartAxis::SetMaximum(double v)
     RequestRepaint();
 }
 
-void TChartAxis::SetMinimum(double v)
+void TAxis::SetMinimum(double v)
 {
     if (v > maximum_)
         throw EChartAxisError("Axis Minimum Value must be <= Maximum");
@@ -62,7 +62,7 @@ void TChartAxis::SetMinimum(double v)
     RequestRepaint();
 }
 
-void TChartAxis::SetMinMax(double a, double b)
+void TAxis::SetMinMax(double a, double b)
 {
     automatic_ = automaticMinimum_ = automaticMaximum_ = false;
     if (a > b)

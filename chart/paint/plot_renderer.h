@@ -1,8 +1,8 @@
 #pragma once
 // One paint of a chart into an image of the control's size: background,
 // axes, series, in that order. Never sees the widget.
-#include "chart/chart.h"
-#include "chart/chart_layout.h"
+#include "chart/axis_panel.h"
+#include "chart/plot_layout.h"
 #include "chart/text_measure.h"
 
 #include <QImage>
@@ -13,5 +13,5 @@ enum class TSeriesDrawing {
 };
 
 // Runs the layout (ranges, plot rectangle, labels), draws, and answers the layout.
-TChartLayout RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure,
+TPlotLayout PaintPlot(QImage& image, TAxisPanel& chart, const TTextMeasure& measure,
                  TSeriesDrawing drawing = TSeriesDrawing::Fast);

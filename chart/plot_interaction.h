@@ -2,7 +2,7 @@
 // The mouse on a chart as plain code: the click dispatch, zoom to a dragged
 // rectangle and its undo, panning with the right button, the wheel. Positions
 // are client pixels; everything works on the axes' scales of the last paint.
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 
 #include <array>
 #include <functional>
@@ -24,24 +24,24 @@ struct TAxisSnapshot {
     bool ViewRestored = true;
 };
 
-enum class TChartPart { None, Series, Axis, Background };
+enum class TPlotPart { None, Series, Axis, Background };
 
 struct TClickedPart {
-    TChartPart Part = TChartPart::None;
-    TChartSeries* Series = nullptr;
+    TPlotPart Part = TPlotPart::None;
+    TSeries* Series = nullptr;
     int ValueIndex = -1;
-    TChartAxis* Axis = nullptr;
+    TAxis* Axis = nullptr;
 };
 
 // Pixels a drag must exceed in both directions to zoom or undo.
 constexpr int ZoomDragThreshold = 16;
 
-class TChartInteraction {
+class TPlotInteraction {
 public:
-    explicit TChartInteraction(TChart& chart) : chart_(chart) {}
+    explicit TPlotInteraction(TAxisPanel& chart) : chart_(chart) {}
 
     // ---- events from the widget ----
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void MouseDown(TMouseButton button, TPressFlags shift, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(TMouseButton button, int x, int y);
     // One wheel notch; up is away from the user.
@@ -65,14 +65,14 @@ public:
     std::function<void()> OnRepaintNow;
     std::function<void()> OnZoom, OnUndoZoom, OnScroll;
     // May veto a pan step of one axis.
-    std::function<bool(TChartAxis&, double newMinimum, double newMaximum)> OnAllowScroll;
+    std::function<bool(TAxis&, double newMinimum, double newMaximum)> OnAllowScroll;
 
 private:
     void StartDrag(TMouseButton button, int x, int y);
     void SaveViewOnce();
     void DrawZoomRectangle();
 
-    TChart& chart_;
+    TAxisPanel& chart_;
     TDragRecord zoom_;
     TDragRecord pan_;
     TAxisSnapshot snapshot_;
@@ -81,4 +81,4 @@ private:
 
 // The axis' click area: along its span, and across from 3 pixels outside the
 // axis line to the label band.
-bool AxisHit(const TChartAxis& axis, int x, int y);
+bool AxisHit(const TAxis& axis, int x, int y);

@@ -2,18 +2,19 @@
 // One axis: its persistent settings (range, automatic flags, labels, pens,
 // title) and the working state the last layout left in it (scale, bands).
 #include "chart/axis_scale.h"
-#include "chart/chart_types.h"
+#include "chart/plot_font.h"
+#include "chart/plot_pen.h"
 
 #include <string>
 
-class TChart;
+class TAxisPanel;
 
 enum class TAxisKind { Bottom, Top, Left, Right };
-enum TAxisLabelStyle { lsAuto, lsNone, lsValue, lsMark, lsText };
+enum TLabelStyle { lsAuto, lsNone, lsValue, lsMark, lsText };
 
-class TChartAxis {
+class TAxis {
 public:
-    explicit TChartAxis(TAxisKind kind);
+    explicit TAxis(TAxisKind kind);
 
     TAxisKind Kind() const { return kind_; }
     bool Horizontal() const { return kind_ == TAxisKind::Bottom || kind_ == TAxisKind::Top; }
@@ -42,27 +43,27 @@ public:
     double Increment = 0;
     bool Visible = true;
     bool Labels = true;
-    TAxisLabelStyle LabelStyle = lsAuto;
+    TLabelStyle LabelStyle = lsAuto;
     std::string AxisValuesFormat = "#,##0.###";
     int LabelsAngle = 0;
-    TChartFont LabelsFont;
+    TPlotFont LabelsFont;
     int LabelsSeparation = 10; // percent of a label's size
     int LabelsSize = 0;
     bool LabelsOnAxis = true;
     bool RoundFirstLabel = true;
-    TChartPen AxisPen{ChartColors::Black, psSolid, 2};
-    TChartPen Ticks{ChartColors::Gray};
-    TChartPen TicksInner{ChartColors::Gray};
-    TChartPen MinorTicks{ChartColors::Gray};
+    TPlotPen AxisPen{Colors::Black, psSolid, 2};
+    TPlotPen Ticks{Colors::Gray};
+    TPlotPen TicksInner{Colors::Gray};
+    TPlotPen MinorTicks{Colors::Gray};
     int TickLength = 4;
     int TickInnerLength = 0;
     int MinorTickLength = 2;
     int MinorTickCount = 3;
-    TChartPen Grid{ChartColors::Gray, psDot};
+    TPlotPen Grid{Colors::Gray, psDot};
     bool GridCentered = false;
     std::string TitleCaption;
     int TitleAngle = 0;
-    TChartFont TitleFont;
+    TPlotFont TitleFont;
     int TitleSize = 0;
 
     // ---- working state of the last layout ----
@@ -73,13 +74,13 @@ public:
     // Pixel of the plot side moved outward by `distance` (down for the bottom axis, ...).
     int Outward(int distance) const { return FarSide() != Horizontal() ? AxisLinePos + distance : AxisLinePos - distance; }
 
-    void AttachTo(TChart* chart) { chart_ = chart; }
+    void AttachTo(TAxisPanel* chart) { chart_ = chart; }
 
 private:
     void RequestRepaint() const;
 
     TAxisKind kind_;
-    TChart* chart_ = nullptr;
+    TAxisPanel* chart_ = nullptr;
     bool automatic_ = true;
     bool automaticMinimum_ = true;
     bool automaticMaximum_ = true;

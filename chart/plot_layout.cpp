@@ -1,5 +1,6 @@
-#include "chart/chart_layout.h"
+#include "chart/plot_layout.h"
 
+#include "chart/point_series.h"
 #include "text/number_format.h"
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 
 namespace {
 
-bool TextAlongAxis(const TChartAxis& axis, int angle)
+bool TextAlongAxis(const TAxis& axis, int angle)
 {
     const bool flat = angle == 0 || angle == 180;
     return axis.Horizontal() ? flat : !flat;
@@ -15,26 +16,26 @@ bool TextAlongAxis(const TChartAxis& axis, int angle)
 
 // The series that set an axis' range: the active associated ones with points,
 // or every associated one with points when none of them is active.
-std::vector<const TChartSeries*> RangeSeries(const TChart& chart, const TChartAxis& axis)
+std::vector<const TSeries*> RangeSeries(const TAxisPanel& chart, const TAxis& axis)
 {
-    std::vector<const TChartSeries*> associated;
+    std::vector<const TSeries*> associated;
     bool anyActive = false;
     for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const TChartSeries* s = chart.SeriesAt(i);
+        const TSeries* s = chart.SeriesAt(i);
         if (!s->AssociatedWith(axis))
             continue;
         associated.push_back(s);
         anyActive = anyActive || s->Active();
     }
-    std::vector<const TChartSeries*> taking;
-    for (const TChartSeries* s : associated)
+    std::vector<const TSeries*> taking;
+    for (const TSeries* s : associated)
         if ((s->Active() || !anyActive) && s->PointCount() > 0)
             taking.push_back(s);
     return taking;
 }
 
 // Size of a value label along the axis, the larger of the two range ends.
-int ValueLabelSize(const TChartAxis& axis, const TTextMeasure& measure, double lo, double hi)
+int ValueLabelSize(const TAxis& axis, const TTextMeasure& measure, double lo, double hi)
 {
     int size = 0;
     for (double v : {hi, lo}) {
@@ -48,19 +49,19 @@ int ValueLabelSize(const TChartAxis& axis, const TTextMeasure& measure, double l
     return size;
 }
 
-double AxisStep(const TChartAxis& axis, const TTextMeasure& measure, const TAxisScale& scale)
+double AxisStep(const TAxis& axis, const TTextMeasure& measure, const TAxisScale& scale)
 {
     const int labelSize = ValueLabelSize(axis, measure, scale.Minimum, scale.Maximum);
     return LabelStep(scale.Range(), scale.Size(), labelSize, axis.LabelsSeparation, axis.Increment);
 }
 
-int LabelBandSize(const TChart& chart, const TChartAxis& axis, const TTextMeasure& measure, int spanSize)
+int LabelBandSize(const TAxisPanel& chart, const TAxis& axis, const TTextMeasure& measure, int spanSize)
 {
     if (!axis.Labels)
         return 0;
     if (axis.LabelsSize != 0)
         return axis.LabelsSize;
-    const TAxisLabelStyle style = EffectiveLabelStyle(chart, axis);
+    const TLabelStyle style = EffectiveLabelStyle(chart, axis);
     if (style == lsNone)
         return 0;
     if (TextAlongAxis(axis, axis.LabelsAngle))
@@ -80,7 +81,7 @@ int LabelBandSize(const TChart& chart, const TChartAxis& axis, const TTextMeasur
     if (style == lsText) {
         int widest = 0;
         for (int i = 0; i < chart.SeriesTotal(); ++i) {
-            const TChartSeries* s = chart.SeriesAt(i);
+            const TSeries* s = chart.SeriesAt(i);
             if (!s->HasLabels())
                 continue;
             for (int k = 0; k < s->PointCount(); ++k)
@@ -92,7 +93,7 @@ int LabelBandSize(const TChart& chart, const TChartAxis& axis, const TTextMeasur
     return 0;
 }
 
-int TitleBandSize(const TChartAxis& axis, const TTextMeasure& measure)
+int TitleBandSize(const TAxis& axis, const TTextMeasure& measure)
 {
     if (axis.TitleCaption.empty())
         return 0;
@@ -103,7 +104,7 @@ int TitleBandSize(const TChartAxis& axis, const TTextMeasure& measure)
     return MultiLineWidth(measure, axis.TitleFont, axis.TitleCaption);
 }
 
-int TickBandSize(const TChartAxis& axis)
+int TickBandSize(const TAxis& axis)
 {
     int band = 0;
     if (axis.AxisPen.Visible())
@@ -115,12 +116,12 @@ int TickBandSize(const TChartAxis& axis)
     return band;
 }
 
-std::vector<TAxisLabel> TextLabels(const TChart& chart, const TChartAxis& axis, const TTextMeasure& measure)
+std::vector<TAxisLabel> TextLabels(const TAxisPanel& chart, const TAxis& axis, const TTextMeasure& measure)
 {
-    std::vector<const TChartSeries*> labelled;
+    std::vector<const TSeries*> labelled;
     int first = -1, last = -1;
     for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const TChartSeries* s = chart.SeriesAt(i);
+        const TSeries* s = chart.SeriesAt(i);
         if (!s->Active() || !s->AssociatedWith(axis) || !s->HasLabels())
             continue;
         labelled.push_back(s);
@@ -137,7 +138,7 @@ std::vector<TAxisLabel> TextLabels(const TChart& chart, const TChartAxis& axis, 
     // height of its lines.
     const bool alongAxis = TextAlongAxis(axis, axis.LabelsAngle);
     for (int i = first; i <= last; ++i) {
-        for (const TChartSeries* s : labelled) {
+        for (const TSeries* s : labelled) {
             if (!s->HasLabelAt(i))
                 continue;
             const double value = axis.Horizontal() ? s->XValueAt(i) : s->YValueAt(i);
@@ -155,7 +156,7 @@ std::vector<TAxisLabel> TextLabels(const TChart& chart, const TChartAxis& axis, 
 
 } // namespace
 
-void ComputeAutomaticRange(const TChart& chart, TChartAxis& axis)
+void ComputeAutomaticRange(const TAxisPanel& chart, TAxis& axis)
 {
     const bool setMax = axis.Automatic() || axis.AutomaticMaximum();
     const bool setMin = axis.Automatic() || axis.AutomaticMinimum();
@@ -163,8 +164,8 @@ void ComputeAutomaticRange(const TChart& chart, TChartAxis& axis)
         return;
     double lo = 0, hi = 0;
     bool first = true;
-    for (const TChartSeries* s : RangeSeries(chart, axis)) {
-        const TChartValueList& list = axis.Horizontal() ? s->XValues() : s->YValues();
+    for (const TSeries* s : RangeSeries(chart, axis)) {
+        const TValueList& list = axis.Horizontal() ? s->XValues() : s->YValues();
         const double sMin = list.MinValue(), sMax = list.MaxValue();
         if (first || sMin < lo)
             lo = sMin;
@@ -175,13 +176,13 @@ void ComputeAutomaticRange(const TChart& chart, TChartAxis& axis)
     axis.StoreRange(setMin ? lo : axis.Minimum(), setMax ? hi : axis.Maximum());
 }
 
-TAxisLabelStyle EffectiveLabelStyle(const TChart& chart, const TChartAxis& axis)
+TLabelStyle EffectiveLabelStyle(const TAxisPanel& chart, const TAxis& axis)
 {
     if (axis.LabelStyle != lsAuto)
         return axis.LabelStyle;
-    TAxisLabelStyle style = lsNone;
+    TLabelStyle style = lsNone;
     for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const TChartSeries* s = chart.SeriesAt(i);
+        const TSeries* s = chart.SeriesAt(i);
         if (!s->Active() || !s->AssociatedWith(axis))
             continue;
         if (axis.Horizontal() && s->HasLabels() && s->HasLabelAt(0))
@@ -191,28 +192,28 @@ TAxisLabelStyle EffectiveLabelStyle(const TChart& chart, const TChartAxis& axis)
     return style;
 }
 
-int MarkerPadding(const TChart& chart, const TChartAxis& axis)
+int MarkerPadding(const TAxisPanel& chart, const TAxis& axis)
 {
     int pad = 0;
     for (int i = 0; i < chart.SeriesTotal(); ++i) {
         const auto* s = dynamic_cast<const TPointSeries*>(chart.SeriesAt(i));
         if (!s || !s->Active() || !s->AssociatedWith(axis))
             continue;
-        const TSeriesPointer& p = s->Pointer();
+        const TPointMarker& p = s->Pointer();
         if (p.Visible() && p.InflateMargins)
             pad = std::max(pad, (axis.Horizontal() ? p.HorizSize : p.VertSize) + 1);
     }
     return pad;
 }
 
-void ComputeVisibleRange(TChartSeries& s)
+void ComputeVisibleRange(TSeries& s)
 {
     s.FirstShownIndex = s.LastShownIndex = -1;
     const int n = s.PointCount();
-    const TChartAxis* h = s.GetHorizAxis();
+    const TAxis* h = s.ResolvedHorizAxis();
     if (n == 0 || !h)
         return;
-    const TChartValueList& x = s.XValues();
+    const TValueList& x = s.XValues();
     if (x.Order() != ordAscending) {
         s.FirstShownIndex = 0;
         s.LastShownIndex = n - 1;
@@ -231,20 +232,20 @@ void ComputeVisibleRange(TChartSeries& s)
         s.LastShownIndex = n - 1;
 }
 
-TChartLayout LayoutChart(TChart& chart, const TTextMeasure& measure, int width, int height)
+TPlotLayout LayoutPlot(TAxisPanel& chart, const TTextMeasure& measure, int width, int height)
 {
-    TChartLayout layout;
+    TPlotLayout layout;
     layout.Bounds = {0, 0, width - 1, height - 1};
     // Margins are percentages: integer multiply-then-divide.
     TPixelRect r{width * chart.MarginLeft / 100, height * chart.MarginTop / 100,
                  width - 1 - width * chart.MarginRight / 100, height - 1 - height * chart.MarginBottom / 100};
 
-    for (TChartAxis& a : chart.Axes()) {
+    for (TAxis& a : chart.Axes()) {
         ComputeAutomaticRange(chart, a);
         a.Scale.Minimum = a.Minimum();
         a.Scale.Maximum = a.Maximum();
     }
-    for (TChartAxis& a : chart.Axes()) {
+    for (TAxis& a : chart.Axes()) {
         a.Shown = chart.AxisShown(a);
         a.TitleBand = a.LabelBand = a.TickBand = 0;
         if (!a.Shown)
@@ -262,7 +263,7 @@ TChartLayout LayoutChart(TChart& chart, const TTextMeasure& measure, int width, 
     }
     layout.PlotRect = chart.PlotRect = r;
 
-    for (TChartAxis& a : chart.Axes()) {
+    for (TAxis& a : chart.Axes()) {
         TAxisScale& s = a.Scale;
         s.Horizontal = a.Horizontal();
         s.Start = s.Horizontal ? r.Left : r.Top;
@@ -278,7 +279,7 @@ TChartLayout LayoutChart(TChart& chart, const TTextMeasure& measure, int width, 
     }
 
     for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        TChartSeries* s = chart.SeriesAt(i);
+        TSeries* s = chart.SeriesAt(i);
         if (s->Active())
             ComputeVisibleRange(*s);
         else
@@ -286,7 +287,7 @@ TChartLayout LayoutChart(TChart& chart, const TTextMeasure& measure, int width, 
     }
 
     for (size_t k = 0; k < 4; ++k) {
-        TChartAxis& a = chart.Axes()[k];
+        TAxis& a = chart.Axes()[k];
         TAxisDrawing& d = layout.Axes[k];
         if (!a.Shown || !a.Labels)
             continue;

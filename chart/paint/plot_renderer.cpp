@@ -1,15 +1,15 @@
-#include "chart/paint/chart_renderer.h"
+#include "chart/paint/plot_renderer.h"
 
 #include "chart/paint/axis_renderer.h"
-#include "chart/chart_layout.h"
+#include "chart/plot_layout.h"
 #include "chart/paint/gradient_fill.h"
 #include "chart/paint/series_renderer.h"
 
 #include <QPainter>
 
-TChartLayout RenderChart(QImage& image, TChart& chart, const TTextMeasure& measure, TSeriesDrawing drawing)
+TPlotLayout PaintPlot(QImage& image, TAxisPanel& chart, const TTextMeasure& measure, TSeriesDrawing drawing)
 {
-    const TChartLayout layout = LayoutChart(chart, measure, image.width(), image.height());
+    const TPlotLayout layout = LayoutPlot(chart, measure, image.width(), image.height());
     if (chart.Gradient.Visible) {
         FillGradient(image, layout.Bounds, chart.Gradient.StartColor, chart.Gradient.EndColor);
     } else {
@@ -24,6 +24,6 @@ TChartLayout RenderChart(QImage& image, TChart& chart, const TTextMeasure& measu
             if (chart.Axes()[k].Shown)
                 DrawAxis(p, chart.Axes()[k], layout.Axes[k], layout.PlotRect);
     }
-    DrawChartSeries(image, chart, chart.ClipPoints ? layout.PlotRect : layout.Bounds, drawing);
+    DrawSeries(image, chart, chart.ClipPoints ? layout.PlotRect : layout.Bounds, drawing);
     return layout;
 }

@@ -1,7 +1,6 @@
-#include "chart/chart_series.h"
+#include "chart/series.h"
 
-#include "chart/chart.h"
-#include "chart/series_hit_test.h"
+#include "chart/axis_panel.h"
 #include "runtime/exceptions.h"
 
 #include <cstdlib>
@@ -14,16 +13,16 @@ constexpr TColor Palette[] = {0x0000ff, 0x00ff00, 0x00ffff, 0xff0000, 0xffffff, 
 
 } // namespace
 
-TChartSeries::TChartSeries() = default;
-TChartSeries::~TChartSeries() = default;
+TSeries::TSeries() = default;
+TSeries::~TSeries() = default;
 
-void TChartSeries::RequestRepaint() const
+void TSeries::RequestRepaint() const
 {
     if (chart_)
         chart_->RequestRepaint();
 }
 
-int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor color)
+int TSeries::AddPoint(double x, double y, std::string_view label, TColor color)
 {
     if (OnBeforeAdd && !OnBeforeAdd(*this))
         return -1;
@@ -57,7 +56,7 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
     return i;
 }
 
-void TChartSeries::ClearPoints()
+void TSeries::ClearPoints()
 {
     xValues_.Clear();
     yValues_.Clear();
@@ -71,19 +70,19 @@ void TChartSeries::ClearPoints()
         RequestRepaint();
 }
 
-std::string TChartSeries::LabelAt(int index) const
+std::string TSeries::LabelAt(int index) const
 {
     if (!HasLabelAt(index))
         return {};
     return *labels_[size_t(index)];
 }
 
-bool TChartSeries::HasLabelAt(int index) const
+bool TSeries::HasLabelAt(int index) const
 {
     return index >= 0 && index < int(labels_.size()) && labels_[size_t(index)];
 }
 
-TColor TChartSeries::PointColorAt(int index) const
+TColor TSeries::PointColorAt(int index) const
 {
     if (index < 0 || index >= PointCount())
         return seriesColor_;
@@ -95,107 +94,55 @@ TColor TChartSeries::PointColorAt(int index) const
     return seriesColor_;
 }
 
-void TChartSeries::SetActive(bool active)
+void TSeries::SetActive(bool active)
 {
     active_ = active;
     RequestRepaint();
 }
 
-void TChartSeries::SetSeriesColor(TColor c)
+void TSeries::SetSeriesColor(TColor c)
 {
     seriesColor_ = c;
     RequestRepaint();
 }
 
-void TChartSeries::SetHorizAxis(THorizAxis b)
+void TSeries::SetHorizAxis(THorizontalBinding b)
 {
     horizAxis_ = b;
     RequestRepaint();
 }
 
-void TChartSeries::SetVertAxis(TVertAxis b)
+void TSeries::SetVertAxis(TVerticalBinding b)
 {
     vertAxis_ = b;
     RequestRepaint();
 }
 
 // No custom axes exist in this chart, so a custom binding falls back like "both".
-TChartAxis* TChartSeries::GetHorizAxis() const
+TAxis* TSeries::ResolvedHorizAxis() const
 {
     if (!chart_)
         return nullptr;
     return horizAxis_ == bindTop ? &chart_->TopAxis() : &chart_->BottomAxis();
 }
 
-TChartAxis* TChartSeries::GetVertAxis() const
+TAxis* TSeries::ResolvedVertAxis() const
 {
     if (!chart_)
         return nullptr;
     return vertAxis_ == bindRight ? &chart_->RightAxis() : &chart_->LeftAxis();
 }
 
-bool TChartSeries::AssociatedWith(const TChartAxis& axis) const
+bool TSeries::AssociatedWith(const TAxis& axis) const
 {
     if (axis.Horizontal()) {
         if (horizAxis_ == bindBothHoriz)
             return true;
-        return GetHorizAxis() == &axis;
+        return ResolvedHorizAxis() == &axis;
     }
     if (vertAxis_ == bindBothVert)
         return true;
-    return GetVertAxis() == &axis;
+    return ResolvedVertAxis() == &axis;
 }
 
-int TChartSeries::PointAtPixel(int, int) const { return -1; }
-
-TPointSeries::TPointSeries()
-{
-    pointer_.OnChange = [this] { RequestRepaint(); };
-    linePen_.OnChange = [this] { RequestRepaint(); };
-}
-
-int TPointSeries::PointAtPixel(int x, int y) const
-{
-    if (FirstShownIndex < 0 || LastShownIndex < 0)
-        return -1;
-    const TChartAxis* h = GetHorizAxis();
-    const TChartAxis* v = GetVertAxis();
-    if (!h || !v)
-        return -1;
-    const TPixelPoint m{x, y};
-    const int origin = v->Scale.End;
-    const int last = std::min(LastShownIndex, PointCount() - 1);
-    const TAxisMapper hx(h->Scale), vy(v->Scale);
-    TPixelPoint prev;
-    for (int i = FirstShownIndex; i <= last; ++i) {
-        const TPixelPoint p{hx.Pixel(XValueAt(i)), vy.Pixel(YValueAt(i))};
-        if (pointer_.Visible() && std::abs(p.X - x) < pointer_.HorizSize && std::abs(p.Y - y) < pointer_.VertSize) {
-            if (OnClickPointer)
-                OnClickPointer(const_cast<TPointSeries&>(*this), i);
-            return i;
-        }
-        if (p == m)
-            return i;
-        if (i > FirstShownIndex) {
-            if (LineClickable) {
-                bool hit;
-                if (Stairs) {
-                    // The two axis-parallel legs through the corner.
-                    const TPixelPoint corner = InvertedStairs ? TPixelPoint{prev.X, p.Y} : TPixelPoint{p.X, prev.Y};
-                    hit = SegmentHit(m, prev, corner) || SegmentHit(m, corner, p);
-                } else {
-                    hit = SegmentHit(m, prev, p);
-                }
-                if (hit)
-                    return i - 1;
-            }
-            if (DrawArea) {
-                const TPixelPoint quad[4] = {prev, p, {p.X, origin}, {prev.X, origin}};
-                if (PolygonContains(quad, 4, m))
-                    return i - 1;
-            }
-        }
-        prev = p;
-    }
-    return -1;
-}
+int TSeries::PointAtPixel(int, int) const { return -1; }

@@ -1,9 +1,9 @@
-#include "chart/chart_interaction.h"
+#include "chart/plot_interaction.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-bool AxisHit(const TChartAxis& axis, int x, int y)
+bool AxisHit(const TAxis& axis, int x, int y)
 {
     const int along = axis.Horizontal() ? x : y;
     const int across = axis.Horizontal() ? y : x;
@@ -15,34 +15,34 @@ bool AxisHit(const TChartAxis& axis, int x, int y)
     return across >= std::min(outside, labels) && across <= std::max(outside, labels);
 }
 
-TClickedPart TChartInteraction::FindClickedPart(int x, int y) const
+TClickedPart TPlotInteraction::FindClickedPart(int x, int y) const
 {
     TClickedPart part;
     for (int i = chart_.SeriesTotal() - 1; i >= 0; --i) {
-        TChartSeries* s = chart_.SeriesAt(i);
+        TSeries* s = chart_.SeriesAt(i);
         if (!s->Active())
             continue;
         const int index = s->PointAtPixel(x, y);
         if (index != -1) {
-            part.Part = TChartPart::Series;
+            part.Part = TPlotPart::Series;
             part.Series = s;
             part.ValueIndex = index;
             return part;
         }
     }
-    for (TChartAxis& a : chart_.Axes()) {
+    for (TAxis& a : chart_.Axes()) {
         if (a.Shown && AxisHit(a, x, y)) {
-            part.Part = TChartPart::Axis;
+            part.Part = TPlotPart::Axis;
             part.Axis = &a;
             return part;
         }
     }
     if (chart_.AnyActiveSeries() && chart_.PlotRect.Contains(x, y))
-        part.Part = TChartPart::Background;
+        part.Part = TPlotPart::Background;
     return part;
 }
 
-void TChartInteraction::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TPlotInteraction::MouseDown(TMouseButton button, TPressFlags shift, int x, int y)
 {
     if (zoom_.Active || pan_.Active)
         return;
@@ -52,10 +52,10 @@ void TChartInteraction::MouseDown(TMouseButton button, TShiftState shift, int x,
     }
     const TClickedPart part = FindClickedPart(x, y);
     switch (part.Part) {
-    case TChartPart::Series: {
-        TChartSeries& s = *part.Series;
+    case TPlotPart::Series: {
+        TSeries& s = *part.Series;
         chart_.PressConsumed = false;
-        if ((shift & ssDouble) && s.OnDblClick) {
+        if ((shift & pressDouble) && s.OnDblClick) {
             chart_.PressConsumed = true;
             s.OnDblClick(s, part.ValueIndex, button, shift, x, y);
         } else if (s.OnClick) {
@@ -66,18 +66,18 @@ void TChartInteraction::MouseDown(TMouseButton button, TShiftState shift, int x,
             StartDrag(button, x, y);
         break;
     }
-    case TChartPart::Axis:
-    case TChartPart::Background:
+    case TPlotPart::Axis:
+    case TPlotPart::Background:
         // No chart-level click events exist here, so nothing cancels the drag.
         StartDrag(button, x, y);
         break;
-    case TChartPart::None:
+    case TPlotPart::None:
         break;
     }
     chart_.PressConsumed = false;
 }
 
-void TChartInteraction::StartDrag(TMouseButton button, int x, int y)
+void TPlotInteraction::StartDrag(TMouseButton button, int x, int y)
 {
     if (chart_.AllowZoom && button == TMouseButton::Left) {
         zoom_ = {true, x, y, x, y};
@@ -87,13 +87,13 @@ void TChartInteraction::StartDrag(TMouseButton button, int x, int y)
     }
 }
 
-void TChartInteraction::DrawZoomRectangle()
+void TPlotInteraction::DrawZoomRectangle()
 {
     if (OnDrawZoomRectangle)
         OnDrawZoomRectangle(zoom_);
 }
 
-void TChartInteraction::MouseMove(int x, int y)
+void TPlotInteraction::MouseMove(int x, int y)
 {
     if (zoom_.Active) {
         if (x != zoom_.X1 || y != zoom_.Y1) {
@@ -117,7 +117,7 @@ void TChartInteraction::MouseMove(int x, int y)
     }
 }
 
-void TChartInteraction::MouseUp(TMouseButton button, int x, int y)
+void TPlotInteraction::MouseUp(TMouseButton button, int x, int y)
 {
     if (zoom_.Active && button == TMouseButton::Left) {
         zoom_.Active = false;
@@ -135,18 +135,18 @@ void TChartInteraction::MouseUp(TMouseButton button, int x, int y)
     pan_.Active = false;
 }
 
-void TChartInteraction::SaveViewOnce()
+void TPlotInteraction::SaveViewOnce()
 {
     if (!snapshot_.ViewRestored)
         return;
     for (size_t i = 0; i < 4; ++i) {
-        const TChartAxis& a = chart_.Axes()[i];
+        const TAxis& a = chart_.Axes()[i];
         snapshot_.Axes[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(), a.Maximum()};
     }
     snapshot_.ViewRestored = false;
 }
 
-void TChartInteraction::ZoomToRect(int x0, int y0, int x1, int y1)
+void TPlotInteraction::ZoomToRect(int x0, int y0, int x1, int y1)
 {
     if (x0 > x1)
         std::swap(x0, x1);
@@ -171,11 +171,11 @@ void TChartInteraction::ZoomToRect(int x0, int y0, int x1, int y1)
         OnZoom();
 }
 
-void TChartInteraction::UndoZoom()
+void TPlotInteraction::UndoZoom()
 {
     if (!snapshot_.ViewRestored) {
         for (size_t i = 0; i < 4; ++i) {
-            TChartAxis& a = chart_.Axes()[i];
+            TAxis& a = chart_.Axes()[i];
             const TAxisState& s = snapshot_.Axes[i];
             a.SetAutomatic(s.Automatic);
             a.SetAutomaticMinimum(s.AutomaticMinimum);
@@ -195,11 +195,11 @@ void TChartInteraction::UndoZoom()
     zoomed_ = false;
 }
 
-void TChartInteraction::PanBy(int oldX, int oldY, int newX, int newY)
+void TPlotInteraction::PanBy(int oldX, int oldY, int newX, int newY)
 {
     SaveViewOnce();
     bool moved = false;
-    auto panAxis = [&](TChartAxis& a, int oldP, int newP) {
+    auto panAxis = [&](TAxis& a, int oldP, int newP) {
         const long double delta = (long double)AxisPixelToValue(a.Scale, oldP) - AxisPixelToValue(a.Scale, newP);
         const double lo = double(a.Minimum() + delta), hi = double(a.Maximum() + delta);
         if (OnAllowScroll && !OnAllowScroll(a, lo, hi))
@@ -207,7 +207,7 @@ void TChartInteraction::PanBy(int oldX, int oldY, int newX, int newY)
         a.SetMinMax(lo, hi);
         moved = true;
     };
-    const TPanningMode mode = chart_.AllowPanning;
+    const TPanDirections mode = chart_.AllowPanning;
     if ((mode == panHorizontal || mode == panBoth) && oldX != newX) {
         panAxis(chart_.TopAxis(), oldX, newX);
         panAxis(chart_.BottomAxis(), oldX, newX);
@@ -223,9 +223,9 @@ void TChartInteraction::PanBy(int oldX, int oldY, int newX, int newY)
     }
 }
 
-void TChartInteraction::Wheel(bool up)
+void TPlotInteraction::Wheel(bool up)
 {
-    for (TChartAxis* a : {&chart_.LeftAxis(), &chart_.RightAxis()}) {
+    for (TAxis* a : {&chart_.LeftAxis(), &chart_.RightAxis()}) {
         // 3 percent of the current range per notch; down moves the range up.
         const long double s = ((long double)a->Maximum() - a->Minimum()) * 3 * 0.01L;
         const long double shift = up ? -s : s;

@@ -1,4 +1,5 @@
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
+#include "chart/point_series.h"
 
 #include "runtime/exceptions.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 TEST(AddPoint, MidInsertionKeepsAllFourListsParallel)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetSeriesColor(0x123456);
     EXPECT_EQ(s->AddPoint(0, 100, "a"), 0);
@@ -34,7 +35,7 @@ TEST(AddPoint, MidInsertionKeepsAllFourListsParallel)
 
 TEST(AddPoint, LabelsAndColoursPastTheEnd)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetSeriesColor(0x00aa00);
     s->AddPoint(0, 1);
@@ -50,12 +51,12 @@ TEST(AddPoint, LabelsAndColoursPastTheEnd)
 
 TEST(AddPoint, VetoStoresNothingAndEventsSeeTheIndex)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     bool allow = false;
     std::vector<int> after;
-    s->OnBeforeAdd = [&](TChartSeries&) { return allow; };
-    s->OnAfterAdd = [&](TChartSeries&, int i) { after.push_back(i); };
+    s->OnBeforeAdd = [&](TSeries&) { return allow; };
+    s->OnAfterAdd = [&](TSeries&, int i) { after.push_back(i); };
     EXPECT_EQ(s->AddPoint(1, 1), -1);
     EXPECT_EQ(s->PointCount(), 0);
     allow = true;
@@ -66,10 +67,10 @@ TEST(AddPoint, VetoStoresNothingAndEventsSeeTheIndex)
 
 TEST(ClearPoints, EmptiesEverythingButLeavesAxesAlone)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     int cleared = 0;
-    s->OnClearValues = [&](TChartSeries&) { ++cleared; };
+    s->OnClearValues = [&](TSeries&) { ++cleared; };
     s->AddPoint(0, 5, "l", 0x0000ff);
     chart.BottomAxis().SetMinMax(0, 50);
     s->ClearPoints();
@@ -85,7 +86,7 @@ TEST(ClearPoints, EmptiesEverythingButLeavesAxesAlone)
 
 TEST(ChartSeriesList, SeriesAtChecksTheIndex)
 {
-    TChart chart;
+    TAxisPanel chart;
     EXPECT_EQ(chart.SeriesTotal(), 0);
     TLineSeries* a = chart.AddSeries<TLineSeries>();
     TAreaSeries* b = chart.AddSeries<TAreaSeries>();
@@ -107,7 +108,7 @@ TEST(ChartSeriesList, SeriesAtChecksTheIndex)
 
 TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     int requests = 0;
     chart.OnRepaintRequest = [&] { ++requests; };
@@ -134,7 +135,7 @@ TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
 
 TEST(RepaintRequest, InactiveSeriesAdditionsDoNotAsk)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetActive(false);
     int requests = 0;
@@ -147,17 +148,17 @@ TEST(RepaintRequest, InactiveSeriesAdditionsDoNotAsk)
 
 TEST(AxisBinding, ResolvesAndAssociates)
 {
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* plain = chart.AddSeries<TLineSeries>();
     TLineSeries* right = chart.AddSeries<TLineSeries>();
     right->SetVertAxis(bindRight);
     TAreaSeries* both = chart.AddSeries<TAreaSeries>();
     both->SetHorizAxis(bindBothHoriz);
-    EXPECT_EQ(plain->GetHorizAxis(), &chart.BottomAxis());
-    EXPECT_EQ(plain->GetVertAxis(), &chart.LeftAxis());
-    EXPECT_EQ(right->GetVertAxis(), &chart.RightAxis());
+    EXPECT_EQ(plain->ResolvedHorizAxis(), &chart.BottomAxis());
+    EXPECT_EQ(plain->ResolvedVertAxis(), &chart.LeftAxis());
+    EXPECT_EQ(right->ResolvedVertAxis(), &chart.RightAxis());
     EXPECT_FALSE(right->AssociatedWith(chart.LeftAxis()));
-    EXPECT_EQ(both->GetHorizAxis(), &chart.BottomAxis());
+    EXPECT_EQ(both->ResolvedHorizAxis(), &chart.BottomAxis());
     EXPECT_TRUE(both->AssociatedWith(chart.TopAxis()));
     EXPECT_FALSE(plain->AssociatedWith(chart.TopAxis()));
 }

@@ -1,4 +1,4 @@
-#include "chart/chart_layout.h"
+#include "chart/plot_layout.h"
 
 #include "chart_test_support.h"
 #include "runtime/exceptions.h"
@@ -11,21 +11,21 @@ namespace {
 
 class ChartLayoutTest : public ::testing::Test {
 protected:
-    TChartLayout Layout(int w = 400, int h = 300) { return LayoutChart(chart, measure, w, h); }
-    TChart chart;
+    TPlotLayout Layout(int w = 400, int h = 300) { return LayoutPlot(chart, measure, w, h); }
+    TAxisPanel chart;
     TFixedMeasure measure;
 };
 
 TEST_F(ChartLayoutTest, PlotRectIsBoundsLessMarginsAndTheShownAxesBands)
 {
     chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 2;
-    TChartAxis& bottom = chart.BottomAxis();
+    TAxis& bottom = chart.BottomAxis();
     bottom.TitleCaption = "Time";
     bottom.TitleFont.PixelSize = 11;
     bottom.LabelsFont.PixelSize = 16;
     bottom.Ticks.SetVisible(false);
     bottom.MinorTicks.SetVisible(false);
-    TChartAxis& left = chart.LeftAxis();
+    TAxis& left = chart.LeftAxis();
     left.AxisPen.SetVisible(false);
     left.Ticks.SetVisible(false);
     left.MinorTicks.SetVisible(false);
@@ -36,7 +36,7 @@ TEST_F(ChartLayoutTest, PlotRectIsBoundsLessMarginsAndTheShownAxesBands)
     s->AddPoint(0, 0);
     s->AddPoint(50, 1000);
 
-    const TChartLayout l = Layout();
+    const TPlotLayout l = Layout();
     // Margins: 400 * 2 / 100 = 8 at the sides, 300 * 2 / 100 = 6 at top and bottom.
     // Bottom: title 11 + labels 16 + axis pen 2. Left: widest label "1000" plus a blank.
     const int leftBand = measure.TextWidth({}, PatternText("##0.##", 1000)) + 8;
@@ -94,7 +94,7 @@ TEST_F(ChartLayoutTest, AutomaticRangesFollowActiveSeriesAndTheirBinding)
 
 TEST_F(ChartLayoutTest, MarkersPadTheAutomaticEndsOnly)
 {
-    TLineSeries* s = AddDotSeries(chart, ChartColors::Lime, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
     for (int i = 0; i < 100; ++i)
         s->AddPoint(i, i % 7);
     Layout();
@@ -164,13 +164,13 @@ TEST_F(ChartLayoutTest, LabelStyleResolution)
 
 TEST_F(ChartLayoutTest, RotatedTextLabelsAreThinnedAndGiveTheTicks)
 {
-    TChartAxis& bottom = chart.BottomAxis();
+    TAxis& bottom = chart.BottomAxis();
     bottom.LabelsAngle = 90;
     bottom.LabelsFont.PixelSize = 15;
     TAreaSeries* s = chart.AddSeries<TAreaSeries>();
     for (int k = 0; k < 64; ++k)
         s->AddPoint(k, k % 5, "f" + std::to_string(k));
-    const TChartLayout l = Layout(400, 300);
+    const TPlotLayout l = Layout(400, 300);
     const TAxisDrawing& d = l.Axes[0];
     ASSERT_EQ(d.Style, lsText);
     ASSERT_GE(d.Labels.size(), 2u);
@@ -191,7 +191,7 @@ TEST_F(ChartLayoutTest, ValueLabelsFitTheFinalSpan)
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->AddPoint(0, 0);
     s->AddPoint(999, 999);
-    const TChartLayout l = Layout(800, 400);
+    const TPlotLayout l = Layout(800, 400);
     const TAxisDrawing& d = l.Axes[0];
     ASSERT_EQ(d.Style, lsValue);
     ASSERT_FALSE(d.Labels.empty());

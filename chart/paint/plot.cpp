@@ -1,7 +1,7 @@
-#include "chart/paint/chart_widget.h"
+#include "chart/paint/plot.h"
 
-#include "chart/chart_interaction.h"
-#include "chart/paint/chart_renderer.h"
+#include "chart/plot_interaction.h"
+#include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
 #include "chart/paint/zoom_rectangle.h"
 #include "runtime/code_page.h"
@@ -21,59 +21,59 @@ TMouseButton ToButton(Qt::MouseButton b)
     }
 }
 
-TShiftState ToShift(Qt::KeyboardModifiers m)
+TPressFlags ToShift(Qt::KeyboardModifiers m)
 {
-    TShiftState s = 0;
-    if (m & Qt::ShiftModifier) s |= ssShift;
-    if (m & Qt::ControlModifier) s |= ssCtrl;
-    if (m & Qt::AltModifier) s |= ssAlt;
+    TPressFlags s = 0;
+    if (m & Qt::ShiftModifier) s |= pressShift;
+    if (m & Qt::ControlModifier) s |= pressCtrl;
+    if (m & Qt::AltModifier) s |= pressAlt;
     return s;
 }
 
 } // namespace
 
-TChartWidget::TChartWidget(QWidget* parent)
+TPlot::TPlot(QWidget* parent)
     : QWidget(parent), measure_(std::make_unique<TQtTextMeasure>()),
-      interaction_(std::make_unique<TChartInteraction>(chart_))
+      interaction_(std::make_unique<TPlotInteraction>(*this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    chart_.OnRepaintRequest = [this] {
+    OnRepaintRequest = [this] {
         dirty_ = true;
         update();
     };
     interaction_->OnDrawZoomRectangle = [this](const TDragRecord& r) {
-        const TColor c = chart_.Color;
+        const TColor c = Color;
         DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(c));
         update();
     };
     interaction_->OnRepaintNow = [this] { repaint(); };
 }
 
-TChartWidget::~TChartWidget() = default;
+TPlot::~TPlot() = default;
 
-void TChartWidget::SetHint(const std::string& text)
+void TPlot::SetHint(const std::string& text)
 {
     setToolTip(FromCp1251(text));
 }
 
-const QImage& TChartWidget::RenderNow()
+const QImage& TPlot::RenderNow()
 {
     const QSize size = this->size().expandedTo(QSize(1, 1));
     if (image_.size() != size)
         image_ = QImage(size, QImage::Format_RGB32);
-    chart_.RepaintDone();
-    RenderChart(image_, chart_, *measure_);
+    RepaintDone();
+    PaintPlot(image_, *this, *measure_);
     ++renderCount_;
     dirty_ = false;
     // A zoom drag in progress keeps its rectangle through the repaint.
     const TDragRecord& zoom = interaction_->ZoomRecord();
     if (zoom.Active)
-        DrawXorRectangle(image_, zoom.X0, zoom.Y0, zoom.X1, zoom.Y1, ZoomRectanglePen(chart_.Color));
+        DrawXorRectangle(image_, zoom.X0, zoom.Y0, zoom.X1, zoom.Y1, ZoomRectanglePen(Color));
     return image_;
 }
 
-void TChartWidget::paintEvent(QPaintEvent*)
+void TPlot::paintEvent(QPaintEvent*)
 {
     if (dirty_ || image_.size() != size())
         RenderNow();
@@ -81,31 +81,31 @@ void TChartWidget::paintEvent(QPaintEvent*)
     p.drawImage(0, 0, image_);
 }
 
-void TChartWidget::Press(QMouseEvent* e, bool doubleClick)
+void TPlot::Press(QMouseEvent* e, bool doubleClick)
 {
     const QPoint pos = e->position().toPoint();
-    TShiftState shift = ToShift(e->modifiers());
+    TPressFlags shift = ToShift(e->modifiers());
     if (doubleClick)
-        shift |= ssDouble;
+        shift |= pressDouble;
     interaction_->MouseDown(ToButton(e->button()), shift, pos.x(), pos.y());
 }
 
-void TChartWidget::mousePressEvent(QMouseEvent* e) { Press(e, false); }
-void TChartWidget::mouseDoubleClickEvent(QMouseEvent* e) { Press(e, true); }
+void TPlot::mousePressEvent(QMouseEvent* e) { Press(e, false); }
+void TPlot::mouseDoubleClickEvent(QMouseEvent* e) { Press(e, true); }
 
-void TChartWidget::mouseMoveEvent(QMouseEvent* e)
+void TPlot::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     interaction_->MouseMove(pos.x(), pos.y());
 }
 
-void TChartWidget::mouseReleaseEvent(QMouseEvent* e)
+void TPlot::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     interaction_->MouseUp(ToButton(e->button()), pos.x(), pos.y());
 }
 
-void TChartWidget::wheelEvent(QWheelEvent* e)
+void TPlot::wheelEvent(QWheelEvent* e)
 {
     const int dy = e->angleDelta().y();
     if (dy == 0)

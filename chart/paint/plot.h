@@ -1,26 +1,25 @@
 #pragma once
-// The chart control: owns its model, paints it from an off-screen image of its
-// size, forwards the mouse and wheel to the interaction code and shows the hint
-// as a tooltip. All computation lives in the plain classes it holds.
-#include "chart/chart.h"
+// The chart control: a chart model shown as a widget. It paints the model from
+// an off-screen image of its size, forwards the mouse and wheel to the
+// interaction code and shows the hint as a tooltip. All computation lives in
+// the plain classes it is built on.
+#include "chart/axis_panel.h"
 
 #include <QImage>
 #include <QWidget>
 #include <memory>
 
-class TChartInteraction;
+class TPlotInteraction;
 class TTextMeasure;
 
-class TChartWidget : public QWidget {
+class TPlot : public QWidget, public TAxisPanel {
     Q_OBJECT
 
 public:
-    explicit TChartWidget(QWidget* parent = nullptr);
-    ~TChartWidget() override;
+    explicit TPlot(QWidget* parent = nullptr);
+    ~TPlot() override;
 
-    TChart& Chart() { return chart_; }
-    const TChart& Chart() const { return chart_; }
-    TChartInteraction& Interaction() { return *interaction_; }
+    TPlotInteraction& Interaction() { return *interaction_; }
 
     // The hint shown as a tooltip while the mouse rests on the chart (Windows-1251).
     void SetHint(const std::string& text);
@@ -42,9 +41,8 @@ protected:
 private:
     void Press(QMouseEvent* event, bool doubleClick);
 
-    TChart chart_;
     std::unique_ptr<TTextMeasure> measure_;
-    std::unique_ptr<TChartInteraction> interaction_;
+    std::unique_ptr<TPlotInteraction> interaction_;
     QImage image_;
     bool dirty_ = true;
     int renderCount_ = 0;

@@ -1,0 +1,45 @@
+#pragma once
+// Line and area series: points joined by segments, or filled down to the
+// bottom of the plot, with an optional marker at each point.
+#include "chart/plot_pen.h"
+#include "chart/point_marker.h"
+#include "chart/series.h"
+
+#include <functional>
+
+class TPointSeries : public TSeries {
+public:
+    TPointSeries();
+
+    TPointMarker& Pointer() { return pointer_; }
+    const TPointMarker& Pointer() const { return pointer_; }
+    // Colour DefaultPointColor: the point colour.
+    TPlotPen& LinePen() { return linePen_; }
+    const TPlotPen& LinePen() const { return linePen_; }
+    TPlotPen AreaLinesPen{Colors::Black};
+    TColor AreaColor = DefaultPointColor;
+    bool DrawArea = false;
+    bool Stairs = false;
+    bool InvertedStairs = false;
+    bool Dark3D = true;
+    bool LineClickable = true;
+    bool DrawBetweenPoints = true;
+    // Raised by the hit test when the press falls on a marker.
+    std::function<void(TPointSeries&, int valueIndex)> OnClickPointer;
+
+    int PointAtPixel(int x, int y) const override;
+
+private:
+    TPointMarker pointer_;
+    TPlotPen linePen_{DefaultPointColor};
+};
+
+class TLineSeries : public TPointSeries {
+public:
+    TLineSeries() { DrawArea = false; }
+};
+
+class TAreaSeries : public TPointSeries {
+public:
+    TAreaSeries() { DrawArea = true; }
+};

@@ -1,0 +1,106 @@
+#pragma once
+// Series: points as parallel lists (X, Y, colour, label), axis binding, the
+// click events. Plain model code: nothing here draws.
+#include "chart/color.h"
+#include "chart/mouse_input.h"
+#include "chart/value_list.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TAxisPanel;
+class TAxis;
+
+enum THorizontalBinding { bindTop, bindBottom, bindBothHoriz, bindCustomHoriz };
+enum TVerticalBinding { bindLeft, bindRight, bindBothVert, bindCustomVert };
+
+class TSeries {
+public:
+    using ClickEvent = std::function<void(TSeries& sender, int valueIndex, TMouseButton button,
+                                          TPressFlags shift, int x, int y)>;
+
+    TSeries();
+    virtual ~TSeries();
+    TSeries(const TSeries&) = delete;
+    TSeries& operator=(const TSeries&) = delete;
+
+    // ---- points ----
+    // Inserts by the X order; answers the new index, or -1 when OnBeforeAdd vetoed.
+    int AddPoint(double x, double y, std::string_view label = {}, TColor color = DefaultPointColor);
+    void ClearPoints();
+    int PointCount() const { return xValues_.Count(); }
+    double XValueAt(int index) const { return xValues_.ValueAt(index); }
+    double YValueAt(int index) const { return yValues_.ValueAt(index); }
+    // Windows-1251 text; empty past the end or for a point without a label.
+    std::string LabelAt(int index) const;
+    bool HasLabelAt(int index) const;
+    // True when some point carries a label (the text-label style needs one).
+    bool HasLabels() const { return labelledPoints_ > 0; }
+    TColor PointColorAt(int index) const;
+    // True when every point takes the series colour (lets drawing skip the lookup).
+    bool UniformColor() const { return explicitColors_ == 0 && !ColorEachPoint; }
+
+    TValueList& XValues() { return xValues_; }
+    TValueList& YValues() { return yValues_; }
+    const TValueList& XValues() const { return xValues_; }
+    const TValueList& YValues() const { return yValues_; }
+
+    // ---- look and binding ----
+    bool Active() const { return active_; }
+    void SetActive(bool active);
+    TColor SeriesColor() const { return seriesColor_; }
+    void SetSeriesColor(TColor c);
+    bool ColorEachPoint = false;
+    THorizontalBinding HorizAxis() const { return horizAxis_; }
+    TVerticalBinding VertAxis() const { return vertAxis_; }
+    void SetHorizAxis(THorizontalBinding b);
+    void SetVertAxis(TVerticalBinding b);
+    // The axes the series is drawn against (null before it joins a chart).
+    TAxis* ResolvedHorizAxis() const;
+    TAxis* ResolvedVertAxis() const;
+    // Bound to the axis directly or through a "both" binding of its direction.
+    bool AssociatedWith(const TAxis& axis) const;
+
+    std::string ValueFormat = "#,##0.###";
+    std::string PercentFormat = "##0.## %";
+
+    // ---- events ----
+    ClickEvent OnClick;
+    ClickEvent OnDblClick;
+    std::function<bool(TSeries&)> OnBeforeAdd;
+    std::function<void(TSeries&, int valueIndex)> OnAfterAdd;
+    std::function<void(TSeries&)> OnClearValues;
+
+    // Index range drawn in the last paint; -1 when nothing was drawn.
+    int FirstShownIndex = -1;
+    int LastShownIndex = -1;
+
+    // Value index under a client pixel, or -1; uses the last painted positions.
+    virtual int PointAtPixel(int x, int y) const;
+
+    TAxisPanel* ParentChart() const { return chart_; }
+    // Called by TAxisPanel when the series joins it.
+    void AttachTo(TAxisPanel* chart) { chart_ = chart; }
+
+protected:
+    void RequestRepaint() const;
+
+private:
+    TAxisPanel* chart_ = nullptr;
+    TValueList xValues_{"X", ordAscending};
+    TValueList yValues_{"Y", ordNone};
+    // Colours and labels are rare (only the spectrum has labels, nothing sets
+    // colours): each list stays empty, meaning "all default", until a point
+    // brings one; from then on it runs parallel to the values.
+    std::vector<TColor> colors_;
+    std::vector<std::unique_ptr<std::string>> labels_;
+    int labelledPoints_ = 0;
+    int explicitColors_ = 0;
+    bool active_ = true;
+    TColor seriesColor_ = DefaultPointColor;
+    THorizontalBinding horizAxis_ = bindBottom;
+    TVerticalBinding vertAxis_ = bindLeft;
+};
