@@ -5,7 +5,6 @@
 
 TAxis::TAxis(TAxisKind kind) : kind_(kind)
 {
-    Scale.Horizontal = Horizontal();
     if (kind == TAxisKind::Left)
         TitleAngle = 90;
     else if (kind == TAxisKind::Right)
@@ -18,8 +17,8 @@ TAxis::TAxis(TAxisKind kind) : kind_(kind)
 
 void TAxis::RequestRepaint() const
 {
-    if (chart_)
-        chart_->RequestRepaint();
+    if (panel_)
+        panel_->RequestRepaint();
 }
 
 void TAxis::SetAutomatic(bool b)

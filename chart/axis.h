@@ -1,7 +1,6 @@
 #pragma once
-// One axis: its persistent settings (range, automatic flags, labels, pens,
-// title) and the working state the last layout left in it (scale, bands).
-#include "chart/axis_scale.h"
+// One axis: its settings (range, automatic flags, labels, pens, title). What a
+// paint works out from them (scale, bands, labels) is in the plot frame.
 #include "chart/plot_font.h"
 #include "chart/plot_pen.h"
 
@@ -9,12 +8,16 @@
 
 class TAxisPanel;
 
+// Also the order in which a panel lists its axes.
 enum class TAxisKind { Bottom, Top, Left, Right };
 enum TLabelStyle { lsAuto, lsNone, lsValue, lsMark, lsText };
 
 class TAxis {
 public:
     explicit TAxis(TAxisKind kind);
+    // The pens' change callbacks hold this axis.
+    TAxis(const TAxis&) = delete;
+    TAxis& operator=(const TAxis&) = delete;
 
     TAxisKind Kind() const { return kind_; }
     bool Horizontal() const { return kind_ == TAxisKind::Bottom || kind_ == TAxisKind::Top; }
@@ -66,21 +69,13 @@ public:
     TPlotFont TitleFont;
     int TitleSize = 0;
 
-    // ---- working state of the last layout ----
-    TAxisScale Scale;
-    bool Shown = false;
-    int TitleBand = 0, LabelBand = 0, TickBand = 0; // band sizes, inner to outer: ticks, labels, title
-    int AxisLinePos = 0; // the plot side the axis runs along
-    // Pixel of the plot side moved outward by `distance` (down for the bottom axis, ...).
-    int Outward(int distance) const { return FarSide() != Horizontal() ? AxisLinePos + distance : AxisLinePos - distance; }
-
-    void AttachTo(TAxisPanel* chart) { chart_ = chart; }
+    void AttachTo(TAxisPanel* panel) { panel_ = panel; }
 
 private:
     void RequestRepaint() const;
 
     TAxisKind kind_;
-    TAxisPanel* chart_ = nullptr;
+    TAxisPanel* panel_ = nullptr;
     bool automatic_ = true;
     bool automaticMinimum_ = true;
     bool automaticMaximum_ = true;

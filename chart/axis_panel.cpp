@@ -18,10 +18,21 @@ TSeries* TAxisPanel::AddSeries(std::unique_ptr<TSeries> series)
     return series_.back().get();
 }
 
-TSeries* TAxisPanel::SeriesAt(int index) const
+void TAxisPanel::CheckSeriesIndex(int index) const
 {
     if (index < 0 || index >= SeriesTotal())
         RaiseListIndexError(index);
+}
+
+TSeries* TAxisPanel::SeriesAt(int index)
+{
+    CheckSeriesIndex(index);
+    return series_[size_t(index)].get();
+}
+
+const TSeries* TAxisPanel::SeriesAt(int index) const
+{
+    CheckSeriesIndex(index);
     return series_[size_t(index)].get();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// The chart model: the series list, the four axes, the panel's look, and the
-// repaint request the widget listens to. Plain C++; painting is elsewhere.
+// The chart model: the series list, the four axes, the panel's look, the
+// repaint request the widget listens to, and what the mouse remembers between
+// events. Plain C++; painting is elsewhere.
 #include "chart/axis.h"
 #include "chart/color.h"
-#include "chart/pixel_geometry.h"
+#include "chart/mouse_records.h"
 #include "chart/series.h"
 
 #include <array>
@@ -38,10 +39,11 @@ public:
     TSeries* AddSeries(std::unique_ptr<TSeries> series);
     int SeriesTotal() const { return int(series_.size()); }
     // List-index error outside 0..SeriesTotal()-1.
-    TSeries* SeriesAt(int index) const;
+    TSeries* SeriesAt(int index);
+    const TSeries* SeriesAt(int index) const;
     bool AnyActiveSeries() const;
 
-    // ---- axes, listed bottom, top, left, right ----
+    // ---- axes, listed bottom, top, left, right (the order of TAxisKind) ----
     TAxis& BottomAxis() { return axes_[0]; }
     TAxis& TopAxis() { return axes_[1]; }
     TAxis& LeftAxis() { return axes_[2]; }
@@ -76,13 +78,18 @@ public:
     std::function<void()> OnRepaintRequest;
 
     // ---- mouse ----
+    // Set while a click handler consumes the current press.
     bool PressConsumed = false;
-    // The plot rectangle of the last layout.
-    TPixelRect PlotRect;
+    TDragRecord ZoomRecord;
+    TDragRecord PanRecord;
+    TAxisSnapshot AxisSnapshot;
+    bool Zoomed = false;
 
 private:
+    void CheckSeriesIndex(int index) const;
+
     std::vector<std::unique_ptr<TSeries>> series_;
-    std::array<TAxis, 4> axes_{TAxis(TAxisKind::Bottom), TAxis(TAxisKind::Top),
-                                    TAxis(TAxisKind::Left), TAxis(TAxisKind::Right)};
+    std::array<TAxis, 4> axes_{TAxis(TAxisKind::Bottom), TAxis(TAxisKind::Top), TAxis(TAxisKind::Left),
+                               TAxis(TAxisKind::Right)};
     bool repaintPending_ = false;
 };

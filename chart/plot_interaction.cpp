@@ -1,68 +1,31 @@
 #include "chart/plot_interaction.h"
 
+#include "chart/clicked_part.h"
+
 #include <algorithm>
 #include <cstdlib>
 
-bool AxisHit(const TAxis& axis, int x, int y)
+void TPlotInteraction::MouseDown(const TPlotFrame& frame, TMouseButton button, TPressFlags flags, int x, int y)
 {
-    const int along = axis.Horizontal() ? x : y;
-    const int across = axis.Horizontal() ? y : x;
-    if (along < axis.Scale.Start || along > axis.Scale.End)
-        return false;
-    // "Outside" is away from the plot, the label band starts past the ticks.
-    const int outside = axis.Outward(3);
-    const int labels = axis.Outward(axis.TickBand);
-    return across >= std::min(outside, labels) && across <= std::max(outside, labels);
-}
-
-TClickedPart TPlotInteraction::FindClickedPart(int x, int y) const
-{
-    TClickedPart part;
-    for (int i = chart_.SeriesTotal() - 1; i >= 0; --i) {
-        TSeries* s = chart_.SeriesAt(i);
-        if (!s->Active())
-            continue;
-        const int index = s->PointAtPixel(x, y);
-        if (index != -1) {
-            part.Part = TPlotPart::Series;
-            part.Series = s;
-            part.ValueIndex = index;
-            return part;
-        }
-    }
-    for (TAxis& a : chart_.Axes()) {
-        if (a.Shown && AxisHit(a, x, y)) {
-            part.Part = TPlotPart::Axis;
-            part.Axis = &a;
-            return part;
-        }
-    }
-    if (chart_.AnyActiveSeries() && chart_.PlotRect.Contains(x, y))
-        part.Part = TPlotPart::Background;
-    return part;
-}
-
-void TPlotInteraction::MouseDown(TMouseButton button, TPressFlags shift, int x, int y)
-{
-    if (zoom_.Active || pan_.Active)
+    if (panel_.ZoomRecord.Active || panel_.PanRecord.Active)
         return;
-    if (chart_.PressConsumed) {
-        chart_.PressConsumed = false;
+    if (panel_.PressConsumed) {
+        panel_.PressConsumed = false;
         return;
     }
-    const TClickedPart part = FindClickedPart(x, y);
+    const TClickedPart part = FindClickedPart(panel_, frame, x, y);
     switch (part.Part) {
     case TPlotPart::Series: {
-        TSeries& s = *part.Series;
-        chart_.PressConsumed = false;
-        if ((shift & pressDouble) && s.OnDblClick) {
-            chart_.PressConsumed = true;
-            s.OnDblClick(s, part.ValueIndex, button, shift, x, y);
+        TSeries& s = *panel_.SeriesAt(part.SeriesIndex);
+        panel_.PressConsumed = false;
+        if ((flags & pressDouble) && s.OnDblClick) {
+            panel_.PressConsumed = true;
+            s.OnDblClick(s, part.ValueIndex, button, flags, x, y);
         } else if (s.OnClick) {
-            chart_.PressConsumed = true;
-            s.OnClick(s, part.ValueIndex, button, shift, x, y);
+            panel_.PressConsumed = true;
+            s.OnClick(s, part.ValueIndex, button, flags, x, y);
         }
-        if (!chart_.PressConsumed)
+        if (!panel_.PressConsumed)
             StartDrag(button, x, y);
         break;
     }
@@ -74,109 +37,110 @@ void TPlotInteraction::MouseDown(TMouseButton button, TPressFlags shift, int x, 
     case TPlotPart::None:
         break;
     }
-    chart_.PressConsumed = false;
+    panel_.PressConsumed = false;
 }
 
 void TPlotInteraction::StartDrag(TMouseButton button, int x, int y)
 {
-    if (chart_.AllowZoom && button == TMouseButton::Left) {
-        zoom_ = {true, x, y, x, y};
+    if (panel_.AllowZoom && button == TMouseButton::Left) {
+        panel_.ZoomRecord = {true, x, y, x, y};
         DrawZoomRectangle();
-    } else if (chart_.AllowPanning != panNone && button == TMouseButton::Right) {
-        pan_ = {true, x, y, x, y};
+    } else if (panel_.AllowPanning != panNone && button == TMouseButton::Right) {
+        panel_.PanRecord = {true, x, y, x, y};
     }
 }
 
 void TPlotInteraction::DrawZoomRectangle()
 {
     if (OnDrawZoomRectangle)
-        OnDrawZoomRectangle(zoom_);
+        OnDrawZoomRectangle(panel_.ZoomRecord);
 }
 
-void TPlotInteraction::MouseMove(int x, int y)
+void TPlotInteraction::MouseMove(const TPlotFrame& frame, int x, int y)
 {
-    if (zoom_.Active) {
-        if (x != zoom_.X1 || y != zoom_.Y1) {
+    TDragRecord& zoom = panel_.ZoomRecord;
+    if (zoom.Active) {
+        if (x != zoom.X1 || y != zoom.Y1) {
             DrawZoomRectangle();
-            zoom_.X1 = x;
-            zoom_.Y1 = y;
+            zoom.X1 = x;
+            zoom.Y1 = y;
             DrawZoomRectangle();
         }
         return;
     }
-    if (pan_.Active) {
-        if (!chart_.PlotRect.Contains(x, y)) {
-            pan_.Active = false;
+    TDragRecord& pan = panel_.PanRecord;
+    if (pan.Active) {
+        if (!frame.PlotRect.Contains(x, y)) {
+            pan.Active = false;
             return;
         }
-        if (x == pan_.X1 && y == pan_.Y1)
+        if (x == pan.X1 && y == pan.Y1)
             return;
-        PanBy(pan_.X1, pan_.Y1, x, y);
-        pan_.X1 = x;
-        pan_.Y1 = y;
+        PanBy(frame, pan.X1, pan.Y1, x, y);
+        pan.X1 = x;
+        pan.Y1 = y;
     }
 }
 
-void TPlotInteraction::MouseUp(TMouseButton button, int x, int y)
+void TPlotInteraction::MouseUp(const TPlotFrame& frame, TMouseButton button, int x, int y)
 {
-    if (zoom_.Active && button == TMouseButton::Left) {
-        zoom_.Active = false;
+    TDragRecord& zoom = panel_.ZoomRecord;
+    if (zoom.Active && button == TMouseButton::Left) {
+        zoom.Active = false;
         DrawZoomRectangle();
-        zoom_.X1 = x;
-        zoom_.Y1 = y;
-        if (std::abs(zoom_.X1 - zoom_.X0) > ZoomDragThreshold && std::abs(zoom_.Y1 - zoom_.Y0) > ZoomDragThreshold) {
-            if (zoom_.X1 > zoom_.X0 && zoom_.Y1 > zoom_.Y0)
-                ZoomToRect(zoom_.X0, zoom_.Y0, zoom_.X1, zoom_.Y1);
+        zoom.X1 = x;
+        zoom.Y1 = y;
+        if (std::abs(zoom.X1 - zoom.X0) > ZoomDragThreshold && std::abs(zoom.Y1 - zoom.Y0) > ZoomDragThreshold) {
+            if (zoom.X1 > zoom.X0 && zoom.Y1 > zoom.Y0)
+                ZoomToRect(frame, zoom.X0, zoom.Y0, zoom.X1, zoom.Y1);
             else
                 UndoZoom();
-            chart_.RequestRepaint();
+            panel_.RequestRepaint();
         }
     }
-    pan_.Active = false;
+    panel_.PanRecord.Active = false;
 }
 
 void TPlotInteraction::SaveViewOnce()
 {
-    if (!snapshot_.ViewRestored)
+    if (!panel_.AxisSnapshot.ViewRestored)
         return;
     for (size_t i = 0; i < 4; ++i) {
-        const TAxis& a = chart_.Axes()[i];
-        snapshot_.Axes[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(), a.Maximum()};
+        const TAxis& a = panel_.Axes()[i];
+        panel_.AxisSnapshot.Axes[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(),
+                                       a.Maximum()};
     }
-    snapshot_.ViewRestored = false;
+    panel_.AxisSnapshot.ViewRestored = false;
 }
 
-void TPlotInteraction::ZoomToRect(int x0, int y0, int x1, int y1)
+void TPlotInteraction::ZoomToRect(const TPlotFrame& frame, int x0, int y0, int x1, int y1)
 {
     if (x0 > x1)
         std::swap(x0, x1);
     if (y0 > y1)
         std::swap(y0, y1);
-    // Pixels to values first, all on the scales of the last paint.
-    const double topMin = AxisPixelToValue(chart_.TopAxis().Scale, x0);
-    const double topMax = AxisPixelToValue(chart_.TopAxis().Scale, x1);
-    const double bottomMin = AxisPixelToValue(chart_.BottomAxis().Scale, x0);
-    const double bottomMax = AxisPixelToValue(chart_.BottomAxis().Scale, x1);
-    const double leftMin = AxisPixelToValue(chart_.LeftAxis().Scale, y1);
-    const double leftMax = AxisPixelToValue(chart_.LeftAxis().Scale, y0);
-    const double rightMin = AxisPixelToValue(chart_.RightAxis().Scale, y1);
-    const double rightMax = AxisPixelToValue(chart_.RightAxis().Scale, y0);
+    // Pixels to values first, all on the scales of the frame.
+    auto value = [&](const TAxis& a, int p) { return AxisPixelToValue(frame.AxisFrame(a).Scale, p); };
+    const double topMin = value(panel_.TopAxis(), x0), topMax = value(panel_.TopAxis(), x1);
+    const double bottomMin = value(panel_.BottomAxis(), x0), bottomMax = value(panel_.BottomAxis(), x1);
+    const double leftMin = value(panel_.LeftAxis(), y1), leftMax = value(panel_.LeftAxis(), y0);
+    const double rightMin = value(panel_.RightAxis(), y1), rightMax = value(panel_.RightAxis(), y0);
     SaveViewOnce();
-    chart_.LeftAxis().SetMinMax(leftMin, leftMax);
-    chart_.RightAxis().SetMinMax(rightMin, rightMax);
-    chart_.TopAxis().SetMinMax(topMin, topMax);
-    chart_.BottomAxis().SetMinMax(bottomMin, bottomMax);
-    zoomed_ = true;
+    panel_.LeftAxis().SetMinMax(leftMin, leftMax);
+    panel_.RightAxis().SetMinMax(rightMin, rightMax);
+    panel_.TopAxis().SetMinMax(topMin, topMax);
+    panel_.BottomAxis().SetMinMax(bottomMin, bottomMax);
+    panel_.Zoomed = true;
     if (OnZoom)
         OnZoom();
 }
 
 void TPlotInteraction::UndoZoom()
 {
-    if (!snapshot_.ViewRestored) {
+    if (!panel_.AxisSnapshot.ViewRestored) {
         for (size_t i = 0; i < 4; ++i) {
-            TAxis& a = chart_.Axes()[i];
-            const TAxisState& s = snapshot_.Axes[i];
+            TAxis& a = panel_.Axes()[i];
+            const TAxisState& s = panel_.AxisSnapshot.Axes[i];
             a.SetAutomatic(s.Automatic);
             a.SetAutomaticMinimum(s.AutomaticMinimum);
             a.SetAutomaticMaximum(s.AutomaticMaximum);
@@ -187,52 +151,53 @@ void TPlotInteraction::UndoZoom()
                 a.SetAutomaticMaximum(s.AutomaticMaximum);
             }
         }
-        snapshot_.ViewRestored = true;
+        panel_.AxisSnapshot.ViewRestored = true;
     }
     if (OnUndoZoom)
         OnUndoZoom();
-    chart_.RequestRepaint();
-    zoomed_ = false;
+    panel_.RequestRepaint();
+    panel_.Zoomed = false;
 }
 
-void TPlotInteraction::PanBy(int oldX, int oldY, int newX, int newY)
+void TPlotInteraction::PanBy(const TPlotFrame& frame, int oldX, int oldY, int newX, int newY)
 {
     SaveViewOnce();
     bool moved = false;
     auto panAxis = [&](TAxis& a, int oldP, int newP) {
-        const long double delta = (long double)AxisPixelToValue(a.Scale, oldP) - AxisPixelToValue(a.Scale, newP);
+        const TAxisScale& scale = frame.AxisFrame(a).Scale;
+        const long double delta = (long double)AxisPixelToValue(scale, oldP) - AxisPixelToValue(scale, newP);
         const double lo = double(a.Minimum() + delta), hi = double(a.Maximum() + delta);
         if (OnAllowScroll && !OnAllowScroll(a, lo, hi))
             return;
         a.SetMinMax(lo, hi);
         moved = true;
     };
-    const TPanDirections mode = chart_.AllowPanning;
+    const TPanDirections mode = panel_.AllowPanning;
     if ((mode == panHorizontal || mode == panBoth) && oldX != newX) {
-        panAxis(chart_.TopAxis(), oldX, newX);
-        panAxis(chart_.BottomAxis(), oldX, newX);
+        panAxis(panel_.TopAxis(), oldX, newX);
+        panAxis(panel_.BottomAxis(), oldX, newX);
     }
     if ((mode == panVertical || mode == panBoth) && oldY != newY) {
-        panAxis(chart_.LeftAxis(), oldY, newY);
-        panAxis(chart_.RightAxis(), oldY, newY);
+        panAxis(panel_.LeftAxis(), oldY, newY);
+        panAxis(panel_.RightAxis(), oldY, newY);
     }
     if (moved) {
         if (OnScroll)
             OnScroll();
-        chart_.RequestRepaint();
+        panel_.RequestRepaint();
     }
 }
 
 void TPlotInteraction::Wheel(bool up)
 {
-    for (TAxis* a : {&chart_.LeftAxis(), &chart_.RightAxis()}) {
+    for (TAxis* a : {&panel_.LeftAxis(), &panel_.RightAxis()}) {
         // 3 percent of the current range per notch; down moves the range up.
         const long double s = ((long double)a->Maximum() - a->Minimum()) * 3 * 0.01L;
         const long double shift = up ? -s : s;
         a->SetAutomatic(false);
         a->StoreRange(double(a->Minimum() + shift), double(a->Maximum() + shift));
     }
-    chart_.RequestRepaint();
+    panel_.RequestRepaint();
     if (OnRepaintNow)
         OnRepaintNow();
 }

@@ -14,26 +14,6 @@ bool TextAlongAxis(const TAxis& axis, int angle)
     return axis.Horizontal() ? flat : !flat;
 }
 
-// The series that set an axis' range: the active associated ones with points,
-// or every associated one with points when none of them is active.
-std::vector<const TSeries*> RangeSeries(const TAxisPanel& chart, const TAxis& axis)
-{
-    std::vector<const TSeries*> associated;
-    bool anyActive = false;
-    for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const TSeries* s = chart.SeriesAt(i);
-        if (!s->AssociatedWith(axis))
-            continue;
-        associated.push_back(s);
-        anyActive = anyActive || s->Active();
-    }
-    std::vector<const TSeries*> taking;
-    for (const TSeries* s : associated)
-        if ((s->Active() || !anyActive) && s->PointCount() > 0)
-            taking.push_back(s);
-    return taking;
-}
-
 // Size of a value label along the axis, the larger of the two range ends.
 int ValueLabelSize(const TAxis& axis, const TTextMeasure& measure, double lo, double hi)
 {
@@ -55,21 +35,20 @@ double AxisStep(const TAxis& axis, const TTextMeasure& measure, const TAxisScale
     return LabelStep(scale.Range(), scale.Size(), labelSize, axis.LabelsSeparation, axis.Increment);
 }
 
-int LabelBandSize(const TAxisPanel& chart, const TAxis& axis, const TTextMeasure& measure, int spanSize)
+int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure& measure, int spanSize)
 {
     if (!axis.Labels)
         return 0;
     if (axis.LabelsSize != 0)
         return axis.LabelsSize;
-    const TLabelStyle style = EffectiveLabelStyle(chart, axis);
+    const TLabelStyle style = EffectiveLabelStyle(panel, axis);
     if (style == lsNone)
         return 0;
     if (TextAlongAxis(axis, axis.LabelsAngle))
         return measure.FontHeight(axis.LabelsFont);
     if (style == lsValue) {
-        TAxisScale s = axis.Scale;
-        s.Start = 0;
-        s.End = spanSize;
+        // The step as it would be on the whole side, before the padding.
+        const TAxisScale s{axis.Minimum(), axis.Maximum(), 0, spanSize, axis.Horizontal()};
         const long double step = AxisStep(axis, measure, s);
         int widest = 0;
         for (long double v : {(long double)s.Minimum, (long double)s.Maximum}) {
@@ -80,8 +59,8 @@ int LabelBandSize(const TAxisPanel& chart, const TAxis& axis, const TTextMeasure
     }
     if (style == lsText) {
         int widest = 0;
-        for (int i = 0; i < chart.SeriesTotal(); ++i) {
-            const TSeries* s = chart.SeriesAt(i);
+        for (int i = 0; i < panel.SeriesTotal(); ++i) {
+            const TSeries* s = panel.SeriesAt(i);
             if (!s->HasLabels())
                 continue;
             for (int k = 0; k < s->PointCount(); ++k)
@@ -116,24 +95,25 @@ int TickBandSize(const TAxis& axis)
     return band;
 }
 
-std::vector<TAxisLabel> TextLabels(const TAxisPanel& chart, const TAxis& axis, const TTextMeasure& measure)
+std::vector<TAxisLabel> TextLabels(const TAxisPanel& panel, const TAxis& axis, const TAxisScale& scale,
+                                   const std::vector<TSeriesFrame>& shown, const TTextMeasure& measure)
 {
     std::vector<const TSeries*> labelled;
     int first = -1, last = -1;
-    for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const TSeries* s = chart.SeriesAt(i);
+    for (int i = 0; i < panel.SeriesTotal(); ++i) {
+        const TSeries* s = panel.SeriesAt(i);
         if (!s->Active() || !s->AssociatedWith(axis) || !s->HasLabels())
             continue;
         labelled.push_back(s);
-        if (s->FirstShownIndex >= 0) {
-            first = first < 0 ? s->FirstShownIndex : std::min(first, s->FirstShownIndex);
-            last = std::max(last, s->LastShownIndex);
+        const TSeriesFrame& f = shown[size_t(i)];
+        if (f.FirstShownIndex >= 0) {
+            first = first < 0 ? f.FirstShownIndex : std::min(first, f.FirstShownIndex);
+            last = std::max(last, f.LastShownIndex);
         }
     }
     std::vector<TTextLabelCandidate> candidates;
     if (first < 0)
         return {};
-    const TAxisScale& scale = axis.Scale;
     // Extent along the axis: the width for text running along it, else the
     // height of its lines.
     const bool alongAxis = TextAlongAxis(axis, axis.LabelsAngle);
@@ -156,33 +136,13 @@ std::vector<TAxisLabel> TextLabels(const TAxisPanel& chart, const TAxis& axis, c
 
 } // namespace
 
-void ComputeAutomaticRange(const TAxisPanel& chart, TAxis& axis)
-{
-    const bool setMax = axis.Automatic() || axis.AutomaticMaximum();
-    const bool setMin = axis.Automatic() || axis.AutomaticMinimum();
-    if (!setMax && !setMin)
-        return;
-    double lo = 0, hi = 0;
-    bool first = true;
-    for (const TSeries* s : RangeSeries(chart, axis)) {
-        const TValueList& list = axis.Horizontal() ? s->XValues() : s->YValues();
-        const double sMin = list.MinValue(), sMax = list.MaxValue();
-        if (first || sMin < lo)
-            lo = sMin;
-        if (first || sMax > hi)
-            hi = sMax;
-        first = false;
-    }
-    axis.StoreRange(setMin ? lo : axis.Minimum(), setMax ? hi : axis.Maximum());
-}
-
-TLabelStyle EffectiveLabelStyle(const TAxisPanel& chart, const TAxis& axis)
+TLabelStyle EffectiveLabelStyle(const TAxisPanel& panel, const TAxis& axis)
 {
     if (axis.LabelStyle != lsAuto)
         return axis.LabelStyle;
     TLabelStyle style = lsNone;
-    for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const TSeries* s = chart.SeriesAt(i);
+    for (int i = 0; i < panel.SeriesTotal(); ++i) {
+        const TSeries* s = panel.SeriesAt(i);
         if (!s->Active() || !s->AssociatedWith(axis))
             continue;
         if (axis.Horizontal() && s->HasLabels() && s->HasLabelAt(0))
@@ -192,11 +152,11 @@ TLabelStyle EffectiveLabelStyle(const TAxisPanel& chart, const TAxis& axis)
     return style;
 }
 
-int MarkerPadding(const TAxisPanel& chart, const TAxis& axis)
+int MarkerPadding(const TAxisPanel& panel, const TAxis& axis)
 {
     int pad = 0;
-    for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const auto* s = dynamic_cast<const TPointSeries*>(chart.SeriesAt(i));
+    for (int i = 0; i < panel.SeriesTotal(); ++i) {
+        const auto* s = dynamic_cast<const TPointSeries*>(panel.SeriesAt(i));
         if (!s || !s->Active() || !s->AssociatedWith(axis))
             continue;
         const TPointMarker& p = s->Pointer();
@@ -206,54 +166,49 @@ int MarkerPadding(const TAxisPanel& chart, const TAxis& axis)
     return pad;
 }
 
-void ComputeVisibleRange(TSeries& s)
+void ComputeVisibleRange(const TSeries& s, TSeriesFrame& f)
 {
-    s.FirstShownIndex = s.LastShownIndex = -1;
+    f.FirstShownIndex = f.LastShownIndex = -1;
     const int n = s.PointCount();
-    const TAxis* h = s.ResolvedHorizAxis();
-    if (n == 0 || !h)
+    if (n == 0)
         return;
     const TValueList& x = s.XValues();
     if (x.Order() != ordAscending) {
-        s.FirstShownIndex = 0;
-        s.LastShownIndex = n - 1;
+        f.FirstShownIndex = 0;
+        f.LastShownIndex = n - 1;
         return;
     }
-    const double left = AxisPixelToValue(h->Scale, h->Scale.Start);
-    const double right = AxisPixelToValue(h->Scale, h->Scale.End);
+    const TAxisScale& h = f.Horizontal;
+    const double left = AxisPixelToValue(h, h.Start);
+    const double right = AxisPixelToValue(h, h.End);
     const int first = x.LowerBound(left);
     if (first >= n)
         return;
-    s.FirstShownIndex = first;
+    f.FirstShownIndex = first;
     // Include the first point at or past the right edge so that the line runs to it.
     if (x.ValueAt(n - 1) > right)
-        s.LastShownIndex = std::max(first, std::min(n - 1, x.LowerBound(right)));
+        f.LastShownIndex = std::max(first, std::min(n - 1, x.LowerBound(right)));
     else
-        s.LastShownIndex = n - 1;
+        f.LastShownIndex = n - 1;
 }
 
-TPlotLayout LayoutPlot(TAxisPanel& chart, const TTextMeasure& measure, int width, int height)
+TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int width, int height)
 {
-    TPlotLayout layout;
-    layout.Bounds = {0, 0, width - 1, height - 1};
+    TPlotFrame frame;
+    frame.Bounds = {0, 0, width - 1, height - 1};
     // Margins are percentages: integer multiply-then-divide.
-    TPixelRect r{width * chart.MarginLeft / 100, height * chart.MarginTop / 100,
-                 width - 1 - width * chart.MarginRight / 100, height - 1 - height * chart.MarginBottom / 100};
+    TPixelRect r{width * panel.MarginLeft / 100, height * panel.MarginTop / 100,
+                 width - 1 - width * panel.MarginRight / 100, height - 1 - height * panel.MarginBottom / 100};
 
-    for (TAxis& a : chart.Axes()) {
-        ComputeAutomaticRange(chart, a);
-        a.Scale.Minimum = a.Minimum();
-        a.Scale.Maximum = a.Maximum();
-    }
-    for (TAxis& a : chart.Axes()) {
-        a.Shown = chart.AxisShown(a);
-        a.TitleBand = a.LabelBand = a.TickBand = 0;
-        if (!a.Shown)
+    for (const TAxis& a : panel.Axes()) {
+        TAxisFrame& f = frame.Axes[size_t(a.Kind())];
+        f.Shown = panel.AxisShown(a);
+        if (!f.Shown)
             continue;
-        a.TitleBand = TitleBandSize(a, measure);
-        a.LabelBand = LabelBandSize(chart, a, measure, a.Horizontal() ? r.Width() : r.Height());
-        a.TickBand = TickBandSize(a);
-        const int cut = a.TitleBand + a.LabelBand + a.TickBand;
+        f.TitleBand = TitleBandSize(a, measure);
+        f.LabelBand = LabelBandSize(panel, a, measure, a.Horizontal() ? r.Width() : r.Height());
+        f.TickBand = TickBandSize(a);
+        const int cut = f.TitleBand + f.LabelBand + f.TickBand;
         switch (a.Kind()) {
         case TAxisKind::Bottom: r.Bottom -= cut; break;
         case TAxisKind::Top: r.Top += cut; break;
@@ -261,45 +216,48 @@ TPlotLayout LayoutPlot(TAxisPanel& chart, const TTextMeasure& measure, int width
         case TAxisKind::Right: r.Right -= cut; break;
         }
     }
-    layout.PlotRect = chart.PlotRect = r;
+    frame.PlotRect = r;
 
-    for (TAxis& a : chart.Axes()) {
-        TAxisScale& s = a.Scale;
-        s.Horizontal = a.Horizontal();
-        s.Start = s.Horizontal ? r.Left : r.Top;
-        s.End = s.Horizontal ? r.Right : r.Bottom;
+    for (const TAxis& a : panel.Axes()) {
+        TAxisFrame& f = frame.Axes[size_t(a.Kind())];
+        const bool horizontal = a.Horizontal();
+        const TAxisScale s{a.Minimum(), a.Maximum(), horizontal ? r.Left : r.Top, horizontal ? r.Right : r.Bottom,
+                           horizontal};
         switch (a.Kind()) {
-        case TAxisKind::Bottom: a.AxisLinePos = r.Bottom; break;
-        case TAxisKind::Top: a.AxisLinePos = r.Top; break;
-        case TAxisKind::Left: a.AxisLinePos = r.Left; break;
-        case TAxisKind::Right: a.AxisLinePos = r.Right; break;
+        case TAxisKind::Bottom: f.AxisLinePos = r.Bottom; break;
+        case TAxisKind::Top: f.AxisLinePos = r.Top; break;
+        case TAxisKind::Left: f.AxisLinePos = r.Left; break;
+        case TAxisKind::Right: f.AxisLinePos = r.Right; break;
         }
-        const int pad = MarkerPadding(chart, a);
-        s = PadScale(s, a.AutomaticMinimum() ? pad : 0, a.AutomaticMaximum() ? pad : 0);
+        // Away from the plot: down from the bottom side, right from the right one.
+        f.OutwardStep = a.FarSide() != horizontal ? 1 : -1;
+        const int pad = MarkerPadding(panel, a);
+        f.Scale = PadScale(s, a.AutomaticMinimum() ? pad : 0, a.AutomaticMaximum() ? pad : 0);
     }
 
-    for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        TSeries* s = chart.SeriesAt(i);
+    frame.Series.resize(size_t(panel.SeriesTotal()));
+    for (int i = 0; i < panel.SeriesTotal(); ++i) {
+        const TSeries* s = panel.SeriesAt(i);
+        TSeriesFrame& f = frame.Series[size_t(i)];
+        f.Horizontal = frame.AxisFrame(*s->ResolvedHorizAxis()).Scale;
+        f.Vertical = frame.AxisFrame(*s->ResolvedVertAxis()).Scale;
         if (s->Active())
-            ComputeVisibleRange(*s);
-        else
-            s->FirstShownIndex = s->LastShownIndex = -1;
+            ComputeVisibleRange(*s, f);
     }
 
-    for (size_t k = 0; k < 4; ++k) {
-        TAxis& a = chart.Axes()[k];
-        TAxisDrawing& d = layout.Axes[k];
-        if (!a.Shown || !a.Labels)
+    for (const TAxis& a : panel.Axes()) {
+        TAxisFrame& f = frame.Axes[size_t(a.Kind())];
+        if (!f.Shown || !a.Labels)
             continue;
-        d.Style = EffectiveLabelStyle(chart, a);
-        if (d.Style == lsValue) {
-            d.Step = AxisStep(a, measure, a.Scale);
-            d.Labels = ValueLabels(a.Scale, d.Step, a.AxisValuesFormat, a.RoundFirstLabel, a.LabelsOnAxis);
-        } else if (d.Style == lsText) {
-            d.Labels = TextLabels(chart, a, measure);
+        f.Style = EffectiveLabelStyle(panel, a);
+        if (f.Style == lsValue) {
+            f.Step = AxisStep(a, measure, f.Scale);
+            f.Labels = ValueLabels(f.Scale, f.Step, a.AxisValuesFormat, a.RoundFirstLabel, a.LabelsOnAxis);
+        } else if (f.Style == lsText) {
+            f.Labels = TextLabels(panel, a, f.Scale, frame.Series, measure);
         }
-        for (const TAxisLabel& l : d.Labels)
-            d.Ticks.push_back(l.Position);
+        for (const TAxisLabel& l : f.Labels)
+            f.Ticks.push_back(l.Position);
     }
-    return layout;
+    return frame;
 }

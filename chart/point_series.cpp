@@ -1,6 +1,6 @@
 #include "chart/point_series.h"
 
-#include "chart/axis_panel.h"
+#include "chart/plot_frame.h"
 #include "chart/series_hit_test.h"
 
 #include <algorithm>
@@ -12,29 +12,24 @@ TPointSeries::TPointSeries()
     linePen_.OnChange = [this] { RequestRepaint(); };
 }
 
-int TPointSeries::PointAtPixel(int x, int y) const
+int TPointSeries::PointAtPixel(const TSeriesFrame& frame, int x, int y) const
 {
-    if (FirstShownIndex < 0 || LastShownIndex < 0)
-        return -1;
-    const TAxis* h = ResolvedHorizAxis();
-    const TAxis* v = ResolvedVertAxis();
-    if (!h || !v)
+    const int first = frame.FirstShownIndex;
+    if (first < 0 || frame.LastShownIndex < 0)
         return -1;
     const TPixelPoint m{x, y};
-    const int origin = v->Scale.End;
-    const int last = std::min(LastShownIndex, PointCount() - 1);
-    const TAxisMapper hx(h->Scale), vy(v->Scale);
+    const int origin = frame.Vertical.End;
+    // Points cleared since the frame was laid out are gone.
+    const int last = std::min(frame.LastShownIndex, PointCount() - 1);
+    const TAxisMapper hx(frame.Horizontal), vy(frame.Vertical);
     TPixelPoint prev;
-    for (int i = FirstShownIndex; i <= last; ++i) {
+    for (int i = first; i <= last; ++i) {
         const TPixelPoint p{hx.Pixel(XValueAt(i)), vy.Pixel(YValueAt(i))};
-        if (pointer_.Visible() && std::abs(p.X - x) < pointer_.HorizSize && std::abs(p.Y - y) < pointer_.VertSize) {
-            if (OnClickPointer)
-                OnClickPointer(const_cast<TPointSeries&>(*this), i);
+        if (pointer_.Visible() && std::abs(p.X - x) < pointer_.HorizSize && std::abs(p.Y - y) < pointer_.VertSize)
             return i;
-        }
         if (p == m)
             return i;
-        if (i > FirstShownIndex) {
+        if (i > first) {
             if (LineClickable) {
                 bool hit;
                 if (Stairs) {

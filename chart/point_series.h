@@ -5,8 +5,6 @@
 #include "chart/point_marker.h"
 #include "chart/series.h"
 
-#include <functional>
-
 class TPointSeries : public TSeries {
 public:
     TPointSeries();
@@ -24,10 +22,7 @@ public:
     bool Dark3D = true;
     bool LineClickable = true;
     bool DrawBetweenPoints = true;
-    // Raised by the hit test when the press falls on a marker.
-    std::function<void(TPointSeries&, int valueIndex)> OnClickPointer;
-
-    int PointAtPixel(int x, int y) const override;
+    int PointAtPixel(const TSeriesFrame& frame, int x, int y) const override;
 
 private:
     TPointMarker pointer_;

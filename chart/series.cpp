@@ -18,8 +18,8 @@ TSeries::~TSeries() = default;
 
 void TSeries::RequestRepaint() const
 {
-    if (chart_)
-        chart_->RequestRepaint();
+    if (panel_)
+        panel_->RequestRepaint();
 }
 
 int TSeries::AddPoint(double x, double y, std::string_view label, TColor color)
@@ -51,8 +51,8 @@ int TSeries::AddPoint(double x, double y, std::string_view label, TColor color)
     if (OnAfterAdd)
         OnAfterAdd(*this, i);
     // A burst of additions asks once; later ones see the pending request.
-    if (active_ && chart_ && !chart_->RepaintPending())
-        chart_->RequestRepaint();
+    if (active_ && panel_ && !panel_->RepaintPending())
+        panel_->RequestRepaint();
     return i;
 }
 
@@ -119,18 +119,18 @@ void TSeries::SetVertAxis(TVerticalBinding b)
 }
 
 // No custom axes exist in this chart, so a custom binding falls back like "both".
-TAxis* TSeries::ResolvedHorizAxis() const
+const TAxis* TSeries::ResolvedHorizAxis() const
 {
-    if (!chart_)
+    if (!panel_)
         return nullptr;
-    return horizAxis_ == bindTop ? &chart_->TopAxis() : &chart_->BottomAxis();
+    return horizAxis_ == bindTop ? &panel_->TopAxis() : &panel_->BottomAxis();
 }
 
-TAxis* TSeries::ResolvedVertAxis() const
+const TAxis* TSeries::ResolvedVertAxis() const
 {
-    if (!chart_)
+    if (!panel_)
         return nullptr;
-    return vertAxis_ == bindRight ? &chart_->RightAxis() : &chart_->LeftAxis();
+    return vertAxis_ == bindRight ? &panel_->RightAxis() : &panel_->LeftAxis();
 }
 
 bool TSeries::AssociatedWith(const TAxis& axis) const
@@ -145,4 +145,4 @@ bool TSeries::AssociatedWith(const TAxis& axis) const
     return ResolvedVertAxis() == &axis;
 }
 
-int TSeries::PointAtPixel(int, int) const { return -1; }
+int TSeries::PointAtPixel(const TSeriesFrame&, int, int) const { return -1; }

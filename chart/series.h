@@ -11,8 +11,9 @@
 #include <string_view>
 #include <vector>
 
-class TAxisPanel;
 class TAxis;
+class TAxisPanel;
+struct TSeriesFrame;
 
 enum THorizontalBinding { bindTop, bindBottom, bindBothHoriz, bindCustomHoriz };
 enum TVerticalBinding { bindLeft, bindRight, bindBothVert, bindCustomVert };
@@ -59,8 +60,8 @@ public:
     void SetHorizAxis(THorizontalBinding b);
     void SetVertAxis(TVerticalBinding b);
     // The axes the series is drawn against (null before it joins a chart).
-    TAxis* ResolvedHorizAxis() const;
-    TAxis* ResolvedVertAxis() const;
+    const TAxis* ResolvedHorizAxis() const;
+    const TAxis* ResolvedVertAxis() const;
     // Bound to the axis directly or through a "both" binding of its direction.
     bool AssociatedWith(const TAxis& axis) const;
 
@@ -74,22 +75,19 @@ public:
     std::function<void(TSeries&, int valueIndex)> OnAfterAdd;
     std::function<void(TSeries&)> OnClearValues;
 
-    // Index range drawn in the last paint; -1 when nothing was drawn.
-    int FirstShownIndex = -1;
-    int LastShownIndex = -1;
+    // Value index under a client pixel, or -1, with the positions and the
+    // shown range of a frame (the last painted one, for a press).
+    virtual int PointAtPixel(const TSeriesFrame& frame, int x, int y) const;
 
-    // Value index under a client pixel, or -1; uses the last painted positions.
-    virtual int PointAtPixel(int x, int y) const;
-
-    TAxisPanel* ParentChart() const { return chart_; }
+    TAxisPanel* ParentChart() const { return panel_; }
     // Called by TAxisPanel when the series joins it.
-    void AttachTo(TAxisPanel* chart) { chart_ = chart; }
+    void AttachTo(TAxisPanel* panel) { panel_ = panel; }
 
 protected:
     void RequestRepaint() const;
 
 private:
-    TAxisPanel* chart_ = nullptr;
+    TAxisPanel* panel_ = nullptr;
     TValueList xValues_{"X", ordAscending};
     TValueList yValues_{"Y", ordNone};
     // Colours and labels are rare (only the spectrum has labels, nothing sets

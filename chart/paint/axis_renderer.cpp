@@ -25,7 +25,7 @@ Qt::PenStyle ToQtStyle(TPenStyle s)
 // horizontal axis centred on `along`, starting at `edge` and growing outward
 // (`outward` +1 or -1); on a vertical axis ending (left) or starting (right)
 // at `edge`, centred on `along`.
-void DrawBandText(QPainter& p, const TAxis& axis, const std::string& text, const TPlotFont& font,
+void DrawBandText(QPainter& p, const TAxisFrame& axis, const std::string& text, const TPlotFont& font,
                   int angle, int along, int edge)
 {
     const QFont f = ToQFont(font);
@@ -35,10 +35,10 @@ void DrawBandText(QPainter& p, const TAxis& axis, const std::string& text, const
     const QString s = FromCp1251(text);
     const QRect box = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, s);
     const int w = box.width(), h = box.height();
-    const int outward = axis.Outward(1) > axis.AxisLinePos ? 1 : -1;
+    const int outward = axis.OutwardStep;
     if (angle == 90 || angle == 270) {
         p.save();
-        if (axis.Horizontal()) {
+        if (axis.Scale.Horizontal) {
             // Rotated to read upward (90) and ending at the inner edge.
             p.translate(along, edge);
             p.rotate(angle == 90 ? -90 : 90);
@@ -53,7 +53,7 @@ void DrawBandText(QPainter& p, const TAxis& axis, const std::string& text, const
         return;
     }
     QRect r;
-    if (axis.Horizontal())
+    if (axis.Scale.Horizontal)
         r = QRect(along - w / 2, outward > 0 ? edge : edge - h, w, h);
     else
         r = QRect(outward > 0 ? edge : edge - w, along - h / 2, w, h);
@@ -80,51 +80,51 @@ void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TColor col
     }
 }
 
-void DrawAxis(QPainter& p, const TAxis& axis, const TAxisDrawing& d, const TPixelRect& plot)
+void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelRect& plot)
 {
-    const int centre = axis.Scale.Centre();
+    const int centre = f.Scale.Centre();
     if (!axis.TitleCaption.empty())
-        DrawBandText(p, axis, axis.TitleCaption, axis.TitleFont, axis.TitleAngle, centre,
-                     axis.Outward(axis.TickBand + axis.LabelBand));
-    for (const TAxisLabel& l : d.Labels)
-        DrawBandText(p, axis, l.Text, axis.LabelsFont, axis.LabelsAngle, l.Position, axis.Outward(axis.TickBand));
+        DrawBandText(p, f, axis.TitleCaption, axis.TitleFont, axis.TitleAngle, centre,
+                     f.Outward(f.TickBand + f.LabelBand));
+    for (const TAxisLabel& l : f.Labels)
+        DrawBandText(p, f, l.Text, axis.LabelsFont, axis.LabelsAngle, l.Position, f.Outward(f.TickBand));
 
     if (axis.AxisPen.Draws()) {
         QPen pen(ToQColor(axis.AxisPen.Color()), axis.AxisPen.Width(), ToQtStyle(axis.AxisPen.Style()), Qt::FlatCap);
         p.setPen(pen);
         // The pen lies just outside the plot side.
-        const int mid = axis.Outward(axis.AxisPen.Width() / 2);
-        if (axis.Horizontal())
-            p.drawLine(axis.Scale.Start, mid, axis.Scale.End, mid);
+        const int mid = f.Outward(axis.AxisPen.Width() / 2);
+        if (f.Scale.Horizontal)
+            p.drawLine(f.Scale.Start, mid, f.Scale.End, mid);
         else
-            p.drawLine(mid, axis.Scale.Start, mid, axis.Scale.End);
+            p.drawLine(mid, f.Scale.Start, mid, f.Scale.End);
     }
     if (axis.Ticks.Draws() && axis.TickLength > 0) {
         p.setPen(QPen(ToQColor(axis.Ticks.Color()), 1));
-        const int from = axis.Outward(axis.AxisPen.Visible() ? axis.AxisPen.Width() : 0);
-        const int to = axis.Outward((axis.AxisPen.Visible() ? axis.AxisPen.Width() : 0) + axis.TickLength - 1);
-        for (int t : d.Ticks) {
-            if (axis.Horizontal())
+        const int from = f.Outward(axis.AxisPen.Visible() ? axis.AxisPen.Width() : 0);
+        const int to = f.Outward((axis.AxisPen.Visible() ? axis.AxisPen.Width() : 0) + axis.TickLength - 1);
+        for (int t : f.Ticks) {
+            if (f.Scale.Horizontal)
                 p.drawLine(t, from, t, to);
             else
                 p.drawLine(from, t, to, t);
         }
     }
-    if (!axis.Grid.Draws() || d.Ticks.empty())
+    if (!axis.Grid.Draws() || f.Ticks.empty())
         return;
     std::vector<int> lines;
     if (axis.GridCentered) {
-        for (size_t i = 1; i < d.Ticks.size(); ++i)
-            lines.push_back(int(std::lrint((d.Ticks[i - 1] + d.Ticks[i]) / 2.0)));
+        for (size_t i = 1; i < f.Ticks.size(); ++i)
+            lines.push_back(int(std::lrint((f.Ticks[i - 1] + f.Ticks[i]) / 2.0)));
     } else {
-        lines = d.Ticks;
+        lines = f.Ticks;
     }
     const TColor gridColor = axis.Grid.Color() == DefaultPointColor ? Colors::Gray : axis.Grid.Color();
     if (axis.Grid.SmallDots() && axis.Grid.Width() <= 1) {
         QImage* image = dynamic_cast<QImage*>(p.device());
         if (image) {
             for (int g : lines) {
-                if (axis.Horizontal())
+                if (f.Scale.Horizontal)
                     DrawSmallDotsLine(*image, g, plot.Top, g, plot.Bottom, gridColor);
                 else
                     DrawSmallDotsLine(*image, plot.Left, g, plot.Right, g, gridColor);
@@ -135,7 +135,7 @@ void DrawAxis(QPainter& p, const TAxis& axis, const TAxisDrawing& d, const TPixe
     p.setPen(QPen(ToQColor(gridColor), axis.Grid.Width(), ToQtStyle(axis.Grid.Style())));
     p.setBackgroundMode(Qt::TransparentMode);
     for (int g : lines) {
-        if (axis.Horizontal())
+        if (f.Scale.Horizontal)
             p.drawLine(g, plot.Top, g, plot.Bottom);
         else
             p.drawLine(plot.Left, g, plot.Right, g);

@@ -1,9 +1,10 @@
 #include "chart/paint/plot.h"
 
-#include "chart/plot_interaction.h"
+#include "chart/automatic_range.h"
 #include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
 #include "chart/paint/zoom_rectangle.h"
+#include "chart/plot_layout.h"
 #include "runtime/code_page.h"
 
 #include <QMouseEvent>
@@ -21,7 +22,7 @@ TMouseButton ToButton(Qt::MouseButton b)
     }
 }
 
-TPressFlags ToShift(Qt::KeyboardModifiers m)
+TPressFlags ToFlags(Qt::KeyboardModifiers m)
 {
     TPressFlags s = 0;
     if (m & Qt::ShiftModifier) s |= pressShift;
@@ -33,8 +34,7 @@ TPressFlags ToShift(Qt::KeyboardModifiers m)
 } // namespace
 
 TPlot::TPlot(QWidget* parent)
-    : QWidget(parent), measure_(std::make_unique<TQtTextMeasure>()),
-      interaction_(std::make_unique<TPlotInteraction>(*this))
+    : QWidget(parent), measure_(std::make_unique<TQtTextMeasure>()), interaction_(*this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -42,12 +42,11 @@ TPlot::TPlot(QWidget* parent)
         dirty_ = true;
         update();
     };
-    interaction_->OnDrawZoomRectangle = [this](const TDragRecord& r) {
-        const TColor c = Color;
-        DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(c));
+    interaction_.OnDrawZoomRectangle = [this](const TDragRecord& r) {
+        DrawZoomRectangle(r);
         update();
     };
-    interaction_->OnRepaintNow = [this] { repaint(); };
+    interaction_.OnRepaintNow = [this] { repaint(); };
 }
 
 TPlot::~TPlot() = default;
@@ -57,19 +56,25 @@ void TPlot::SetHint(const std::string& text)
     setToolTip(FromCp1251(text));
 }
 
+void TPlot::DrawZoomRectangle(const TDragRecord& r)
+{
+    DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(Color));
+}
+
 const QImage& TPlot::RenderNow()
 {
     const QSize size = this->size().expandedTo(QSize(1, 1));
     if (image_.size() != size)
         image_ = QImage(size, QImage::Format_RGB32);
     RepaintDone();
-    PaintPlot(image_, *this, *measure_);
+    RefreshAutomaticRanges(*this);
+    frame_ = LayoutPlot(*this, *measure_, image_.width(), image_.height());
+    PaintPlot(image_, *this, frame_);
     ++renderCount_;
     dirty_ = false;
     // A zoom drag in progress keeps its rectangle through the repaint.
-    const TDragRecord& zoom = interaction_->ZoomRecord();
-    if (zoom.Active)
-        DrawXorRectangle(image_, zoom.X0, zoom.Y0, zoom.X1, zoom.Y1, ZoomRectanglePen(Color));
+    if (ZoomRecord.Active)
+        DrawZoomRectangle(ZoomRecord);
     return image_;
 }
 
@@ -84,10 +89,10 @@ void TPlot::paintEvent(QPaintEvent*)
 void TPlot::Press(QMouseEvent* e, bool doubleClick)
 {
     const QPoint pos = e->position().toPoint();
-    TPressFlags shift = ToShift(e->modifiers());
+    TPressFlags flags = ToFlags(e->modifiers());
     if (doubleClick)
-        shift |= pressDouble;
-    interaction_->MouseDown(ToButton(e->button()), shift, pos.x(), pos.y());
+        flags |= pressDouble;
+    interaction_.MouseDown(frame_, ToButton(e->button()), flags, pos.x(), pos.y());
 }
 
 void TPlot::mousePressEvent(QMouseEvent* e) { Press(e, false); }
@@ -96,13 +101,13 @@ void TPlot::mouseDoubleClickEvent(QMouseEvent* e) { Press(e, true); }
 void TPlot::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
-    interaction_->MouseMove(pos.x(), pos.y());
+    interaction_.MouseMove(frame_, pos.x(), pos.y());
 }
 
 void TPlot::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
-    interaction_->MouseUp(ToButton(e->button()), pos.x(), pos.y());
+    interaction_.MouseUp(frame_, ToButton(e->button()), pos.x(), pos.y());
 }
 
 void TPlot::wheelEvent(QWheelEvent* e)
@@ -113,6 +118,6 @@ void TPlot::wheelEvent(QWheelEvent* e)
     // One notch is 120 units; high-resolution wheels send fractions of it.
     const int notches = std::max(1, std::abs(dy) / 120);
     for (int i = 0; i < notches; ++i)
-        interaction_->Wheel(dy > 0);
+        interaction_.Wheel(dy > 0);
     e->accept();
 }

@@ -1,15 +1,16 @@
 #pragma once
 // The chart control: a chart model shown as a widget. It paints the model from
-// an off-screen image of its size, forwards the mouse and wheel to the
-// interaction code and shows the hint as a tooltip. All computation lives in
-// the plain classes it is built on.
+// an off-screen image of its size, keeps the frame of that paint for the mouse,
+// forwards the mouse and wheel to the interaction code and shows the hint as a
+// tooltip. All computation lives in the plain classes it is built on.
 #include "chart/axis_panel.h"
+#include "chart/plot_frame.h"
+#include "chart/plot_interaction.h"
 
 #include <QImage>
 #include <QWidget>
 #include <memory>
 
-class TPlotInteraction;
 class TTextMeasure;
 
 class TPlot : public QWidget, public TAxisPanel {
@@ -19,7 +20,8 @@ public:
     explicit TPlot(QWidget* parent = nullptr);
     ~TPlot() override;
 
-    TPlotInteraction& Interaction() { return *interaction_; }
+    // The geometry of the last paint, which the mouse works with.
+    const TPlotFrame& Frame() const { return frame_; }
 
     // The hint shown as a tooltip while the mouse rests on the chart (Windows-1251).
     void SetHint(const std::string& text);
@@ -40,9 +42,11 @@ protected:
 
 private:
     void Press(QMouseEvent* event, bool doubleClick);
+    void DrawZoomRectangle(const TDragRecord& r);
 
     std::unique_ptr<TTextMeasure> measure_;
-    std::unique_ptr<TPlotInteraction> interaction_;
+    TPlotInteraction interaction_;
+    TPlotFrame frame_;
     QImage image_;
     bool dirty_ = true;
     int renderCount_ = 0;

@@ -1,17 +1,12 @@
 #pragma once
-// One paint of a chart into an image of the control's size: background,
-// axes, series, in that order. Never sees the widget.
+// One paint of a chart into an image of the control's size, from the chart
+// and the frame its layout gave: background, axes, series, in that order.
+// Never sees the widget, never changes the chart.
 #include "chart/axis_panel.h"
-#include "chart/plot_layout.h"
-#include "chart/text_measure.h"
+#include "chart/paint/series_renderer.h"
+#include "chart/plot_frame.h"
 
 #include <QImage>
 
-enum class TSeriesDrawing {
-    Fast,     // every pixel takes the last primitive that covers it, found back to front
-    OneByOne  // every segment and marker painted in order (the reference)
-};
-
-// Runs the layout (ranges, plot rectangle, labels), draws, and answers the layout.
-TPlotLayout PaintPlot(QImage& image, TAxisPanel& chart, const TTextMeasure& measure,
-                 TSeriesDrawing drawing = TSeriesDrawing::Fast);
+void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame,
+               TSeriesDrawing drawing = TSeriesDrawing::Fast);

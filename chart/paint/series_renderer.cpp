@@ -1,6 +1,5 @@
 #include "chart/paint/series_renderer.h"
 
-#include "chart/paint/plot_renderer.h"
 #include "chart/pixel_raster.h"
 #include "chart/point_series.h"
 
@@ -166,14 +165,14 @@ struct TPos {
 // The primitive sequence of one series.
 class TSeriesPrimitives {
 public:
-    TSeriesPrimitives(const TPointSeries& s, const TPixelRect& clip)
-        : s_(s), h_(s.ResolvedHorizAxis()->Scale), v_(s.ResolvedVertAxis()->Scale), hx_(h_), vy_(v_), clip_(clip),
+    TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
+        : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
           x_(s.XValues()), y_(s.YValues()), uniform_(s.UniformColor()),
           seriesColor_(ToRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
                                                                          s.Pointer().HorizSize, s.Pointer().VertSize))
     {
-        first_ = s.FirstShownIndex;
-        last_ = std::min(s.LastShownIndex, s.PointCount() - 1);
+        first_ = f.FirstShownIndex;
+        last_ = std::min(f.LastShownIndex, s.PointCount() - 1);
         origin_ = v_.End;
         area_ = s.DrawArea;
         lines_ = s.LinePen().Draws();
@@ -415,7 +414,8 @@ private:
 
 } // namespace
 
-void DrawSeries(QImage& image, const TAxisPanel& chart, const TPixelRect& clip, TSeriesDrawing drawing)
+void DrawSeries(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, const TPixelRect& clip,
+                TSeriesDrawing drawing)
 {
     if (clip.Width() < 0 || clip.Height() < 0 || image.isNull())
         return;
@@ -426,22 +426,22 @@ void DrawSeries(QImage& image, const TAxisPanel& chart, const TPixelRect& clip, 
     c.Bottom = std::min(c.Bottom, image.height() - 1);
     if (c.Width() < 0 || c.Height() < 0)
         return;
-    std::vector<const TPointSeries*> drawn;
-    for (int i = 0; i < chart.SeriesTotal(); ++i) {
-        const auto* s = dynamic_cast<const TPointSeries*>(chart.SeriesAt(i));
-        if (s && s->Active() && s->FirstShownIndex >= 0 && s->ResolvedHorizAxis())
-            drawn.push_back(s);
+    std::vector<std::pair<const TPointSeries*, const TSeriesFrame*>> drawn;
+    for (int i = 0; i < panel.SeriesTotal(); ++i) {
+        const auto* s = dynamic_cast<const TPointSeries*>(panel.SeriesAt(i));
+        const TSeriesFrame& f = frame.SeriesAt(i);
+        if (s && s->Active() && f.FirstShownIndex >= 0)
+            drawn.push_back({s, &f});
     }
     if (drawing == TSeriesDrawing::OneByOne) {
         TDirectSink sink(image, c);
-        for (const TPointSeries* s : drawn)
-            TSeriesPrimitives(*s, c).Emit(sink);
+        for (const auto& [s, f] : drawn)
+            TSeriesPrimitives(*s, *f, c).Emit(sink);
         return;
     }
     TCoverageSink sink(image, c);
-    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it)
-    {
+    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
         sink.ResetMarkers();
-        TSeriesPrimitives(**it, c).Emit(sink);
+        TSeriesPrimitives(*it->first, *it->second, c).Emit(sink);
     }
 }

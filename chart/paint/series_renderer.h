@@ -7,11 +7,16 @@
 // so a million points on a thousand columns cost little more than the points
 // that remain visible; the one-by-one path paints every primitive in order.
 #include "chart/axis_panel.h"
+#include "chart/plot_frame.h"
 
 #include <QImage>
 
-enum class TSeriesDrawing;
+enum class TSeriesDrawing {
+    Fast,     // every pixel takes the last primitive that covers it, found back to front
+    OneByOne  // every segment and marker painted in order (the reference)
+};
 
 // Draws every active series of the chart (in list order, over what the image
-// holds) with the scales and shown index ranges of the last layout.
-void DrawSeries(QImage& image, const TAxisPanel& chart, const TPixelRect& clip, TSeriesDrawing drawing);
+// holds) with the scales and shown index ranges of the frame.
+void DrawSeries(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, const TPixelRect& clip,
+                TSeriesDrawing drawing);

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the chart tests.
+#include "chart/automatic_range.h"
 #include "chart/axis_panel.h"
+#include "chart/plot_layout.h"
 #include "chart/point_series.h"
 #include "chart/text_measure.h"
 
@@ -17,6 +19,13 @@ public:
 private:
     int charWidth_;
 };
+
+// What a paint does before drawing: the automatic ranges, then the frame.
+inline TPlotFrame LayOut(TAxisPanel& panel, const TTextMeasure& measure, int width, int height)
+{
+    RefreshAutomaticRanges(panel);
+    return LayoutPlot(panel, measure, width, height);
+}
 
 // A line series with markers of the window's size.
 inline TLineSeries* AddDotSeries(TAxisPanel& chart, TColor color, TColor brush)

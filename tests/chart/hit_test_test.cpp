@@ -1,4 +1,3 @@
-#include "chart/plot_layout.h"
 #include "chart/series_hit_test.h"
 
 #include "chart_test_support.h"
@@ -58,38 +57,41 @@ protected:
         chart.LeftAxis().SetMinMax(0, 200);
         chart.RightAxis().SetMinMax(0, 200);
     }
-    void Layout() { LayoutPlot(chart, measure, 401, 201); }
+    void Layout() { frame = LayOut(chart, measure, 401, 201); }
+    // The press at (x, y) on the first series, with the frame of the last layout.
+    int Hit(int x, int y) const { return chart.SeriesAt(0)->PointAtPixel(frame.SeriesAt(0), x, y); }
     TAxisPanel chart;
     TFixedMeasure measure;
+    TPlotFrame frame;
 };
 
 TEST_F(PointAtPixelTest, MarkerExactPointAndSegmentRules)
 {
     TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
-    EXPECT_EQ(s->PointAtPixel(100, 100), -1) << "never drawn: no hit";
+    EXPECT_EQ(Hit(100, 100), -1) << "never drawn: no hit";
     // Y 100 is pixel row 100 (the vertical axis grows upward from row 200).
     s->AddPoint(100, 100);
     s->AddPoint(200, 100);
     s->AddPoint(300, 40);
     Layout();
-    ASSERT_EQ(s->FirstShownIndex, 0);
+    ASSERT_EQ(frame.SeriesAt(0).FirstShownIndex, 0);
     // Marker: strictly within HorizSize / VertSize = 2, the 3 x 3 square.
-    EXPECT_EQ(s->PointAtPixel(101, 99), 0);
-    EXPECT_EQ(s->PointAtPixel(99, 101), 0);
-    EXPECT_EQ(s->PointAtPixel(98, 100), -1) << "two pixels left is outside the square, and off the segment";
+    EXPECT_EQ(Hit(101, 99), 0);
+    EXPECT_EQ(Hit(99, 101), 0);
+    EXPECT_EQ(Hit(98, 100), -1) << "two pixels left is outside the square, and off the segment";
     // Segment from point 0 to point 1 answers the left end.
-    EXPECT_EQ(s->PointAtPixel(150, 100), 0);
-    EXPECT_EQ(s->PointAtPixel(150, 101), -1);
+    EXPECT_EQ(Hit(150, 100), 0);
+    EXPECT_EQ(Hit(150, 101), -1);
     // Segment 1 -> 2, from (200, 100) to (300, 160): its middle.
-    EXPECT_EQ(s->PointAtPixel(250, 130), 1);
+    EXPECT_EQ(Hit(250, 130), 1);
     // Hidden pointer: only exact points and segments.
     s->Pointer().SetVisible(false);
-    EXPECT_EQ(s->PointAtPixel(101, 99), -1);
-    EXPECT_EQ(s->PointAtPixel(100, 100), 0);
+    EXPECT_EQ(Hit(101, 99), -1);
+    EXPECT_EQ(Hit(100, 100), 0);
     s->LinePen().SetStyle(psClear);
-    EXPECT_EQ(s->PointAtPixel(150, 100), 0) << "an invisible line still answers";
+    EXPECT_EQ(Hit(150, 100), 0) << "an invisible line still answers";
     s->LineClickable = false;
-    EXPECT_EQ(s->PointAtPixel(150, 100), -1);
+    EXPECT_EQ(Hit(150, 100), -1);
 }
 
 TEST_F(PointAtPixelTest, AreaQuadrilateralsDownToTheBottom)
@@ -99,10 +101,10 @@ TEST_F(PointAtPixelTest, AreaQuadrilateralsDownToTheBottom)
     s->AddPoint(200, 150);
     s->AddPoint(300, 50);
     Layout();
-    EXPECT_EQ(s->PointAtPixel(150, 180), 0) << "under the first segment";
-    EXPECT_EQ(s->PointAtPixel(250, 190), 1);
-    EXPECT_EQ(s->PointAtPixel(150, 60), -1) << "above the curve";
-    EXPECT_EQ(s->PointAtPixel(50, 180), -1) << "left of the first point";
+    EXPECT_EQ(Hit(150, 180), 0) << "under the first segment";
+    EXPECT_EQ(Hit(250, 190), 1);
+    EXPECT_EQ(Hit(150, 60), -1) << "above the curve";
+    EXPECT_EQ(Hit(50, 180), -1) << "left of the first point";
 }
 
 TEST_F(PointAtPixelTest, OnlyTheLastPaintedRangeIsTested)
@@ -111,14 +113,14 @@ TEST_F(PointAtPixelTest, OnlyTheLastPaintedRangeIsTested)
     for (int i = 0; i <= 400; i += 10)
         s->AddPoint(i, 100);
     Layout();
-    EXPECT_EQ(s->PointAtPixel(50, 100), 5);
+    EXPECT_EQ(Hit(50, 100), 5);
     chart.BottomAxis().SetMinMax(200, 400);
     // Not painted again yet: the positions of the last layout still hold.
-    EXPECT_EQ(s->PointAtPixel(50, 100), 5);
+    EXPECT_EQ(Hit(50, 100), 5);
     Layout();
-    EXPECT_EQ(s->FirstShownIndex, 20);
-    EXPECT_EQ(s->PointAtPixel(0, 100), 20);
-    EXPECT_EQ(s->PointAtPixel(0, 150), -1);
+    EXPECT_EQ(frame.SeriesAt(0).FirstShownIndex, 20);
+    EXPECT_EQ(Hit(0, 100), 20);
+    EXPECT_EQ(Hit(0, 150), -1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "chart/plot_interaction.h"
-#include "chart/plot_layout.h"
-#include "chart/series_hit_test.h"
+
+#include "chart/clicked_part.h"
 
 #include "chart_test_support.h"
 
@@ -28,14 +28,12 @@ protected:
         interaction.OnDrawZoomRectangle = [this](const TDragRecord&) { ++rectangleDrawings; };
         Layout();
     }
-    void Layout() { LayoutPlot(chart, measure, 645, 381); }
-    TPixelPoint PixelOf(const TSeries& s, int i) const
-    {
-        return {AxisValueToPixel(s.ResolvedHorizAxis()->Scale, s.XValueAt(i)),
-                AxisValueToPixel(s.ResolvedVertAxis()->Scale, s.YValueAt(i))};
-    }
+    void Layout() { frame = LayOut(chart, measure, 645, 381); }
+    // Where point i of series `series` (0 data, 1 correlation, 2 pattern) was laid out.
+    TPixelPoint PixelOf(int series, int i) const { return frame.SeriesAt(series).PixelOf(*chart.SeriesAt(series), i); }
     // A plot pixel with no curve near it.
-    TPixelPoint Empty() const { return {chart.PlotRect.Left + 150, chart.PlotRect.Top + 5}; }
+    TPixelPoint Empty() const { return {frame.PlotRect.Left + 150, frame.PlotRect.Top + 5}; }
+    TClickedPart PartAt(int x, int y) const { return FindClickedPart(chart, frame, x, y); }
     std::array<TAxisState, 4> Axes() const
     {
         std::array<TAxisState, 4> s;
@@ -47,14 +45,15 @@ protected:
     }
     void Drag(TMouseButton b, int x0, int y0, int x1, int y1)
     {
-        interaction.MouseDown(b, 0, x0, y0);
-        interaction.MouseMove((x0 + x1) / 2, (y0 + y1) / 2);
-        interaction.MouseMove(x1, y1);
-        interaction.MouseUp(b, x1, y1);
+        interaction.MouseDown(frame, b, 0, x0, y0);
+        interaction.MouseMove(frame, (x0 + x1) / 2, (y0 + y1) / 2);
+        interaction.MouseMove(frame, x1, y1);
+        interaction.MouseUp(frame, b, x1, y1);
     }
 
     TAxisPanel chart;
     TFixedMeasure measure;
+    TPlotFrame frame;
     TPlotInteraction interaction{chart};
     TLineSeries* data = nullptr;
     TLineSeries* corr = nullptr;
@@ -66,18 +65,18 @@ TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 {
     std::vector<std::pair<TSeries*, int>> clicks;
     data->OnClick = [&](TSeries& s, int i, TMouseButton, TPressFlags, int, int) { clicks.push_back({&s, i}); };
-    const TPixelPoint p = PixelOf(*data, 17);
-    interaction.MouseDown(TMouseButton::Left, 0, p.X, p.Y);
+    const TPixelPoint p = PixelOf(0, 17);
+    interaction.MouseDown(frame, TMouseButton::Left, 0, p.X, p.Y);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].first, data);
     EXPECT_EQ(clicks[0].second, 17);
-    EXPECT_FALSE(interaction.ZoomRecord().Active);
+    EXPECT_FALSE(chart.ZoomRecord.Active);
     EXPECT_FALSE(chart.PressConsumed) << "cleared after the dispatch";
     // The right button and a double click read the point out as well.
-    interaction.MouseDown(TMouseButton::Right, 0, p.X, p.Y);
-    interaction.MouseDown(TMouseButton::Left, pressDouble, p.X, p.Y);
+    interaction.MouseDown(frame, TMouseButton::Right, 0, p.X, p.Y);
+    interaction.MouseDown(frame, TMouseButton::Left, pressDouble, p.X, p.Y);
     EXPECT_EQ(clicks.size(), 3u);
-    EXPECT_FALSE(interaction.PanRecord().Active);
+    EXPECT_FALSE(chart.PanRecord.Active);
 }
 
 TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
@@ -87,26 +86,26 @@ TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
     for (int i = 0; i < 100; ++i)
         pattern->AddPoint(i, (i % 10) * 10); // on the very pixels of the data curve
     Layout();
-    const TPixelPoint p = PixelOf(*data, 33);
-    EXPECT_EQ(interaction.FindClickedPart(p.X, p.Y).Series, pattern);
-    interaction.MouseDown(TMouseButton::Left, 0, p.X, p.Y);
+    const TPixelPoint p = PixelOf(0, 33);
+    EXPECT_EQ(PartAt(p.X, p.Y).SeriesIndex, 2);
+    interaction.MouseDown(frame, TMouseButton::Left, 0, p.X, p.Y);
     EXPECT_EQ(dataClicks, 0);
-    EXPECT_TRUE(interaction.ZoomRecord().Active);
+    EXPECT_TRUE(chart.ZoomRecord.Active);
     EXPECT_EQ(rectangleDrawings, 1);
-    interaction.MouseUp(TMouseButton::Left, p.X, p.Y);
+    interaction.MouseUp(frame, TMouseButton::Left, p.X, p.Y);
     pattern->SetActive(false);
-    EXPECT_EQ(interaction.FindClickedPart(p.X, p.Y).Series, data) << "inactive series are skipped";
+    EXPECT_EQ(PartAt(p.X, p.Y).SeriesIndex, 0) << "inactive series are skipped";
     // Outside the plot and every axis: nothing.
-    EXPECT_EQ(interaction.FindClickedPart(1, 1).Part, TPlotPart::None);
-    EXPECT_EQ(interaction.FindClickedPart(Empty().X, Empty().Y).Part, TPlotPart::Background);
+    EXPECT_EQ(PartAt(1, 1).Part, TPlotPart::None);
+    EXPECT_EQ(PartAt(Empty().X, Empty().Y).Part, TPlotPart::Background);
 }
 
 TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
 {
     const auto before = Axes();
-    const TAxisScale bottom = chart.BottomAxis().Scale, left = chart.LeftAxis().Scale, right = chart.RightAxis().Scale;
+    const TAxisScale bottom = frame.Axes[0].Scale, left = frame.Axes[2].Scale, right = frame.Axes[3].Scale;
     Drag(TMouseButton::Left, 100, 100, 200, 180);
-    EXPECT_TRUE(interaction.Zoomed());
+    EXPECT_TRUE(chart.Zoomed);
     EXPECT_EQ(rectangleDrawings, 1 + 2 * 2 + 1) << "start, erase+draw per move, erase at release";
     EXPECT_DOUBLE_EQ(chart.BottomAxis().Minimum(), AxisPixelToValue(bottom, 100));
     EXPECT_DOUBLE_EQ(chart.BottomAxis().Maximum(), AxisPixelToValue(bottom, 200));
@@ -117,16 +116,16 @@ TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
         EXPECT_FALSE(a.Automatic());
     // After the next paint the dragged rectangle fills the plot.
     Layout();
-    EXPECT_NEAR(AxisPixelToValue(chart.BottomAxis().Scale, chart.PlotRect.Left), AxisPixelToValue(bottom, 100), 1e-9);
-    EXPECT_NEAR(AxisPixelToValue(chart.LeftAxis().Scale, chart.PlotRect.Top), AxisPixelToValue(left, 100), 1e-9);
+    EXPECT_NEAR(AxisPixelToValue(frame.Axes[0].Scale, frame.PlotRect.Left), AxisPixelToValue(bottom, 100), 1e-9);
+    EXPECT_NEAR(AxisPixelToValue(frame.Axes[2].Scale, frame.PlotRect.Top), AxisPixelToValue(left, 100), 1e-9);
 
     // A second zoom keeps the snapshot of the first view.
     Drag(TMouseButton::Left, 150, 150, 300, 300);
     Drag(TMouseButton::Left, 200, 180, 100, 100); // up and left
     EXPECT_EQ(Axes()[0].Automatic, before[0].Automatic);
     EXPECT_TRUE(chart.BottomAxis().Automatic() && chart.LeftAxis().Automatic());
-    EXPECT_FALSE(interaction.Zoomed());
-    EXPECT_TRUE(interaction.Snapshot().ViewRestored);
+    EXPECT_FALSE(chart.Zoomed);
+    EXPECT_TRUE(chart.AxisSnapshot.ViewRestored);
 
     Layout();
     Drag(TMouseButton::Left, 100, 100, 200, 180);
@@ -152,12 +151,12 @@ TEST_F(InteractionTest, SixteenPixelsOrLessChangeNothing)
 TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
 {
     const TPixelPoint e = Empty();
-    const TAxisScale bottom = chart.BottomAxis().Scale, left = chart.LeftAxis().Scale;
+    const TAxisScale bottom = frame.Axes[0].Scale, left = frame.Axes[2].Scale;
     const double bottomMin = chart.BottomAxis().Minimum(), leftMax = chart.LeftAxis().Maximum();
-    interaction.MouseDown(TMouseButton::Right, 0, e.X, e.Y);
-    ASSERT_TRUE(interaction.PanRecord().Active);
-    EXPECT_FALSE(interaction.ZoomRecord().Active);
-    interaction.MouseMove(e.X + 40, e.Y + 20);
+    interaction.MouseDown(frame, TMouseButton::Right, 0, e.X, e.Y);
+    ASSERT_TRUE(chart.PanRecord.Active);
+    EXPECT_FALSE(chart.ZoomRecord.Active);
+    interaction.MouseMove(frame, e.X + 40, e.Y + 20);
     // The picture follows the mouse: the range moves the other way.
     const double dx = AxisPixelToValue(bottom, e.X) - AxisPixelToValue(bottom, e.X + 40);
     const double dy = AxisPixelToValue(left, e.Y) - AxisPixelToValue(left, e.Y + 20);
@@ -165,14 +164,14 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
     EXPECT_NEAR(chart.LeftAxis().Maximum(), leftMax + dy, 1e-9);
     EXPECT_LT(dx, 0);
     EXPECT_GT(dy, 0);
-    EXPECT_FALSE(interaction.Snapshot().ViewRestored);
+    EXPECT_FALSE(chart.AxisSnapshot.ViewRestored);
 
-    interaction.MouseMove(chart.PlotRect.Right + 5, e.Y + 20);
-    EXPECT_FALSE(interaction.PanRecord().Active);
+    interaction.MouseMove(frame, frame.PlotRect.Right + 5, e.Y + 20);
+    EXPECT_FALSE(chart.PanRecord.Active);
     const double frozen = chart.BottomAxis().Minimum();
-    interaction.MouseMove(e.X, e.Y);
+    interaction.MouseMove(frame, e.X, e.Y);
     EXPECT_EQ(chart.BottomAxis().Minimum(), frozen) << "the pan ended";
-    interaction.MouseUp(TMouseButton::Right, e.X, e.Y);
+    interaction.MouseUp(frame, TMouseButton::Right, e.X, e.Y);
     EXPECT_FALSE(chart.BottomAxis().Automatic()) << "the axes stay where the pan left them";
     interaction.UndoZoom();
     EXPECT_TRUE(chart.BottomAxis().Automatic());

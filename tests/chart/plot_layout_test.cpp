@@ -2,7 +2,6 @@
 
 #include "chart_test_support.h"
 #include "runtime/exceptions.h"
-#include "text/number_format.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,7 +10,7 @@ namespace {
 
 class ChartLayoutTest : public ::testing::Test {
 protected:
-    TPlotLayout Layout(int w = 400, int h = 300) { return LayoutPlot(chart, measure, w, h); }
+    TPlotFrame Layout(int w = 400, int h = 300) { return LayOut(chart, measure, w, h); }
     TAxisPanel chart;
     TFixedMeasure measure;
 };
@@ -36,23 +35,26 @@ TEST_F(ChartLayoutTest, PlotRectIsBoundsLessMarginsAndTheShownAxesBands)
     s->AddPoint(0, 0);
     s->AddPoint(50, 1000);
 
-    const TPlotLayout l = Layout();
+    const TPlotFrame l = Layout();
     // Margins: 400 * 2 / 100 = 8 at the sides, 300 * 2 / 100 = 6 at top and bottom.
-    // Bottom: title 11 + labels 16 + axis pen 2. Left: widest label "1000" plus a blank.
-    const int leftBand = measure.TextWidth({}, PatternText("##0.##", 1000)) + 8;
-    EXPECT_EQ(l.PlotRect, (TPixelRect{8 + leftBand, 6, 399 - 8, 299 - 6 - 29}));
-    EXPECT_EQ(chart.PlotRect, l.PlotRect);
-    EXPECT_EQ(bottom.TitleBand, 11);
-    EXPECT_EQ(bottom.LabelBand, 16);
-    EXPECT_EQ(bottom.TickBand, 2);
-    EXPECT_EQ(left.TickBand, 0);
+    // Bottom: title 11 + labels 16 + axis pen 2. Left: widest label "1000"
+    // (4 x 8 pixels) plus a blank (8).
+    EXPECT_EQ(l.PlotRect, (TPixelRect{8 + 40, 6, 399 - 8, 299 - 6 - 29}));
+    const TAxisFrame& b = l.Axes[0];
+    EXPECT_EQ(b.TitleBand, 11);
+    EXPECT_EQ(b.LabelBand, 16);
+    EXPECT_EQ(b.TickBand, 2);
+    EXPECT_EQ(b.AxisLinePos, 299 - 6 - 29);
+    EXPECT_EQ(b.Outward(5), 299 - 6 - 29 + 5) << "away from the plot is down";
+    EXPECT_EQ(l.Axes[2].TickBand, 0);
+    EXPECT_EQ(l.Axes[2].Outward(5), 48 - 5) << "and left of the left axis";
     // Every axis, shown or not, spans its side of the plot.
-    EXPECT_EQ(bottom.Scale.Start, l.PlotRect.Left);
-    EXPECT_EQ(bottom.Scale.End, l.PlotRect.Right);
-    EXPECT_EQ(chart.RightAxis().Scale.Start, l.PlotRect.Top);
-    EXPECT_EQ(chart.RightAxis().Scale.End, l.PlotRect.Bottom);
-    EXPECT_FALSE(chart.RightAxis().Shown);
-    EXPECT_FALSE(chart.TopAxis().Shown);
+    EXPECT_EQ(b.Scale.Start, 48);
+    EXPECT_EQ(b.Scale.End, 391);
+    EXPECT_EQ(l.Axes[3].Scale.Start, 6);
+    EXPECT_EQ(l.Axes[3].Scale.End, 264);
+    EXPECT_FALSE(l.Axes[3].Shown);
+    EXPECT_FALSE(l.Axes[1].Shown);
 }
 
 TEST_F(ChartLayoutTest, AutomaticRangesFollowActiveSeriesAndTheirBinding)
@@ -66,14 +68,14 @@ TEST_F(ChartLayoutTest, AutomaticRangesFollowActiveSeriesAndTheirBinding)
     b->AddPoint(-20, 2);
     b->AddPoint(3, 40);
     r->AddPoint(100, 1000);
-    Layout();
+    const TPlotFrame f = Layout();
     EXPECT_EQ(chart.BottomAxis().Minimum(), -20);
     EXPECT_EQ(chart.BottomAxis().Maximum(), 100);
     EXPECT_EQ(chart.LeftAxis().Minimum(), -5);
     EXPECT_EQ(chart.LeftAxis().Maximum(), 40);
     EXPECT_EQ(chart.RightAxis().Minimum(), 1000);
     EXPECT_EQ(chart.RightAxis().Maximum(), 1000);
-    EXPECT_TRUE(chart.RightAxis().Shown);
+    EXPECT_TRUE(f.Axes[3].Shown);
 
     b->SetActive(false);
     Layout();
@@ -97,9 +99,9 @@ TEST_F(ChartLayoutTest, MarkersPadTheAutomaticEndsOnly)
     TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
     for (int i = 0; i < 100; ++i)
         s->AddPoint(i, i % 7);
-    Layout();
-    const TAxisScale& h = chart.BottomAxis().Scale;
-    const TAxisScale& v = chart.LeftAxis().Scale;
+    TPlotFrame f = Layout();
+    const TAxisScale& h = f.Axes[0].Scale;
+    const TAxisScale& v = f.Axes[2].Scale;
     // HorizSize 2 + 1 pixels at each end.
     EXPECT_EQ(AxisValueToPixel(h, 0), h.Start + 3);
     EXPECT_EQ(AxisValueToPixel(h, 99), h.End - 3);
@@ -110,7 +112,7 @@ TEST_F(ChartLayoutTest, MarkersPadTheAutomaticEndsOnly)
     // Frozen after a draw, then a maximum of 50: exactly 0 .. 50, no padding.
     chart.BottomAxis().SetAutomatic(false);
     chart.BottomAxis().SetMaximum(50);
-    Layout();
+    f = Layout();
     EXPECT_EQ(h.Minimum, 0);
     EXPECT_EQ(h.Maximum, 50);
     EXPECT_EQ(AxisValueToPixel(h, 0), h.Start);
@@ -119,33 +121,30 @@ TEST_F(ChartLayoutTest, MarkersPadTheAutomaticEndsOnly)
     EXPECT_EQ(chart.BottomAxis().Maximum(), 50);
 
     s->Pointer().SetVisible(false);
-    Layout();
+    f = Layout();
     EXPECT_EQ(AxisValueToPixel(v, 0), v.End) << "hidden markers ask for no room";
 }
 
 TEST_F(ChartLayoutTest, VisibleRangeIncludesThePointPastTheRightEdge)
 {
     TLineSeries* s = chart.AddSeries<TLineSeries>();
-    EXPECT_EQ(s->FirstShownIndex, -1);
-    Layout();
-    EXPECT_EQ(s->FirstShownIndex, -1) << "no points";
+    auto shown = [&] {
+        const TSeriesFrame f = Layout().SeriesAt(0);
+        return std::pair{f.FirstShownIndex, f.LastShownIndex};
+    };
+    EXPECT_EQ(shown(), std::pair(-1, -1)) << "no points";
     for (int i = 0; i < 100; ++i)
         s->AddPoint(i, i);
-    Layout();
-    EXPECT_EQ(s->FirstShownIndex, 0);
-    EXPECT_EQ(s->LastShownIndex, 99);
+    EXPECT_EQ(shown(), std::pair(0, 99));
     chart.BottomAxis().SetMinMax(10.5, 20.2);
-    Layout();
-    EXPECT_EQ(s->FirstShownIndex, 11);
-    EXPECT_EQ(s->LastShownIndex, 21);
+    EXPECT_EQ(shown(), std::pair(11, 21));
     chart.BottomAxis().SetMinMax(98.5, 300);
-    Layout();
-    EXPECT_EQ(s->FirstShownIndex, 99);
-    EXPECT_EQ(s->LastShownIndex, 99);
+    EXPECT_EQ(shown(), std::pair(99, 99));
     chart.BottomAxis().SetMinMax(150, 300);
-    Layout();
-    EXPECT_EQ(s->FirstShownIndex, -1);
-    EXPECT_EQ(s->LastShownIndex, -1);
+    EXPECT_EQ(shown(), std::pair(-1, -1));
+    chart.BottomAxis().SetMinMax(0, 50);
+    s->SetActive(false);
+    EXPECT_EQ(shown(), std::pair(-1, -1)) << "an inactive series shows nothing";
 }
 
 TEST_F(ChartLayoutTest, LabelStyleResolution)
@@ -170,13 +169,13 @@ TEST_F(ChartLayoutTest, RotatedTextLabelsAreThinnedAndGiveTheTicks)
     TAreaSeries* s = chart.AddSeries<TAreaSeries>();
     for (int k = 0; k < 64; ++k)
         s->AddPoint(k, k % 5, "f" + std::to_string(k));
-    const TPlotLayout l = Layout(400, 300);
-    const TAxisDrawing& d = l.Axes[0];
+    const TPlotFrame l = Layout(400, 300);
+    const TAxisFrame& d = l.Axes[0];
     ASSERT_EQ(d.Style, lsText);
     ASSERT_GE(d.Labels.size(), 2u);
     EXPECT_EQ(d.Labels[0].Text, "f0");
     // The band is the widest label (text across the axis): "f63" is 3 characters.
-    EXPECT_EQ(bottom.LabelBand, 24);
+    EXPECT_EQ(d.LabelBand, 24);
     EXPECT_GE(d.Labels[1].Position - d.Labels[0].Position, 16);
     for (size_t i = 2; i < d.Labels.size(); ++i)
         EXPECT_GE(d.Labels[i].Position - d.Labels[i - 1].Position, 18);
@@ -191,8 +190,8 @@ TEST_F(ChartLayoutTest, ValueLabelsFitTheFinalSpan)
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->AddPoint(0, 0);
     s->AddPoint(999, 999);
-    const TPlotLayout l = Layout(800, 400);
-    const TAxisDrawing& d = l.Axes[0];
+    const TPlotFrame l = Layout(800, 400);
+    const TAxisFrame& d = l.Axes[0];
     ASSERT_EQ(d.Style, lsValue);
     ASSERT_FALSE(d.Labels.empty());
     for (size_t i = 1; i < d.Labels.size(); ++i) {

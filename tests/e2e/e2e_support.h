@@ -5,7 +5,6 @@
 // as real mouse events.
 #include "window_run_support.h"
 
-#include "chart/axis_scale.h"
 #include "chart/paint/plot.h"
 
 #include <QAction>
@@ -15,6 +14,19 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+
+// The pixel where a point of the series was drawn by the chart's last paint.
+inline QPoint PixelOf(const TPlot* chart, const TSeries& series, int index)
+{
+    for (int i = 0; i < chart->SeriesTotal(); ++i) {
+        if (chart->SeriesAt(i) == &series) {
+            const TPixelPoint p = chart->Frame().SeriesAt(i).PixelOf(series, index);
+            return {p.X, p.Y};
+        }
+    }
+    ADD_FAILURE() << "the series is not on this chart";
+    return {};
+}
 
 class EndToEnd : public ::testing::Test {
 protected:
@@ -48,17 +60,11 @@ protected:
     }
     void LoadDataFile() { form_->NLoad->trigger(); }
 
-    // The pixel where a point of the series was drawn by the last paint.
-    QPoint PixelOf(TSeries& series, int index)
-    {
-        return {AxisValueToPixel(series.ResolvedHorizAxis()->Scale, series.XValueAt(index)),
-                AxisValueToPixel(series.ResolvedVertAxis()->Scale, series.YValueAt(index))};
-    }
     // Paints the chart as the screen would, then clicks there.
     void ClickPoint(TPlot* chart, TSeries& series, int index)
     {
         chart->RenderNow();
-        QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, PixelOf(series, index));
+        QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, PixelOf(chart, series, index));
     }
     void LeftDrag(TPlot* chart, QPoint from, QPoint to)
     {

@@ -6,7 +6,7 @@
 #include "reference_dsp.h"
 #include "reference_text.h"
 
-#include "chart/plot_interaction.h"
+#include "chart/clicked_part.h"
 #include "text/clipboard.h"
 
 #include <QCheckBox>
@@ -78,10 +78,9 @@ int ClickableIndex(TPlot* chart, TSeries& series, int from, int to)
 {
     chart->RenderNow();
     for (int i = from; i < to; ++i) {
-        const QPoint p(AxisValueToPixel(series.ResolvedHorizAxis()->Scale, series.XValueAt(i)),
-                       AxisValueToPixel(series.ResolvedVertAxis()->Scale, series.YValueAt(i)));
-        const TClickedPart part = chart->Interaction().FindClickedPart(p.x(), p.y());
-        if (part.Series == &series && part.ValueIndex == i)
+        const QPoint p = PixelOf(chart, series, i);
+        const TClickedPart part = FindClickedPart(*chart, chart->Frame(), p.x(), p.y());
+        if (part.Part == TPlotPart::Series && chart->SeriesAt(part.SeriesIndex) == &series && part.ValueIndex == i)
             return i;
     }
     ADD_FAILURE() << "no point of the series is clear of the curves above it";
@@ -95,9 +94,9 @@ QPoint PressablePixel(TPlot* chart, int x, int y0, int y1)
     chart->RenderNow();
     const int step = y1 > y0 ? 1 : -1;
     for (int y = y0; y != y1; y += step) {
-        const TClickedPart part = chart->Interaction().FindClickedPart(x, y);
+        const TClickedPart part = FindClickedPart(*chart, chart->Frame(), x, y);
         if (part.Part == TPlotPart::Background ||
-            (part.Part == TPlotPart::Series && !part.Series->OnClick))
+            (part.Part == TPlotPart::Series && !chart->SeriesAt(part.SeriesIndex)->OnClick))
             return {x, y};
     }
     ADD_FAILURE() << "no free pixel in column " << x;
@@ -235,14 +234,14 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         ASSERT_TRUE(bottom.Automatic());
         const double min = bottom.Minimum(), max = bottom.Maximum();
         const double leftMin = left.Minimum(), leftMax = left.Maximum();
-        const TPixelRect plot = chart->PlotRect;
+        const TPixelRect plot = chart->Frame().PlotRect;
         const int width = plot.Right - plot.Left, height = plot.Bottom - plot.Top;
         // A press on the data curve reads a point out instead of zooming, so
         // the drag starts beside the curves.
         const QPoint a = PressablePixel(chart, plot.Left + width / 4, plot.Top + 4, plot.Top + height / 3);
         const QPoint b(plot.Left + width / 2, plot.Bottom - height / 4);
         LeftDrag(chart, a, b);
-        EXPECT_TRUE(chart->Interaction().Zoomed());
+        EXPECT_TRUE(chart->Zoomed);
         EXPECT_FALSE(bottom.Automatic());
         EXPECT_FALSE(left.Automatic());
         EXPECT_GT(bottom.Minimum(), min);
@@ -259,7 +258,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         // Dragged up and left: back to the automatic view saved before the zoom.
         const QPoint c = PressablePixel(chart, plot.Left + width / 2, plot.Bottom - 4, plot.Bottom - height / 3);
         LeftDrag(chart, c, c - QPoint(60, 60));
-        EXPECT_FALSE(chart->Interaction().Zoomed());
+        EXPECT_FALSE(chart->Zoomed);
         EXPECT_TRUE(bottom.Automatic());
         EXPECT_TRUE(left.Automatic());
         chart->RenderNow();
@@ -269,7 +268,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         // A drag of 16 pixels or less in one direction does nothing.
         LeftDrag(chart, a, a + QPoint(16, 40));
         EXPECT_TRUE(bottom.Automatic());
-        EXPECT_FALSE(chart->Interaction().Zoomed());
+        EXPECT_FALSE(chart->Zoomed);
     }
 }
 
@@ -311,7 +310,7 @@ TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
     TAxis& bottom = chart->BottomAxis();
     chart->RenderNow();
     const double min = bottom.Minimum(), max = bottom.Maximum();
-    const TPixelRect plot = chart->PlotRect;
+    const TPixelRect plot = chart->Frame().PlotRect;
     const QPoint from = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Top + 4, plot.Bottom - 4);
     const QPoint to = from + QPoint(80, 0);
     QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, from);
@@ -321,7 +320,7 @@ TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
     EXPECT_FALSE(bottom.Automatic());
     EXPECT_LT(bottom.Minimum(), min);
     EXPECT_NEAR(bottom.Maximum() - bottom.Minimum(), max - min, 1e-6 * (max - min));
-    EXPECT_FALSE(chart->Interaction().PanRecord().Active);
+    EXPECT_FALSE(chart->PanRecord.Active);
 
     const QPoint c = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Bottom - 4, plot.Top + 4);
     LeftDrag(chart, c, c - QPoint(40, 40));

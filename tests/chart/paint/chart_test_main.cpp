@@ -1,4 +1,4 @@
-// Chart tests draw text and create widgets: they need a GUI application,
+// The paint tests draw text and create widgets: they need a GUI application,
 // headless.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,10 +1,9 @@
-#include "chart/plot_layout.h"
 #include "chart/paint/plot_renderer.h"
-#include "chart/paint/gradient_fill.h"
-#include "chart/pixel_raster.h"
-#include "chart/paint/series_renderer.h"
 
-#include "chart_test_support.h"
+#include "chart/chart_test_support.h"
+#include "chart/paint/gradient_fill.h"
+#include "chart/paint/series_renderer.h"
+#include "chart/pixel_raster.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -118,7 +117,7 @@ protected:
     QImage Render(TSeriesDrawing d = TSeriesDrawing::Fast)
     {
         QImage img(401, 301, QImage::Format_RGB32);
-        PaintPlot(img, chart, measure, d);
+        PaintPlot(img, chart, LayOut(chart, measure, 401, 301), d);
         return img;
     }
     QImage Background()
@@ -218,7 +217,8 @@ TEST(AxisPaint, SmallDotsGridAlternatesAlongTheWholePlot)
     s->AddPoint(1000, 10);
     TFixedMeasure measure;
     QImage img(600, 300, QImage::Format_RGB32);
-    const TPlotLayout layout = PaintPlot(img, chart, measure);
+    const TPlotFrame layout = LayOut(chart, measure, 600, 300);
+    PaintPlot(img, chart, layout);
     ASSERT_GE(layout.Axes[0].Ticks.size(), 2u);
     const QRgb grid = Rgb(3362866);
     const TPixelRect r = layout.PlotRect;
@@ -277,13 +277,13 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
         chart.BottomAxis().SetMinMax(500, 1500);
     }
     TFixedMeasure measure;
-    const TPlotLayout layout = LayoutPlot(chart, measure, 500, 300);
+    const TPlotFrame layout = LayOut(chart, measure, 500, 300);
     QImage fast(500, 300, QImage::Format_RGB32);
     FillGradient(fast, layout.Bounds, Colors::Black, 2113054);
     QImage slow = fast.copy();
     const QImage empty = fast.copy();
-    DrawSeries(fast, chart, layout.PlotRect, TSeriesDrawing::Fast);
-    DrawSeries(slow, chart, layout.PlotRect, TSeriesDrawing::OneByOne);
+    DrawSeries(fast, chart, layout, layout.PlotRect, TSeriesDrawing::Fast);
+    DrawSeries(slow, chart, layout, layout.PlotRect, TSeriesDrawing::OneByOne);
     int differing = 0, drawn = 0;
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 500; ++x) {

@@ -1,7 +1,6 @@
-#include "chart/plot_interaction.h"
 #include "chart/paint/plot.h"
 
-#include "chart_test_support.h"
+#include "chart/chart_test_support.h"
 #include "runtime/code_page.h"
 
 #include <QTest>
@@ -9,7 +8,7 @@
 
 namespace {
 
-class ChartWidgetTest : public ::testing::Test {
+class PlotWidgetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -26,14 +25,14 @@ protected:
     }
     QPoint PixelOf(int i) const
     {
-        return {AxisValueToPixel(series->ResolvedHorizAxis()->Scale, series->XValueAt(i)),
-                AxisValueToPixel(series->ResolvedVertAxis()->Scale, series->YValueAt(i))};
+        const TPixelPoint p = widget.Frame().SeriesAt(0).PixelOf(*series, i);
+        return {p.X, p.Y};
     }
     TPlot widget;
     TLineSeries* series = nullptr;
 };
 
-TEST_F(ChartWidgetTest, MouseClickOnAPointReachesTheSeriesHandler)
+TEST_F(PlotWidgetTest, MouseClickOnAPointReachesTheSeriesHandler)
 {
     int clicked = -1;
     TMouseButton button = TMouseButton::Middle;
@@ -44,10 +43,10 @@ TEST_F(ChartWidgetTest, MouseClickOnAPointReachesTheSeriesHandler)
     QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, PixelOf(12));
     EXPECT_EQ(clicked, 12);
     EXPECT_EQ(button, TMouseButton::Left);
-    EXPECT_FALSE(widget.Interaction().ZoomRecord().Active);
+    EXPECT_FALSE(widget.ZoomRecord.Active);
 }
 
-TEST_F(ChartWidgetTest, LeftDragZoomsAndRepaintsOnlyWhenSomethingChanged)
+TEST_F(PlotWidgetTest, LeftDragZoomsAndRepaintsOnlyWhenSomethingChanged)
 {
     const int renders = widget.RenderCount();
     widget.repaint();
@@ -55,10 +54,10 @@ TEST_F(ChartWidgetTest, LeftDragZoomsAndRepaintsOnlyWhenSomethingChanged)
     EXPECT_EQ(widget.RenderCount(), renders) << "an unchanged chart is only copied";
 
     const QImage before = widget.RenderNow().copy();
-    const TPixelRect r = widget.PlotRect;
+    const TPixelRect r = widget.Frame().PlotRect;
     const QPoint from(r.Left + 30, r.Top + 3), to(r.Left + 200, r.Top + 150);
     QTest::mousePress(&widget, Qt::LeftButton, Qt::NoModifier, from);
-    ASSERT_TRUE(widget.Interaction().ZoomRecord().Active);
+    ASSERT_TRUE(widget.ZoomRecord.Active);
     QTest::mouseMove(&widget, to);
     QTest::mouseRelease(&widget, Qt::LeftButton, Qt::NoModifier, to);
     EXPECT_FALSE(widget.BottomAxis().Automatic());
@@ -68,7 +67,7 @@ TEST_F(ChartWidgetTest, LeftDragZoomsAndRepaintsOnlyWhenSomethingChanged)
     EXPECT_NE(widget.RenderNow(), before);
 }
 
-TEST_F(ChartWidgetTest, WheelAndHint)
+TEST_F(PlotWidgetTest, WheelAndHint)
 {
     const double max = widget.LeftAxis().Maximum();
     const double min = widget.LeftAxis().Minimum();
