@@ -61,7 +61,6 @@ void ConfigurePanel(TAxisPanel& c)
 void ConfigureDataPoints(TLineSeries& s, TColor color, TColor brush)
 {
     s.SetSeriesColor(color);
-    s.Dark3D = false;
     s.Pointer().Style = markCircle;
     s.Pointer().HorizSize = 2;
     s.Pointer().VertSize = 2;
@@ -98,7 +97,6 @@ DataChartSeries ConfigureDataChart(TPlot& ChartF)
     ConfigureDataPoints(*series.Series3, Colors::Aqua, Colors::Blue);
     series.Series3->SetVertAxis(bindRight);
     ConfigureDataPoints(*series.Series4, Colors::Lime, Colors::Yellow);
-    series.Series4->Dark3D = true;
     return series;
 }
 

@@ -9,10 +9,8 @@ TAxis::TAxis(TAxisKind kind) : kind_(kind)
         TitleAngle = 90;
     else if (kind == TAxisKind::Right)
         TitleAngle = 270;
-    for (TPlotPen* p : {&AxisPen, &Ticks, &TicksInner, &MinorTicks, &Grid})
+    for (TPlotPen* p : {&AxisPen, &Ticks, &MinorTicks, &Grid})
         p->OnChange = [this] { RequestRepaint(); };
-    MinorTicks.SetVisible(true);
-    TicksInner.SetVisible(true);
 }
 
 void TAxis::RequestRepaint() const

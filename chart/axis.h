@@ -56,12 +56,9 @@ public:
     bool RoundFirstLabel = true;
     TPlotPen AxisPen{Colors::Black, psSolid, 2};
     TPlotPen Ticks{Colors::Gray};
-    TPlotPen TicksInner{Colors::Gray};
     TPlotPen MinorTicks{Colors::Gray};
     int TickLength = 4;
-    int TickInnerLength = 0;
     int MinorTickLength = 2;
-    int MinorTickCount = 3;
     TPlotPen Grid{Colors::Gray, psDot};
     bool GridCentered = false;
     std::string TitleCaption;

@@ -83,7 +83,6 @@ public:
     TDragRecord ZoomRecord;
     TDragRecord PanRecord;
     TAxisSnapshot AxisSnapshot;
-    bool Zoomed = false;
 
 private:
     void CheckSeriesIndex(int index) const;

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+namespace {
+
+// The axis' click area: along its span, and across from 3 pixels outside the
+// axis line to the label band.
 bool AxisHit(const TAxisFrame& axis, int x, int y)
 {
     const int along = axis.Scale.Horizontal ? x : y;
@@ -13,6 +17,8 @@ bool AxisHit(const TAxisFrame& axis, int x, int y)
     const int labels = axis.Outward(axis.TickBand);
     return across >= std::min(outside, labels) && across <= std::max(outside, labels);
 }
+
+} // namespace
 
 TClickedPart FindClickedPart(const TAxisPanel& panel, const TPlotFrame& frame, int x, int y)
 {
@@ -29,10 +35,9 @@ TClickedPart FindClickedPart(const TAxisPanel& panel, const TPlotFrame& frame, i
             return part;
         }
     }
-    for (size_t k = 0; k < frame.Axes.size(); ++k) {
-        if (frame.Axes[k].Shown && AxisHit(frame.Axes[k], x, y)) {
+    for (const TAxisFrame& a : frame.Axes) {
+        if (a.Shown && AxisHit(a, x, y)) {
             part.Part = TPlotPart::Axis;
-            part.AxisIndex = int(k);
             return part;
         }
     }

@@ -11,13 +11,8 @@ struct TClickedPart {
     TPlotPart Part = TPlotPart::None;
     int SeriesIndex = -1; // in the panel's list
     int ValueIndex = -1;
-    int AxisIndex = -1;   // in the panel's axis order
 };
 
 // Series from the last of the list to the first, active ones only; then the
 // shown axes; then the plot rectangle, when some series is active.
 TClickedPart FindClickedPart(const TAxisPanel& panel, const TPlotFrame& frame, int x, int y);
-
-// The axis' click area: along its span, and across from 3 pixels outside the
-// axis line to the label band.
-bool AxisHit(const TAxisFrame& axis, int x, int y);

@@ -18,10 +18,7 @@ void TPlotInteraction::MouseDown(const TPlotFrame& frame, TMouseButton button, T
     case TPlotPart::Series: {
         TSeries& s = *panel_.SeriesAt(part.SeriesIndex);
         panel_.PressConsumed = false;
-        if ((flags & pressDouble) && s.OnDblClick) {
-            panel_.PressConsumed = true;
-            s.OnDblClick(s, part.ValueIndex, button, flags, x, y);
-        } else if (s.OnClick) {
+        if (s.OnClick) {
             panel_.PressConsumed = true;
             s.OnClick(s, part.ValueIndex, button, flags, x, y);
         }
@@ -130,9 +127,6 @@ void TPlotInteraction::ZoomToRect(const TPlotFrame& frame, int x0, int y0, int x
     panel_.RightAxis().SetMinMax(rightMin, rightMax);
     panel_.TopAxis().SetMinMax(topMin, topMax);
     panel_.BottomAxis().SetMinMax(bottomMin, bottomMax);
-    panel_.Zoomed = true;
-    if (OnZoom)
-        OnZoom();
 }
 
 void TPlotInteraction::UndoZoom()
@@ -153,24 +147,17 @@ void TPlotInteraction::UndoZoom()
         }
         panel_.AxisSnapshot.ViewRestored = true;
     }
-    if (OnUndoZoom)
-        OnUndoZoom();
     panel_.RequestRepaint();
-    panel_.Zoomed = false;
 }
 
 void TPlotInteraction::PanBy(const TPlotFrame& frame, int oldX, int oldY, int newX, int newY)
 {
     SaveViewOnce();
-    bool moved = false;
+    // Setting both ends asks for the repaint.
     auto panAxis = [&](TAxis& a, int oldP, int newP) {
         const TAxisScale& scale = frame.AxisFrame(a).Scale;
         const long double delta = (long double)AxisPixelToValue(scale, oldP) - AxisPixelToValue(scale, newP);
-        const double lo = double(a.Minimum() + delta), hi = double(a.Maximum() + delta);
-        if (OnAllowScroll && !OnAllowScroll(a, lo, hi))
-            return;
-        a.SetMinMax(lo, hi);
-        moved = true;
+        a.SetMinMax(double(a.Minimum() + delta), double(a.Maximum() + delta));
     };
     const TPanDirections mode = panel_.AllowPanning;
     if ((mode == panHorizontal || mode == panBoth) && oldX != newX) {
@@ -180,11 +167,6 @@ void TPlotInteraction::PanBy(const TPlotFrame& frame, int oldX, int oldY, int ne
     if ((mode == panVertical || mode == panBoth) && oldY != newY) {
         panAxis(panel_.LeftAxis(), oldY, newY);
         panAxis(panel_.RightAxis(), oldY, newY);
-    }
-    if (moved) {
-        if (OnScroll)
-            OnScroll();
-        panel_.RequestRepaint();
     }
 }
 

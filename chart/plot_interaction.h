@@ -33,9 +33,6 @@ public:
     std::function<void(const TDragRecord&)> OnDrawZoomRectangle;
     // Repaint at once (the wheel does not wait for the message loop).
     std::function<void()> OnRepaintNow;
-    std::function<void()> OnZoom, OnUndoZoom, OnScroll;
-    // May veto a pan step of one axis.
-    std::function<bool(TAxis&, double newMinimum, double newMaximum)> OnAllowScroll;
 
 private:
     void StartDrag(TMouseButton button, int x, int y);

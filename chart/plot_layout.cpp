@@ -134,24 +134,7 @@ std::vector<TAxisLabel> TextLabels(const TAxisPanel& panel, const TAxis& axis, c
     return ThinTextLabels(candidates, axis.LabelsSeparation);
 }
 
-} // namespace
-
-TLabelStyle EffectiveLabelStyle(const TAxisPanel& panel, const TAxis& axis)
-{
-    if (axis.LabelStyle != lsAuto)
-        return axis.LabelStyle;
-    TLabelStyle style = lsNone;
-    for (int i = 0; i < panel.SeriesTotal(); ++i) {
-        const TSeries* s = panel.SeriesAt(i);
-        if (!s->Active() || !s->AssociatedWith(axis))
-            continue;
-        if (axis.Horizontal() && s->HasLabels() && s->HasLabelAt(0))
-            return lsText;
-        style = lsValue;
-    }
-    return style;
-}
-
+// Pixels asked for at each end by visible markers of the axis' active series.
 int MarkerPadding(const TAxisPanel& panel, const TAxis& axis)
 {
     int pad = 0;
@@ -166,6 +149,7 @@ int MarkerPadding(const TAxisPanel& panel, const TAxis& axis)
     return pad;
 }
 
+// First and last index to draw for the frame's horizontal scale (-1, -1 when none).
 void ComputeVisibleRange(const TSeries& s, TSeriesFrame& f)
 {
     f.FirstShownIndex = f.LastShownIndex = -1;
@@ -190,6 +174,24 @@ void ComputeVisibleRange(const TSeries& s, TSeriesFrame& f)
         f.LastShownIndex = std::max(first, std::min(n - 1, x.LowerBound(right)));
     else
         f.LastShownIndex = n - 1;
+}
+
+} // namespace
+
+TLabelStyle EffectiveLabelStyle(const TAxisPanel& panel, const TAxis& axis)
+{
+    if (axis.LabelStyle != lsAuto)
+        return axis.LabelStyle;
+    TLabelStyle style = lsNone;
+    for (int i = 0; i < panel.SeriesTotal(); ++i) {
+        const TSeries* s = panel.SeriesAt(i);
+        if (!s->Active() || !s->AssociatedWith(axis))
+            continue;
+        if (axis.Horizontal() && s->HasLabels() && s->HasLabelAt(0))
+            return lsText;
+        style = lsValue;
+    }
+    return style;
 }
 
 TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int width, int height)

@@ -11,10 +11,4 @@
 // series carries a label at index 0, else lsValue; lsNone without such series.
 TLabelStyle EffectiveLabelStyle(const TAxisPanel& panel, const TAxis& axis);
 
-// Pixels asked for at each end by visible markers of the axis' active series.
-int MarkerPadding(const TAxisPanel& panel, const TAxis& axis);
-
-// First and last index to draw for a horizontal scale (-1, -1 when none).
-void ComputeVisibleRange(const TSeries& series, TSeriesFrame& frame);
-
 TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int width, int height);

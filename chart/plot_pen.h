@@ -19,7 +19,6 @@ public:
     TPenStyle Style() const { return style_; }
     void SetStyle(TPenStyle s) { style_ = s; Changed(); }
     int Width() const { return width_; }
-    void SetWidth(int w) { width_ = w; Changed(); }
     // On a one-pixel pen: every second pixel set, in place of the style.
     bool SmallDots() const { return smallDots_; }
     void SetSmallDots(bool v) { smallDots_ = v; Changed(); }

@@ -30,18 +30,8 @@ int TPointSeries::PointAtPixel(const TSeriesFrame& frame, int x, int y) const
         if (p == m)
             return i;
         if (i > first) {
-            if (LineClickable) {
-                bool hit;
-                if (Stairs) {
-                    // The two axis-parallel legs through the corner.
-                    const TPixelPoint corner = InvertedStairs ? TPixelPoint{prev.X, p.Y} : TPixelPoint{p.X, prev.Y};
-                    hit = SegmentHit(m, prev, corner) || SegmentHit(m, corner, p);
-                } else {
-                    hit = SegmentHit(m, prev, p);
-                }
-                if (hit)
-                    return i - 1;
-            }
+            if (LineClickable && SegmentHit(m, prev, p))
+                return i - 1;
             if (DrawArea) {
                 const TPixelPoint quad[4] = {prev, p, {p.X, origin}, {prev.X, origin}};
                 if (PolygonContains(quad, 4, m))

@@ -17,11 +17,8 @@ public:
     TPlotPen AreaLinesPen{Colors::Black};
     TColor AreaColor = DefaultPointColor;
     bool DrawArea = false;
-    bool Stairs = false;
-    bool InvertedStairs = false;
-    bool Dark3D = true;
+    // Presses on the segments between points count as presses on a point.
     bool LineClickable = true;
-    bool DrawBetweenPoints = true;
     int PointAtPixel(const TSeriesFrame& frame, int x, int y) const override;
 
 private:

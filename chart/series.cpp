@@ -3,16 +3,6 @@
 #include "chart/axis_panel.h"
 #include "runtime/exceptions.h"
 
-#include <cstdlib>
-
-namespace {
-
-// ColorEachPoint palette (never used by the window's charts).
-constexpr TColor Palette[] = {0x0000ff, 0x00ff00, 0x00ffff, 0xff0000, 0xffffff, 0x808080,
-                              0xff00ff, 0x008000, 0x800000, 0x808000, 0x000080, 0xc0c0c0};
-
-} // namespace
-
 TSeries::TSeries() = default;
 TSeries::~TSeries() = default;
 
@@ -24,8 +14,6 @@ void TSeries::RequestRepaint() const
 
 int TSeries::AddPoint(double x, double y, std::string_view label, TColor color)
 {
-    if (OnBeforeAdd && !OnBeforeAdd(*this))
-        return -1;
     const int i = xValues_.InsertOrdered(x);
     if (i == yValues_.Count())
         yValues_.Append(y);
@@ -48,8 +36,6 @@ int TSeries::AddPoint(double x, double y, std::string_view label, TColor color)
             ++explicitColors_;
         colors_.insert(colors_.begin() + i, color);
     }
-    if (OnAfterAdd)
-        OnAfterAdd(*this, i);
     // A burst of additions asks once; later ones see the pending request.
     if (active_ && panel_ && !panel_->RepaintPending())
         panel_->RequestRepaint();
@@ -64,8 +50,6 @@ void TSeries::ClearPoints()
     labels_.clear();
     labelledPoints_ = 0;
     explicitColors_ = 0;
-    if (OnClearValues)
-        OnClearValues(*this);
     if (active_)
         RequestRepaint();
 }
@@ -87,11 +71,7 @@ TColor TSeries::PointColorAt(int index) const
     if (index < 0 || index >= PointCount())
         return seriesColor_;
     const TColor c = index < int(colors_.size()) ? colors_[size_t(index)] : DefaultPointColor;
-    if (c != DefaultPointColor)
-        return c;
-    if (ColorEachPoint)
-        return Palette[size_t(index) % (sizeof Palette / sizeof Palette[0])];
-    return seriesColor_;
+    return c != DefaultPointColor ? c : seriesColor_;
 }
 
 void TSeries::SetActive(bool active)

@@ -29,7 +29,7 @@ public:
     TSeries& operator=(const TSeries&) = delete;
 
     // ---- points ----
-    // Inserts by the X order; answers the new index, or -1 when OnBeforeAdd vetoed.
+    // Inserts by the X order; answers the new index.
     int AddPoint(double x, double y, std::string_view label = {}, TColor color = DefaultPointColor);
     void ClearPoints();
     int PointCount() const { return xValues_.Count(); }
@@ -42,7 +42,7 @@ public:
     bool HasLabels() const { return labelledPoints_ > 0; }
     TColor PointColorAt(int index) const;
     // True when every point takes the series colour (lets drawing skip the lookup).
-    bool UniformColor() const { return explicitColors_ == 0 && !ColorEachPoint; }
+    bool UniformColor() const { return explicitColors_ == 0; }
 
     TValueList& XValues() { return xValues_; }
     TValueList& YValues() { return yValues_; }
@@ -54,9 +54,6 @@ public:
     void SetActive(bool active);
     TColor SeriesColor() const { return seriesColor_; }
     void SetSeriesColor(TColor c);
-    bool ColorEachPoint = false;
-    THorizontalBinding HorizAxis() const { return horizAxis_; }
-    TVerticalBinding VertAxis() const { return vertAxis_; }
     void SetHorizAxis(THorizontalBinding b);
     void SetVertAxis(TVerticalBinding b);
     // The axes the series is drawn against (null before it joins a chart).
@@ -65,21 +62,13 @@ public:
     // Bound to the axis directly or through a "both" binding of its direction.
     bool AssociatedWith(const TAxis& axis) const;
 
-    std::string ValueFormat = "#,##0.###";
-    std::string PercentFormat = "##0.## %";
-
     // ---- events ----
     ClickEvent OnClick;
-    ClickEvent OnDblClick;
-    std::function<bool(TSeries&)> OnBeforeAdd;
-    std::function<void(TSeries&, int valueIndex)> OnAfterAdd;
-    std::function<void(TSeries&)> OnClearValues;
 
     // Value index under a client pixel, or -1, with the positions and the
     // shown range of a frame (the last painted one, for a press).
     virtual int PointAtPixel(const TSeriesFrame& frame, int x, int y) const;
 
-    TAxisPanel* ParentChart() const { return panel_; }
     // Called by TAxisPanel when the series joins it.
     void AttachTo(TAxisPanel* panel) { panel_ = panel; }
 
@@ -88,8 +77,8 @@ protected:
 
 private:
     TAxisPanel* panel_ = nullptr;
-    TValueList xValues_{"X", ordAscending};
-    TValueList yValues_{"Y", ordNone};
+    TValueList xValues_{ordAscending};
+    TValueList yValues_{ordNone};
     // Colours and labels are rare (only the spectrum has labels, nothing sets
     // colours): each list stays empty, meaning "all default", until a point
     // brings one; from then on it runs parallel to the values.

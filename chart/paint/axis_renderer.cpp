@@ -1,13 +1,12 @@
 #include "chart/paint/axis_renderer.h"
 
+#include "chart/paint/qt_color.h"
 #include "chart/paint/qt_text_measure.h"
 #include "runtime/code_page.h"
 
 #include <QFontMetrics>
 
 namespace {
-
-QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 Qt::PenStyle ToQtStyle(TPenStyle s)
 {
@@ -64,7 +63,7 @@ void DrawBandText(QPainter& p, const TAxisFrame& axis, const std::string& text, 
 
 void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TColor color)
 {
-    const QRgb c = qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+    const QRgb c = ToQRgb(color);
     auto put = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
             reinterpret_cast<QRgb*>(image.scanLine(y))[x] = c;

@@ -2,6 +2,7 @@
 
 #include "chart/paint/axis_renderer.h"
 #include "chart/paint/gradient_fill.h"
+#include "chart/paint/qt_color.h"
 
 #include <QPainter>
 
@@ -10,8 +11,7 @@ void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, 
     if (panel.Gradient.Visible) {
         FillGradient(image, frame.Bounds, panel.Gradient.StartColor, panel.Gradient.EndColor);
     } else {
-        const TColor c = panel.Color;
-        image.fill(qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+        image.fill(ToQRgb(panel.Color));
     }
     // The back wall of these charts has a clear brush and no pen: the
     // gradient shows through the plot.

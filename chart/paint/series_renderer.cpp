@@ -1,18 +1,16 @@
 #include "chart/paint/series_renderer.h"
 
+#include "chart/paint/qt_color.h"
 #include "chart/pixel_raster.h"
 #include "chart/point_series.h"
 
-#include <cmath>
 #include <algorithm>
-#include <cstring>
+#include <cmath>
 #include <vector>
 
 namespace {
 
 constexpr int PixelLimit = 32766; // positions beyond +-32766 are skipped, never wrapped
-
-QRgb ToRgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 // Cuts a vertical run at column x, rows y0..y1, to the clip rectangle; false
 // when nothing of it is left.
@@ -167,8 +165,8 @@ class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
         : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
-          x_(s.XValues()), y_(s.YValues()), uniform_(s.UniformColor()),
-          seriesColor_(ToRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
+          uniform_(s.UniformColor()),
+          seriesColor_(ToQRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
                                                                          s.Pointer().HorizSize, s.Pointer().VertSize))
     {
         first_ = f.FirstShownIndex;
@@ -179,17 +177,13 @@ public:
         areaPen_ = s.AreaLinesPen.Draws();
         markers_ = s.Pointer().Visible();
         const TColor lineColor = s.LinePen().Color();
-        lineColor_ = lineColor == DefaultPointColor ? 0 : ToRgb(lineColor);
+        lineColor_ = lineColor == DefaultPointColor ? 0 : ToQRgb(lineColor);
         lineTakesPoint_ = lineColor == DefaultPointColor;
         brush_ = s.Pointer().BrushColor;
         pen_ = s.Pointer().Pen.Color();
         penDraws_ = s.Pointer().Pen.Draws();
         areaColor_ = s.AreaColor;
-        areaLine_ = ToRgb(s.AreaLinesPen.Color());
-        xm_ = s.XValues().Multiplier();
-        ym_ = s.YValues().Multiplier();
-        xUnit_ = s.XValues().Multiplier() == 1;
-        yUnit_ = s.YValues().Multiplier() == 1;
+        areaLine_ = ToQRgb(s.AreaLinesPen.Color());
         xs_ = s.XValues().Raw().data();
         ys_ = s.YValues().Raw().data();
     }
@@ -211,19 +205,13 @@ public:
 private:
     [[gnu::always_inline]] bool Pos(int i, TPos& p) const
     {
-        // The values as ValueAt reads them; a multiplier of 1 changes nothing.
-        const double xv = xUnit_ ? xs_[i] : Scaled(xs_[i], xm_);
-        const double yv = yUnit_ ? ys_[i] : Scaled(ys_[i], ym_);
-        const int x = hx_.Pixel(xv);
-        const int y = vy_.Pixel(yv);
+        const int x = hx_.Pixel(xs_[i]);
+        const int y = vy_.Pixel(ys_[i]);
         if (x < -PixelLimit || x > PixelLimit || y < -PixelLimit || y > PixelLimit)
             return false;
-        p = {x, y, uniform_ ? seriesColor_ : ToRgb(s_.PointColorAt(i))};
+        p = {x, y, uniform_ ? seriesColor_ : ToQRgb(s_.PointColorAt(i))};
         return true;
     }
-
-    // Out of line, so that the x87 multiplier stays out of the loop.
-    [[gnu::noinline]] static double Scaled(double v, const long double& m) { return double(v * m); }
 
     // The previous point of the first drawn one when that is not point 0: an
     // area starts from point i - 1 itself, a line from where the segment
@@ -336,7 +324,7 @@ private:
     template <class Sink>
     void AreaFill(Sink& k, const TPos& a, const TPos& b) const
     {
-        const QRgb c = areaColor_ == DefaultPointColor ? b.Color : ToRgb(areaColor_);
+        const QRgb c = areaColor_ == DefaultPointColor ? b.Color : ToQRgb(areaColor_);
         const int xl = std::max(std::min(a.X, b.X), clip_.Left), xr = std::min(std::max(a.X, b.X), clip_.Right);
         const TPos& l = a.X <= b.X ? a : b;
         const TPos& r = a.X <= b.X ? b : a;
@@ -369,8 +357,8 @@ private:
     {
         if (!markers_)
             return;
-        const QRgb fill = brush_ == DefaultPointColor ? p.Color : ToRgb(brush_);
-        const QRgb rim = pen_ == DefaultPointColor ? p.Color : ToRgb(pen_);
+        const QRgb fill = brush_ == DefaultPointColor ? p.Color : ToQRgb(brush_);
+        const QRgb rim = pen_ == DefaultPointColor ? p.Color : ToQRgb(pen_);
         const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
         if constexpr (Sink::Backward) {
             // A later marker of this series at the same pixel covers this one.
@@ -397,8 +385,6 @@ private:
     const TAxisScale& v_;
     TAxisMapper hx_, vy_;
     TPixelRect clip_;
-    const TValueList& x_;
-    const TValueList& y_;
     bool uniform_;
     QRgb seriesColor_;
     TMarkerShape marker_;
@@ -406,8 +392,6 @@ private:
     bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true, penDraws_ = true;
     QRgb lineColor_ = 0, areaLine_ = 0;
     TColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
-    long double xm_ = 1, ym_ = 1;
-    bool xUnit_ = true, yUnit_ = true;
     const double* xs_ = nullptr;
     const double* ys_ = nullptr;
 };

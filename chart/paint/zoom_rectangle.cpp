@@ -1,5 +1,7 @@
 #include "chart/paint/zoom_rectangle.h"
 
+#include "chart/paint/qt_color.h"
+
 #include <algorithm>
 
 TColor ZoomRectanglePen(TColor chartColor)
@@ -14,7 +16,7 @@ void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TColor pen)
         std::swap(x0, x1);
     if (y0 > y1)
         std::swap(y0, y1);
-    const QRgb p = qRgb(RedOf(pen), GreenOf(pen), BlueOf(pen));
+    const QRgb p = ToQRgb(pen);
     const int w = image.width(), h = image.height();
     auto flip = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= w || y >= h)

@@ -241,7 +241,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         const QPoint a = PressablePixel(chart, plot.Left + width / 4, plot.Top + 4, plot.Top + height / 3);
         const QPoint b(plot.Left + width / 2, plot.Bottom - height / 4);
         LeftDrag(chart, a, b);
-        EXPECT_TRUE(chart->Zoomed);
+        EXPECT_FALSE(chart->AxisSnapshot.ViewRestored);
         EXPECT_FALSE(bottom.Automatic());
         EXPECT_FALSE(left.Automatic());
         EXPECT_GT(bottom.Minimum(), min);
@@ -258,7 +258,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         // Dragged up and left: back to the automatic view saved before the zoom.
         const QPoint c = PressablePixel(chart, plot.Left + width / 2, plot.Bottom - 4, plot.Bottom - height / 3);
         LeftDrag(chart, c, c - QPoint(60, 60));
-        EXPECT_FALSE(chart->Zoomed);
+        EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
         EXPECT_TRUE(bottom.Automatic());
         EXPECT_TRUE(left.Automatic());
         chart->RenderNow();
@@ -268,7 +268,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         // A drag of 16 pixels or less in one direction does nothing.
         LeftDrag(chart, a, a + QPoint(16, 40));
         EXPECT_TRUE(bottom.Automatic());
-        EXPECT_FALSE(chart->Zoomed);
+        EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
     }
 }
 

@@ -80,21 +80,19 @@ TEST(MarkerShape, SmallCircleIsARimmedDotAndRectangleOneLarger)
 
 TEST(Gradient, BandsFromStartAtTheBottomToEndAtTheTop)
 {
-    EXPECT_EQ(MulDiv(5, 3, 2), 8) << "7.5 rounds away from zero";
-    EXPECT_EQ(MulDiv(-5, 3, 2), -8);
-    EXPECT_EQ(MulDiv(1, 1, 0), -1);
     for (int height : {37, 256, 381, 600}) {
+        SCOPED_TRACE(height);
         QImage img(20, height, QImage::Format_RGB32);
         FillGradient(img, {0, 0, 19, height - 1}, Colors::Black, 2113054);
-        EXPECT_EQ(At(img, 5, 0), qRgb(30, 62, 32)) << height;
-        EXPECT_EQ(At(img, 5, height - 1), qRgb(0, 0, 0)) << height;
+        EXPECT_EQ(At(img, 5, 0), qRgb(30, 62, 32));
+        EXPECT_EQ(At(img, 5, height - 1), qRgb(0, 0, 0));
         std::set<QRgb> colours;
         int lastGreen = -1;
         for (int y = height - 1; y >= 0; --y) {
             colours.insert(At(img, 7, y));
-            EXPECT_GE(qGreen(img.pixel(7, y)), lastGreen) << "fades to black downward";
+            EXPECT_GE(qGreen(img.pixel(7, y)), lastGreen) << "fades to black downward, row " << y;
             lastGreen = qGreen(img.pixel(7, y));
-            EXPECT_EQ(img.pixel(0, y), img.pixel(19, y)) << "bands are horizontal";
+            EXPECT_EQ(img.pixel(0, y), img.pixel(19, y)) << "bands are horizontal, row " << y;
         }
         EXPECT_LE(colours.size(), 256u);
     }
