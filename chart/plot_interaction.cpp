@@ -170,7 +170,16 @@ void TPlotInteraction::PanBy(const TPlotFrame& frame, int oldX, int oldY, int ne
     }
 }
 
-void TPlotInteraction::Wheel(bool up)
+void TPlotInteraction::Wheel(int angleDelta)
+{
+    wheelRemainder_ += angleDelta;
+    for (; wheelRemainder_ >= WheelNotch; wheelRemainder_ -= WheelNotch)
+        ScrollNotch(true);
+    for (; wheelRemainder_ <= -WheelNotch; wheelRemainder_ += WheelNotch)
+        ScrollNotch(false);
+}
+
+void TPlotInteraction::ScrollNotch(bool up)
 {
     for (TAxis* a : {&panel_.LeftAxis(), &panel_.RightAxis()}) {
         // 3 percent of the current range per notch; down moves the range up.

@@ -10,6 +10,8 @@
 
 // Pixels a drag must exceed in both directions to zoom or undo.
 constexpr int ZoomDragThreshold = 16;
+// Wheel turns come in eighths of a degree; one notch is 15 degrees.
+constexpr int WheelNotch = 120;
 
 class TPlotInteraction {
 public:
@@ -20,8 +22,10 @@ public:
     void MouseDown(const TPlotFrame& frame, TMouseButton button, TPressFlags flags, int x, int y);
     void MouseMove(const TPlotFrame& frame, int x, int y);
     void MouseUp(const TPlotFrame& frame, TMouseButton button, int x, int y);
-    // One wheel notch; up is away from the user.
-    void Wheel(bool up);
+    // A wheel turn, positive away from the user. High-resolution wheels and
+    // touchpads send parts of a notch: they add up, each whole notch scrolls
+    // once and the rest waits for the next turn.
+    void Wheel(int angleDelta);
 
     // ---- the operations behind them ----
     void ZoomToRect(const TPlotFrame& frame, int x0, int y0, int x1, int y1);
@@ -38,6 +42,8 @@ private:
     void StartDrag(TMouseButton button, int x, int y);
     void SaveViewOnce();
     void DrawZoomRectangle();
+    void ScrollNotch(bool up);
 
     TAxisPanel& panel_;
+    int wheelRemainder_ = 0;
 };

@@ -115,9 +115,6 @@ void TPlot::wheelEvent(QWheelEvent* e)
     const int dy = e->angleDelta().y();
     if (dy == 0)
         return;
-    // One notch is 120 units; high-resolution wheels send fractions of it.
-    const int notches = std::max(1, std::abs(dy) / 120);
-    for (int i = 0; i < notches; ++i)
-        interaction_.Wheel(dy > 0);
+    interaction_.Wheel(dy);
     e->accept();
 }

@@ -8,6 +8,14 @@
 
 namespace {
 
+// The value at a pixel, worked out here: the range spread evenly over the
+// span, growing rightward on a horizontal axis and upward on a vertical one.
+double ValueAtPixel(const TAxisScale& s, int p)
+{
+    const double t = (p - s.Start) * (s.Maximum - s.Minimum) / (s.End - s.Start);
+    return s.Horizontal ? s.Minimum + t : s.Maximum - t;
+}
+
 // A data chart of the window's size with the three curves, laid out with
 // fixed metrics.
 class InteractionTest : public ::testing::Test {
@@ -115,17 +123,18 @@ TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
     Drag(TMouseButton::Left, 100, 100, 200, 180);
     EXPECT_FALSE(chart.AxisSnapshot.ViewRestored);
     EXPECT_EQ(rectangleDrawings, 1 + 2 * 2 + 1) << "start, erase+draw per move, erase at release";
-    EXPECT_DOUBLE_EQ(chart.BottomAxis().Minimum(), AxisPixelToValue(bottom, 100));
-    EXPECT_DOUBLE_EQ(chart.BottomAxis().Maximum(), AxisPixelToValue(bottom, 200));
-    EXPECT_DOUBLE_EQ(chart.LeftAxis().Minimum(), AxisPixelToValue(left, 180));
-    EXPECT_DOUBLE_EQ(chart.LeftAxis().Maximum(), AxisPixelToValue(left, 100));
-    EXPECT_DOUBLE_EQ(chart.RightAxis().Minimum(), AxisPixelToValue(right, 180));
+    EXPECT_NEAR(chart.BottomAxis().Minimum(), ValueAtPixel(bottom, 100), 1e-9);
+    EXPECT_NEAR(chart.BottomAxis().Maximum(), ValueAtPixel(bottom, 200), 1e-9);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), ValueAtPixel(left, 180), 1e-9);
+    EXPECT_NEAR(chart.LeftAxis().Maximum(), ValueAtPixel(left, 100), 1e-9);
+    EXPECT_NEAR(chart.RightAxis().Minimum(), ValueAtPixel(right, 180), 1e-9);
+    EXPECT_NEAR(chart.RightAxis().Maximum(), ValueAtPixel(right, 100), 1e-9);
     for (const TAxis& a : chart.Axes())
         EXPECT_FALSE(a.Automatic());
     // After the next paint the dragged rectangle fills the plot.
     Layout();
-    EXPECT_NEAR(AxisPixelToValue(frame.Axes[0].Scale, frame.PlotRect.Left), AxisPixelToValue(bottom, 100), 1e-9);
-    EXPECT_NEAR(AxisPixelToValue(frame.Axes[2].Scale, frame.PlotRect.Top), AxisPixelToValue(left, 100), 1e-9);
+    EXPECT_NEAR(ValueAtPixel(frame.Axes[0].Scale, frame.PlotRect.Left), ValueAtPixel(bottom, 100), 1e-9);
+    EXPECT_NEAR(ValueAtPixel(frame.Axes[2].Scale, frame.PlotRect.Top), ValueAtPixel(left, 100), 1e-9);
 
     // A second zoom keeps the snapshot of the first view.
     Drag(TMouseButton::Left, 150, 150, 300, 300);
@@ -165,8 +174,8 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
     EXPECT_FALSE(chart.ZoomRecord.Active);
     interaction.MouseMove(frame, e.X + 40, e.Y + 20);
     // The picture follows the mouse: the range moves the other way.
-    const double dx = AxisPixelToValue(bottom, e.X) - AxisPixelToValue(bottom, e.X + 40);
-    const double dy = AxisPixelToValue(left, e.Y) - AxisPixelToValue(left, e.Y + 20);
+    const double dx = ValueAtPixel(bottom, e.X) - ValueAtPixel(bottom, e.X + 40);
+    const double dy = ValueAtPixel(left, e.Y) - ValueAtPixel(left, e.Y + 20);
     EXPECT_NEAR(chart.BottomAxis().Minimum(), bottomMin + dx, 1e-9);
     EXPECT_NEAR(chart.LeftAxis().Maximum(), leftMax + dy, 1e-9);
     EXPECT_LT(dx, 0);
@@ -192,16 +201,29 @@ TEST_F(InteractionTest, WheelScrollsVerticalAxesByThreePercent)
     chart.RightAxis().SetMinMax(-50, 150);
     int repaints = 0;
     interaction.OnRepaintNow = [&] { ++repaints; };
-    interaction.Wheel(false);
+    interaction.Wheel(-120);
     EXPECT_NEAR(chart.LeftAxis().Minimum(), 3, 1e-12);
     EXPECT_NEAR(chart.LeftAxis().Maximum(), 103, 1e-12);
     EXPECT_NEAR(chart.RightAxis().Minimum(), -44, 1e-12);
-    interaction.Wheel(true);
-    interaction.Wheel(true);
-    EXPECT_NEAR(chart.LeftAxis().Minimum(), -3, 1e-9);
+    interaction.Wheel(240);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), -3, 1e-9) << "two notches up, 3 each";
     EXPECT_EQ(chart.BottomAxis().Automatic(), true) << "horizontal axes stay";
     EXPECT_FALSE(chart.LeftAxis().AutomaticMaximum());
     EXPECT_EQ(repaints, 3);
+
+    // A touchpad's thirds of a notch scroll once, at the third.
+    chart.LeftAxis().SetMinMax(0, 100);
+    interaction.Wheel(40);
+    interaction.Wheel(40);
+    EXPECT_EQ(chart.LeftAxis().Minimum(), 0);
+    EXPECT_EQ(repaints, 3);
+    interaction.Wheel(40);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), -3, 1e-12);
+    EXPECT_NEAR(chart.LeftAxis().Maximum(), 97, 1e-12);
+    EXPECT_EQ(repaints, 4);
+    interaction.Wheel(-40);
+    interaction.Wheel(40);
+    EXPECT_EQ(repaints, 4) << "parts turned back and forth cancel";
 }
 
 TEST_F(InteractionTest, UndoWithoutZoomOnlyRepaintsAndFrozenAxesComeBackFrozen)
