@@ -41,9 +41,12 @@ TEST(AxisScaleRoundTrip, PixelToValueAndBackIsTheSamePixel)
 {
     const TAxisScale scales[] = {Horizontal(-3.7, 1234.5, 17, 617), Vertical(-3.7, 1234.5, 17, 617),
                                  Vertical(0.001, 0.002, 0, 599), Horizontal(1e6, 1e6 + 3, 40, 1160)};
-    for (const TAxisScale& s : scales)
+    for (const TAxisScale& s : scales) {
+        SCOPED_TRACE(testing::Message() << (s.Horizontal ? "horizontal " : "vertical ") << s.Minimum << ".."
+                                        << s.Maximum << " over " << s.Start << ".." << s.End);
         for (int p = s.Start; p <= s.End; ++p)
             ASSERT_EQ(AxisValueToPixel(s, AxisPixelToValue(s, p)), p) << p;
+    }
 }
 
 TEST(AxisScaleRoundTrip, PixelToValueEnds)
@@ -59,6 +62,7 @@ TEST(AxisScaleRoundTrip, PixelToValueEnds)
 TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
 {
     for (bool horizontal : {true, false}) {
+        SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
         TAxisScale s{0, 100, 10, 410, horizontal};
         const TAxisScale p = PadScale(s, 3, 5);
         // The start side is the left, or the bottom of a vertical axis.
