@@ -6,16 +6,16 @@
 namespace {
 
 // Windows colour values 0x00BBGGRR of the design.
-constexpr TColor PanelColor = 1256211;      // R 19, G 43, B 19
-constexpr TColor GradientEnd = 2113054;     // R 30, G 62, B 32
-constexpr TColor AxisLineColor = 16384;     // R 0, G 64, B 0
-constexpr TColor LeftGridColor = 2965549;   // R 45, G 64, B 45
-constexpr TColor BottomGridColor = 3362866; // R 50, G 80, B 51
-constexpr TColor RightGridColor = 5987119;  // R 47, G 91, B 91
-constexpr TColor DataColor = 33023;         // R 255, G 128, B 0
+constexpr TWindowsColor PanelColor = 1256211;      // R 19, G 43, B 19
+constexpr TWindowsColor GradientEnd = 2113054;     // R 30, G 62, B 32
+constexpr TWindowsColor AxisLineColor = 16384;     // R 0, G 64, B 0
+constexpr TWindowsColor LeftGridColor = 2965549;   // R 45, G 64, B 45
+constexpr TWindowsColor BottomGridColor = 3362866; // R 50, G 80, B 51
+constexpr TWindowsColor RightGridColor = 5987119;  // R 47, G 91, B 91
+constexpr TWindowsColor DataColor = 33023;         // R 255, G 128, B 0
 
 // "Arial" of the design is "Liberation Sans" here, at the same pixel height.
-TPlotFont Font(int pixels, TColor color, bool bold = false)
+TPlotFont Font(int pixels, TWindowsColor color, bool bold = false)
 {
     TPlotFont f;
     f.PixelSize = pixels;
@@ -30,7 +30,7 @@ void HideTicks(TAxis& a)
     a.MinorTicks.SetVisible(false);
 }
 
-void SmallDotsGrid(TAxis& a, TColor color, TPenStyle style = psDot)
+void SmallDotsGrid(TAxis& a, TWindowsColor color, TLineStyle style = psDot)
 {
     a.Grid.SetColor(color);
     a.Grid.SetStyle(style);
@@ -58,7 +58,7 @@ void ConfigurePanel(TAxisPanel& c)
     HideTicks(left);
 }
 
-void ConfigureDataPoints(TLineSeries& s, TColor color, TColor brush)
+void ConfigureDataPoints(TLineSeries& s, TWindowsColor color, TWindowsColor brush)
 {
     s.SetSeriesColor(color);
     s.Pointer().Style = markCircle;

@@ -36,7 +36,7 @@ void RefreshAutomaticRange(const TAxisPanel& panel, TAxis& axis)
     bool first = true;
     for (const TSeries* s : RangeSeries(panel, axis)) {
         const TValueList& list = axis.Horizontal() ? s->XValues() : s->YValues();
-        const double sMin = list.MinValue(), sMax = list.MaxValue();
+        const double sMin = list.Minimum(), sMax = list.Maximum();
         if (first || sMin < lo)
             lo = sMin;
         if (first || sMax > hi)

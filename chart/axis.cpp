@@ -59,7 +59,7 @@ void TAxis::SetMinimum(double v)
     RequestRepaint();
 }
 
-void TAxis::SetMinMax(double a, double b)
+void TAxis::SetBothEnds(double a, double b)
 {
     automatic_ = automaticMinimum_ = automaticMaximum_ = false;
     if (a > b)

@@ -38,7 +38,7 @@ public:
     void SetMinimum(double v);
     void SetMaximum(double v);
     // Makes the axis manual with both ends (in either order), at least 1e-10 apart.
-    void SetMinMax(double a, double b);
+    void SetBothEnds(double a, double b);
     // Used by the automatic range pass only: no checks, no repaint.
     void StoreRange(double minimum, double maximum) { minimum_ = minimum; maximum_ = maximum; }
 

@@ -61,7 +61,7 @@ bool TAxisPanel::AxisShown(const TAxis& axis) const
 
 void TAxisPanel::RequestRepaint()
 {
-    if (!AutoRepaint || repaintPending_)
+    if (!RepaintOnChange || repaintPending_)
         return;
     repaintPending_ = true;
     if (OnRepaintRequest)

@@ -16,8 +16,8 @@ enum TPanDirections { panNone, panHorizontal, panVertical, panBoth };
 
 struct TPlotGradient {
     bool Visible = false;
-    TColor StartColor = Colors::White;
-    TColor EndColor = Colors::Yellow;
+    TWindowsColor StartColor = Colors::White;
+    TWindowsColor EndColor = Colors::Yellow;
 };
 
 class TAxisPanel {
@@ -59,7 +59,7 @@ public:
     bool AxisShown(const TAxis& axis) const;
 
     // ---- panel ----
-    TColor Color = 0xf0f0f0;
+    TWindowsColor Color = 0xf0f0f0;
     TPlotGradient Gradient;
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4; // percent
     bool ClipPoints = true;
@@ -68,7 +68,7 @@ public:
 
     // ---- repaint ----
     // While off, changes do not ask for a repaint.
-    bool AutoRepaint = true;
+    bool RepaintOnChange = true;
     // Marks the picture stale and tells the listener once until it repaints,
     // so a burst of additions costs one notification and one paint.
     void RequestRepaint();

@@ -18,7 +18,7 @@ int GradientBandCount(int height)
     return std::min(height, 256);
 }
 
-TColor GradientBandColor(TColor start, TColor end, int k, int n)
+TWindowsColor GradientBandColor(TWindowsColor start, TWindowsColor end, int k, int n)
 {
     // A single band has nowhere to fade to: it takes the start colour.
     if (n <= 1)

@@ -12,4 +12,4 @@ int MulDiv(int a, int b, int c);
 int GradientBandCount(int height);
 
 // Colour of band k of n (0 at the bottom).
-TColor GradientBandColor(TColor start, TColor end, int k, int n);
+TWindowsColor GradientBandColor(TWindowsColor start, TWindowsColor end, int k, int n);

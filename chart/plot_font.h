@@ -10,5 +10,5 @@ struct TPlotFont {
     std::string Name = "Liberation Sans";
     int PixelSize = 11;
     bool Bold = false;
-    TColor Color = Colors::Black;
+    TWindowsColor Color = Colors::Black;
 };

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-void TPlotInteraction::MouseDown(const TPlotFrame& frame, TMouseButton button, TPressFlags flags, int x, int y)
+void TPlotInteraction::MouseDown(const TPlotFrame& frame, TPressButton button, TPressFlags flags, int x, int y)
 {
     if (panel_.ZoomRecord.Active || panel_.PanRecord.Active)
         return;
@@ -37,12 +37,12 @@ void TPlotInteraction::MouseDown(const TPlotFrame& frame, TMouseButton button, T
     panel_.PressConsumed = false;
 }
 
-void TPlotInteraction::StartDrag(TMouseButton button, int x, int y)
+void TPlotInteraction::StartDrag(TPressButton button, int x, int y)
 {
-    if (panel_.AllowZoom && button == TMouseButton::Left) {
+    if (panel_.AllowZoom && button == TPressButton::Left) {
         panel_.ZoomRecord = {true, x, y, x, y};
         DrawZoomRectangle();
-    } else if (panel_.AllowPanning != panNone && button == TMouseButton::Right) {
+    } else if (panel_.AllowPanning != panNone && button == TPressButton::Right) {
         panel_.PanRecord = {true, x, y, x, y};
     }
 }
@@ -79,10 +79,10 @@ void TPlotInteraction::MouseMove(const TPlotFrame& frame, int x, int y)
     }
 }
 
-void TPlotInteraction::MouseUp(const TPlotFrame& frame, TMouseButton button, int x, int y)
+void TPlotInteraction::MouseUp(const TPlotFrame& frame, TPressButton button, int x, int y)
 {
     TDragRecord& zoom = panel_.ZoomRecord;
-    if (zoom.Active && button == TMouseButton::Left) {
+    if (zoom.Active && button == TPressButton::Left) {
         zoom.Active = false;
         DrawZoomRectangle();
         zoom.X1 = x;
@@ -123,10 +123,10 @@ void TPlotInteraction::ZoomToRect(const TPlotFrame& frame, int x0, int y0, int x
     const double leftMin = value(panel_.LeftAxis(), y1), leftMax = value(panel_.LeftAxis(), y0);
     const double rightMin = value(panel_.RightAxis(), y1), rightMax = value(panel_.RightAxis(), y0);
     SaveViewOnce();
-    panel_.LeftAxis().SetMinMax(leftMin, leftMax);
-    panel_.RightAxis().SetMinMax(rightMin, rightMax);
-    panel_.TopAxis().SetMinMax(topMin, topMax);
-    panel_.BottomAxis().SetMinMax(bottomMin, bottomMax);
+    panel_.LeftAxis().SetBothEnds(leftMin, leftMax);
+    panel_.RightAxis().SetBothEnds(rightMin, rightMax);
+    panel_.TopAxis().SetBothEnds(topMin, topMax);
+    panel_.BottomAxis().SetBothEnds(bottomMin, bottomMax);
 }
 
 void TPlotInteraction::UndoZoom()
@@ -140,7 +140,7 @@ void TPlotInteraction::UndoZoom()
             a.SetAutomaticMaximum(s.AutomaticMaximum);
             if (!s.Automatic) {
                 // Restores the flags the setter clears, after the range.
-                a.SetMinMax(s.Minimum, s.Maximum);
+                a.SetBothEnds(s.Minimum, s.Maximum);
                 a.SetAutomaticMinimum(s.AutomaticMinimum);
                 a.SetAutomaticMaximum(s.AutomaticMaximum);
             }
@@ -157,7 +157,7 @@ void TPlotInteraction::PanBy(const TPlotFrame& frame, int oldX, int oldY, int ne
     auto panAxis = [&](TAxis& a, int oldP, int newP) {
         const TAxisScale& scale = frame.AxisFrame(a).Scale;
         const long double delta = (long double)AxisPixelToValue(scale, oldP) - AxisPixelToValue(scale, newP);
-        a.SetMinMax(double(a.Minimum() + delta), double(a.Maximum() + delta));
+        a.SetBothEnds(double(a.Minimum() + delta), double(a.Maximum() + delta));
     };
     const TPanDirections mode = panel_.AllowPanning;
     if ((mode == panHorizontal || mode == panBoth) && oldX != newX) {

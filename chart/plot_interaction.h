@@ -19,9 +19,9 @@ public:
 
     // ---- events from the widget ----
     // The click dispatch: raises the clicked series' OnClick, or starts a drag.
-    void MouseDown(const TPlotFrame& frame, TMouseButton button, TPressFlags flags, int x, int y);
+    void MouseDown(const TPlotFrame& frame, TPressButton button, TPressFlags flags, int x, int y);
     void MouseMove(const TPlotFrame& frame, int x, int y);
-    void MouseUp(const TPlotFrame& frame, TMouseButton button, int x, int y);
+    void MouseUp(const TPlotFrame& frame, TPressButton button, int x, int y);
     // A wheel turn, positive away from the user. High-resolution wheels and
     // touchpads send parts of a notch: they add up, each whole notch scrolls
     // once and the rest waits for the next turn.
@@ -39,7 +39,7 @@ public:
     std::function<void()> OnRepaintNow;
 
 private:
-    void StartDrag(TMouseButton button, int x, int y);
+    void StartDrag(TPressButton button, int x, int y);
     void SaveViewOnce();
     void DrawZoomRectangle();
     void ScrollNotch(bool up);

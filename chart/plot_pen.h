@@ -4,20 +4,20 @@
 
 #include <functional>
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
+enum TLineStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 
 // A pen whose changes ask the owner for a repaint.
 class TPlotPen {
 public:
-    TPlotPen(TColor color = Colors::Black, TPenStyle style = psSolid, int width = 1)
+    TPlotPen(TWindowsColor color = Colors::Black, TLineStyle style = psSolid, int width = 1)
         : color_(color), style_(style), width_(width) {}
 
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { visible_ = v; Changed(); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor c) { color_ = c; Changed(); }
-    TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle s) { style_ = s; Changed(); }
+    TWindowsColor Color() const { return color_; }
+    void SetColor(TWindowsColor c) { color_ = c; Changed(); }
+    TLineStyle Style() const { return style_; }
+    void SetStyle(TLineStyle s) { style_ = s; Changed(); }
     int Width() const { return width_; }
     // On a one-pixel pen: every second pixel set, in place of the style.
     bool SmallDots() const { return smallDots_; }
@@ -30,8 +30,8 @@ public:
 private:
     void Changed() { if (OnChange) OnChange(); }
     bool visible_ = true;
-    TColor color_;
-    TPenStyle style_;
+    TWindowsColor color_;
+    TLineStyle style_;
     int width_;
     bool smallDots_ = false;
 };

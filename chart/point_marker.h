@@ -15,7 +15,7 @@ public:
     int HorizSize = 4;
     int VertSize = 4;
     bool InflateMargins = true;
-    TColor BrushColor = DefaultPointColor; // DefaultPointColor: the point colour
+    TWindowsColor BrushColor = DefaultPointColor; // DefaultPointColor: the point colour
     TPlotPen Pen{Colors::Black};
     std::function<void()> OnChange;
 

@@ -15,7 +15,7 @@ public:
     TPlotPen& LinePen() { return linePen_; }
     const TPlotPen& LinePen() const { return linePen_; }
     TPlotPen AreaLinesPen{Colors::Black};
-    TColor AreaColor = DefaultPointColor;
+    TWindowsColor AreaColor = DefaultPointColor;
     bool DrawArea = false;
     // Presses on the segments between points count as presses on a point.
     bool LineClickable = true;

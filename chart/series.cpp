@@ -12,7 +12,7 @@ void TSeries::RequestRepaint() const
         panel_->RequestRepaint();
 }
 
-int TSeries::AddPoint(double x, double y, std::string_view label, TColor color)
+int TSeries::AddPoint(double x, double y, std::string_view label, TWindowsColor color)
 {
     const int i = xValues_.InsertOrdered(x);
     if (i == yValues_.Count())
@@ -66,11 +66,11 @@ bool TSeries::HasLabelAt(int index) const
     return index >= 0 && index < int(labels_.size()) && labels_[size_t(index)];
 }
 
-TColor TSeries::PointColorAt(int index) const
+TWindowsColor TSeries::PointColorAt(int index) const
 {
     if (index < 0 || index >= PointCount())
         return seriesColor_;
-    const TColor c = index < int(colors_.size()) ? colors_[size_t(index)] : DefaultPointColor;
+    const TWindowsColor c = index < int(colors_.size()) ? colors_[size_t(index)] : DefaultPointColor;
     return c != DefaultPointColor ? c : seriesColor_;
 }
 
@@ -80,7 +80,7 @@ void TSeries::SetActive(bool active)
     RequestRepaint();
 }
 
-void TSeries::SetSeriesColor(TColor c)
+void TSeries::SetSeriesColor(TWindowsColor c)
 {
     seriesColor_ = c;
     RequestRepaint();

@@ -20,7 +20,7 @@ enum TVerticalBinding { bindLeft, bindRight, bindBothVert, bindCustomVert };
 
 class TSeries {
 public:
-    using ClickEvent = std::function<void(TSeries& sender, int valueIndex, TMouseButton button,
+    using ClickEvent = std::function<void(TSeries& sender, int valueIndex, TPressButton button,
                                           TPressFlags shift, int x, int y)>;
 
     TSeries();
@@ -30,7 +30,7 @@ public:
 
     // ---- points ----
     // Inserts by the X order; answers the new index.
-    int AddPoint(double x, double y, std::string_view label = {}, TColor color = DefaultPointColor);
+    int AddPoint(double x, double y, std::string_view label = {}, TWindowsColor color = DefaultPointColor);
     void ClearPoints();
     int PointCount() const { return xValues_.Count(); }
     double XValueAt(int index) const { return xValues_.ValueAt(index); }
@@ -40,7 +40,7 @@ public:
     bool HasLabelAt(int index) const;
     // True when some point carries a label (the text-label style needs one).
     bool HasLabels() const { return labelledPoints_ > 0; }
-    TColor PointColorAt(int index) const;
+    TWindowsColor PointColorAt(int index) const;
     // True when every point takes the series colour (lets drawing skip the lookup).
     bool UniformColor() const { return explicitColors_ == 0; }
 
@@ -52,8 +52,8 @@ public:
     // ---- look and binding ----
     bool Active() const { return active_; }
     void SetActive(bool active);
-    TColor SeriesColor() const { return seriesColor_; }
-    void SetSeriesColor(TColor c);
+    TWindowsColor SeriesColor() const { return seriesColor_; }
+    void SetSeriesColor(TWindowsColor c);
     void SetHorizAxis(THorizontalBinding b);
     void SetVertAxis(TVerticalBinding b);
     // The axes the series is drawn against (null before it joins a chart).
@@ -82,12 +82,12 @@ private:
     // Colours and labels are rare (only the spectrum has labels, nothing sets
     // colours): each list stays empty, meaning "all default", until a point
     // brings one; from then on it runs parallel to the values.
-    std::vector<TColor> colors_;
+    std::vector<TWindowsColor> colors_;
     std::vector<std::unique_ptr<std::string>> labels_;
     int labelledPoints_ = 0;
     int explicitColors_ = 0;
     bool active_ = true;
-    TColor seriesColor_ = DefaultPointColor;
+    TWindowsColor seriesColor_ = DefaultPointColor;
     THorizontalBinding horizAxis_ = bindBottom;
     TVerticalBinding vertAxis_ = bindLeft;
 };

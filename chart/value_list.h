@@ -34,8 +34,8 @@ public:
     void Clear();
 
     // Statistics over the values; both 0 for an empty list.
-    double MinValue() const { Refresh(); return min_; }
-    double MaxValue() const { Refresh(); return max_; }
+    double Minimum() const { Refresh(); return min_; }
+    double Maximum() const { Refresh(); return max_; }
     // How many times the statistics were recomputed (tests and benchmarks).
     int StatisticsPasses() const { return passes_; }
 

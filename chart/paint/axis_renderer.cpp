@@ -8,7 +8,7 @@
 
 namespace {
 
-Qt::PenStyle ToQtStyle(TPenStyle s)
+Qt::PenStyle ToQtStyle(TLineStyle s)
 {
     switch (s) {
     case psDash: return Qt::DashLine;
@@ -61,7 +61,7 @@ void DrawBandText(QPainter& p, const TAxisFrame& axis, const std::string& text, 
 
 } // namespace
 
-void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TColor color)
+void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor color)
 {
     const QRgb c = ToQRgb(color);
     auto put = [&](int x, int y) {
@@ -118,7 +118,7 @@ void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelR
     } else {
         lines = f.Ticks;
     }
-    const TColor gridColor = axis.Grid.Color() == DefaultPointColor ? Colors::Gray : axis.Grid.Color();
+    const TWindowsColor gridColor = axis.Grid.Color() == DefaultPointColor ? Colors::Gray : axis.Grid.Color();
     if (axis.Grid.SmallDots() && axis.Grid.Width() <= 1) {
         QImage* image = dynamic_cast<QImage*>(p.device());
         if (image) {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-void FillGradient(QImage& image, const TPixelRect& rect, TColor start, TColor end)
+void FillGradient(QImage& image, const TPixelRect& rect, TWindowsColor start, TWindowsColor end)
 {
     const int h = rect.Height() + 1;
     if (h <= 0 || rect.Width() < 0)

@@ -5,4 +5,4 @@
 
 #include <QImage>
 
-void FillGradient(QImage& image, const TPixelRect& rect, TColor start, TColor end);
+void FillGradient(QImage& image, const TPixelRect& rect, TWindowsColor start, TWindowsColor end);

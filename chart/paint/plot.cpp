@@ -13,12 +13,12 @@
 
 namespace {
 
-TMouseButton ToButton(Qt::MouseButton b)
+TPressButton ToButton(Qt::MouseButton b)
 {
     switch (b) {
-    case Qt::RightButton: return TMouseButton::Right;
-    case Qt::MiddleButton: return TMouseButton::Middle;
-    default: return TMouseButton::Left;
+    case Qt::RightButton: return TPressButton::Right;
+    case Qt::MiddleButton: return TPressButton::Middle;
+    default: return TPressButton::Left;
     }
 }
 

@@ -6,5 +6,5 @@
 #include <QColor>
 #include <QRgb>
 
-inline QRgb ToQRgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
-inline QColor ToQColor(TColor c) { return QColor(ToQRgb(c)); }
+inline QRgb ToQRgb(TWindowsColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QColor ToQColor(TWindowsColor c) { return QColor(ToQRgb(c)); }

@@ -176,7 +176,7 @@ public:
         lines_ = s.LinePen().Draws();
         areaPen_ = s.AreaLinesPen.Draws();
         markers_ = s.Pointer().Visible();
-        const TColor lineColor = s.LinePen().Color();
+        const TWindowsColor lineColor = s.LinePen().Color();
         lineColor_ = lineColor == DefaultPointColor ? 0 : ToQRgb(lineColor);
         lineTakesPoint_ = lineColor == DefaultPointColor;
         brush_ = s.Pointer().BrushColor;
@@ -391,7 +391,7 @@ private:
     int first_ = -1, last_ = -1, origin_ = 0;
     bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true, penDraws_ = true;
     QRgb lineColor_ = 0, areaLine_ = 0;
-    TColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
+    TWindowsColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
     const double* xs_ = nullptr;
     const double* ys_ = nullptr;
 };

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-TColor ZoomRectanglePen(TColor chartColor)
+TWindowsColor ZoomRectanglePen(TWindowsColor chartColor)
 {
-    const TColor rgb = chartColor & 0xffffff;
+    const TWindowsColor rgb = chartColor & 0xffffff;
     return rgb == Colors::White ? Colors::Black : rgb;
 }
 
-void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TColor pen)
+void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor pen)
 {
     if (x0 > x1)
         std::swap(x0, x1);

@@ -6,8 +6,8 @@
 #include <QImage>
 
 // The pen: the chart colour as RGB, black when that is white.
-TColor ZoomRectanglePen(TColor chartColor);
+TWindowsColor ZoomRectanglePen(TWindowsColor chartColor);
 
 // Outline from (x0, y0) to (x1, y1) inclusive, every pixel touched once,
 // clipped to the image: dst = NOT (pen XOR dst).
-void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TColor pen);
+void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor pen);

@@ -163,7 +163,7 @@ TEST(Dispatcher, AControlEventRunsThroughIt)
     // handler's error reaches the display instead of ending the program.
     form->CheckBoxAutoX->setChecked(false);
     form->EditMaxX->setText("-1000000");
-    form->ChartF->BottomAxis().SetMinMax(0, 10);
+    form->ChartF->BottomAxis().SetBothEnds(0, 10);
     form->ButtonXAxis->click();
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0].text, "Axis Maximum Value must be >= Minimum.");

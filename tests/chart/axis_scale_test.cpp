@@ -82,7 +82,7 @@ TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
 {
     TAxisPanel chart;
     TAxis& a = chart.BottomAxis();
-    a.SetMinMax(0, 10);
+    a.SetBothEnds(0, 10);
     try {
         a.SetMaximum(-1);
         FAIL();
@@ -122,11 +122,11 @@ TEST(AxisSetters, SetBothEndsSwapsAndKeepsAMinimumWidth)
 {
     TAxisPanel chart;
     TAxis& a = chart.RightAxis();
-    a.SetMinMax(9, -3);
+    a.SetBothEnds(9, -3);
     EXPECT_EQ(a.Minimum(), -3);
     EXPECT_EQ(a.Maximum(), 9);
     EXPECT_FALSE(a.Automatic() || a.AutomaticMinimum() || a.AutomaticMaximum());
-    a.SetMinMax(4, 4);
+    a.SetBothEnds(4, 4);
     EXPECT_EQ(a.Minimum(), 4);
     EXPECT_GT(a.Maximum(), 4);
     EXPECT_NEAR(a.Maximum() - a.Minimum(), 1e-10, 1e-15);

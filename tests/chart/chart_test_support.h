@@ -28,7 +28,7 @@ inline TPlotFrame LayOut(TAxisPanel& panel, const TTextMeasure& measure, int wid
 }
 
 // A line series with markers of the window's size.
-inline TLineSeries* AddDotSeries(TAxisPanel& chart, TColor color, TColor brush)
+inline TLineSeries* AddDotSeries(TAxisPanel& chart, TWindowsColor color, TWindowsColor brush)
 {
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetSeriesColor(color);

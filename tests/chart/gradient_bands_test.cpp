@@ -18,7 +18,7 @@ TEST(GradientBands, AtMost256FadingFromStartToEnd)
 {
     EXPECT_EQ(GradientBandCount(37), 37);
     EXPECT_EQ(GradientBandCount(600), 256);
-    const TColor end = 2113054; // R 30, G 62, B 32
+    const TWindowsColor end = 2113054; // R 30, G 62, B 32
     EXPECT_EQ(GradientBandColor(0, end, 0, 256), 0u);
     EXPECT_EQ(GradientBandColor(0, end, 255, 256), end);
     // 30 * 128 / 255 = 15.06, 62 * 128 / 255 = 31.12, 32 * 128 / 255 = 16.06.

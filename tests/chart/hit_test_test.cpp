@@ -52,10 +52,10 @@ protected:
         chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 0;
         for (TAxis& a : chart.Axes()) {
             a.Visible = false; // the plot takes the whole 401 x 201 image
-            a.SetMinMax(0, 400);
+            a.SetBothEnds(0, 400);
         }
-        chart.LeftAxis().SetMinMax(0, 200);
-        chart.RightAxis().SetMinMax(0, 200);
+        chart.LeftAxis().SetBothEnds(0, 200);
+        chart.RightAxis().SetBothEnds(0, 200);
     }
     void Layout() { frame = LayOut(chart, measure, 401, 201); }
     // The press at (x, y) on the first series, with the frame of the last layout.
@@ -114,7 +114,7 @@ TEST_F(PointAtPixelTest, OnlyTheLastPaintedRangeIsTested)
         s->AddPoint(i, 100);
     Layout();
     EXPECT_EQ(Hit(50, 100), 5);
-    chart.BottomAxis().SetMinMax(200, 400);
+    chart.BottomAxis().SetBothEnds(200, 400);
     // Not painted again yet: the positions of the last layout still hold.
     EXPECT_EQ(Hit(50, 100), 5);
     Layout();

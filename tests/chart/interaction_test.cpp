@@ -51,7 +51,7 @@ protected:
         }
         return s;
     }
-    void Drag(TMouseButton b, int x0, int y0, int x1, int y1)
+    void Drag(TPressButton b, int x0, int y0, int x1, int y1)
     {
         interaction.MouseDown(frame, b, 0, x0, y0);
         interaction.MouseMove(frame, (x0 + x1) / 2, (y0 + y1) / 2);
@@ -72,17 +72,17 @@ protected:
 TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 {
     std::vector<std::pair<TSeries*, int>> clicks;
-    data->OnClick = [&](TSeries& s, int i, TMouseButton, TPressFlags, int, int) { clicks.push_back({&s, i}); };
+    data->OnClick = [&](TSeries& s, int i, TPressButton, TPressFlags, int, int) { clicks.push_back({&s, i}); };
     const TPixelPoint p = PixelOf(0, 17);
-    interaction.MouseDown(frame, TMouseButton::Left, 0, p.X, p.Y);
+    interaction.MouseDown(frame, TPressButton::Left, 0, p.X, p.Y);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].first, data);
     EXPECT_EQ(clicks[0].second, 17);
     EXPECT_FALSE(chart.ZoomRecord.Active);
     EXPECT_FALSE(chart.PressConsumed) << "cleared after the dispatch";
     // The right button and a double click read the point out as well.
-    interaction.MouseDown(frame, TMouseButton::Right, 0, p.X, p.Y);
-    interaction.MouseDown(frame, TMouseButton::Left, pressDouble, p.X, p.Y);
+    interaction.MouseDown(frame, TPressButton::Right, 0, p.X, p.Y);
+    interaction.MouseDown(frame, TPressButton::Left, pressDouble, p.X, p.Y);
     EXPECT_EQ(clicks.size(), 3u);
     EXPECT_FALSE(chart.PanRecord.Active);
 }
@@ -90,17 +90,17 @@ TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
 {
     int dataClicks = 0;
-    data->OnClick = [&](TSeries&, int, TMouseButton, TPressFlags, int, int) { ++dataClicks; };
+    data->OnClick = [&](TSeries&, int, TPressButton, TPressFlags, int, int) { ++dataClicks; };
     for (int i = 0; i < 100; ++i)
         pattern->AddPoint(i, (i % 10) * 10); // on the very pixels of the data curve
     Layout();
     const TPixelPoint p = PixelOf(0, 33);
     EXPECT_EQ(PartAt(p.X, p.Y).SeriesIndex, 2);
-    interaction.MouseDown(frame, TMouseButton::Left, 0, p.X, p.Y);
+    interaction.MouseDown(frame, TPressButton::Left, 0, p.X, p.Y);
     EXPECT_EQ(dataClicks, 0);
     EXPECT_TRUE(chart.ZoomRecord.Active);
     EXPECT_EQ(rectangleDrawings, 1);
-    interaction.MouseUp(frame, TMouseButton::Left, p.X, p.Y);
+    interaction.MouseUp(frame, TPressButton::Left, p.X, p.Y);
     pattern->SetActive(false);
     EXPECT_EQ(PartAt(p.X, p.Y).SeriesIndex, 0) << "inactive series are skipped";
     // Outside the plot and every axis: nothing.
@@ -112,7 +112,7 @@ TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
     EXPECT_EQ(PartAt(x, bottom + 3).Part, TPlotPart::Axis);
     EXPECT_EQ(PartAt(x, bottom + 6).Part, TPlotPart::Axis);
     EXPECT_EQ(PartAt(x, bottom + 7).Part, TPlotPart::None);
-    interaction.MouseDown(frame, TMouseButton::Left, 0, x, bottom + 4);
+    interaction.MouseDown(frame, TPressButton::Left, 0, x, bottom + 4);
     EXPECT_TRUE(chart.ZoomRecord.Active);
 }
 
@@ -120,7 +120,7 @@ TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
 {
     const auto before = Axes();
     const TAxisScale bottom = frame.Axes[0].Scale, left = frame.Axes[2].Scale, right = frame.Axes[3].Scale;
-    Drag(TMouseButton::Left, 100, 100, 200, 180);
+    Drag(TPressButton::Left, 100, 100, 200, 180);
     EXPECT_FALSE(chart.AxisSnapshot.ViewRestored);
     EXPECT_EQ(rectangleDrawings, 1 + 2 * 2 + 1) << "start, erase+draw per move, erase at release";
     EXPECT_NEAR(chart.BottomAxis().Minimum(), ValueAtPixel(bottom, 100), 1e-9);
@@ -137,30 +137,30 @@ TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
     EXPECT_NEAR(ValueAtPixel(frame.Axes[2].Scale, frame.PlotRect.Top), ValueAtPixel(left, 100), 1e-9);
 
     // A second zoom keeps the snapshot of the first view.
-    Drag(TMouseButton::Left, 150, 150, 300, 300);
-    Drag(TMouseButton::Left, 200, 180, 100, 100); // up and left
+    Drag(TPressButton::Left, 150, 150, 300, 300);
+    Drag(TPressButton::Left, 200, 180, 100, 100); // up and left
     EXPECT_EQ(Axes()[0].Automatic, before[0].Automatic);
     EXPECT_TRUE(chart.BottomAxis().Automatic() && chart.LeftAxis().Automatic());
     EXPECT_TRUE(chart.AxisSnapshot.ViewRestored);
 
     Layout();
-    Drag(TMouseButton::Left, 100, 100, 200, 180);
-    Drag(TMouseButton::Left, 100, 180, 200, 100); // right but up: also an undo
+    Drag(TPressButton::Left, 100, 100, 200, 180);
+    Drag(TPressButton::Left, 100, 180, 200, 100); // right but up: also an undo
     EXPECT_TRUE(chart.BottomAxis().Automatic());
 }
 
 TEST_F(InteractionTest, SixteenPixelsOrLessChangeNothing)
 {
     const auto before = Axes();
-    Drag(TMouseButton::Left, 100, 100, 116, 200);
-    Drag(TMouseButton::Left, 100, 100, 300, 116);
-    Drag(TMouseButton::Left, 100, 100, 84, 60);
+    Drag(TPressButton::Left, 100, 100, 116, 200);
+    Drag(TPressButton::Left, 100, 100, 300, 116);
+    Drag(TPressButton::Left, 100, 100, 84, 60);
     const auto after = Axes();
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(after[i].Automatic, before[i].Automatic);
         EXPECT_EQ(after[i].Maximum, before[i].Maximum);
     }
-    Drag(TMouseButton::Left, 100, 100, 117, 117);
+    Drag(TPressButton::Left, 100, 100, 117, 117);
     EXPECT_FALSE(chart.BottomAxis().Automatic()) << "17 pixels zoom";
 }
 
@@ -169,7 +169,7 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
     const TPixelPoint e = Empty();
     const TAxisScale bottom = frame.Axes[0].Scale, left = frame.Axes[2].Scale;
     const double bottomMin = chart.BottomAxis().Minimum(), leftMax = chart.LeftAxis().Maximum();
-    interaction.MouseDown(frame, TMouseButton::Right, 0, e.X, e.Y);
+    interaction.MouseDown(frame, TPressButton::Right, 0, e.X, e.Y);
     ASSERT_TRUE(chart.PanRecord.Active);
     EXPECT_FALSE(chart.ZoomRecord.Active);
     interaction.MouseMove(frame, e.X + 40, e.Y + 20);
@@ -187,7 +187,7 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
     const double frozen = chart.BottomAxis().Minimum();
     interaction.MouseMove(frame, e.X, e.Y);
     EXPECT_EQ(chart.BottomAxis().Minimum(), frozen) << "the pan ended";
-    interaction.MouseUp(frame, TMouseButton::Right, e.X, e.Y);
+    interaction.MouseUp(frame, TPressButton::Right, e.X, e.Y);
     EXPECT_FALSE(chart.BottomAxis().Automatic()) << "the axes stay where the pan left them";
     interaction.UndoZoom();
     EXPECT_TRUE(chart.BottomAxis().Automatic());
@@ -197,8 +197,8 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
 
 TEST_F(InteractionTest, WheelScrollsVerticalAxesByThreePercent)
 {
-    chart.LeftAxis().SetMinMax(0, 100);
-    chart.RightAxis().SetMinMax(-50, 150);
+    chart.LeftAxis().SetBothEnds(0, 100);
+    chart.RightAxis().SetBothEnds(-50, 150);
     int repaints = 0;
     interaction.OnRepaintNow = [&] { ++repaints; };
     interaction.Wheel(-120);
@@ -212,7 +212,7 @@ TEST_F(InteractionTest, WheelScrollsVerticalAxesByThreePercent)
     EXPECT_EQ(repaints, 3);
 
     // A touchpad's thirds of a notch scroll once, at the third.
-    chart.LeftAxis().SetMinMax(0, 100);
+    chart.LeftAxis().SetBothEnds(0, 100);
     interaction.Wheel(40);
     interaction.Wheel(40);
     EXPECT_EQ(chart.LeftAxis().Minimum(), 0);
@@ -233,7 +233,7 @@ TEST_F(InteractionTest, UndoWithoutZoomOnlyRepaintsAndFrozenAxesComeBackFrozen)
     Layout();
     interaction.UndoZoom();
     EXPECT_EQ(chart.BottomAxis().Maximum(), 50);
-    Drag(TMouseButton::Left, 100, 100, 200, 180);
+    Drag(TPressButton::Left, 100, 100, 200, 180);
     EXPECT_NE(chart.BottomAxis().Maximum(), 50);
     interaction.UndoZoom();
     EXPECT_FALSE(chart.BottomAxis().Automatic());

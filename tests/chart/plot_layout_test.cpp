@@ -135,13 +135,13 @@ TEST_F(ChartLayoutTest, VisibleRangeIncludesThePointPastTheRightEdge)
     for (int i = 0; i < 100; ++i)
         s->AddPoint(i, i);
     EXPECT_EQ(shown(), std::pair(0, 99));
-    chart.BottomAxis().SetMinMax(10.5, 20.2);
+    chart.BottomAxis().SetBothEnds(10.5, 20.2);
     EXPECT_EQ(shown(), std::pair(11, 21));
-    chart.BottomAxis().SetMinMax(98.5, 300);
+    chart.BottomAxis().SetBothEnds(98.5, 300);
     EXPECT_EQ(shown(), std::pair(99, 99));
-    chart.BottomAxis().SetMinMax(150, 300);
+    chart.BottomAxis().SetBothEnds(150, 300);
     EXPECT_EQ(shown(), std::pair(-1, -1));
-    chart.BottomAxis().SetMinMax(0, 50);
+    chart.BottomAxis().SetBothEnds(0, 50);
     s->SetActive(false);
     EXPECT_EQ(shown(), std::pair(-1, -1)) << "an inactive series shows nothing";
 }

@@ -54,11 +54,11 @@ TEST(ClearPoints, EmptiesEverythingButLeavesAxesAlone)
     TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->AddPoint(0, 5, "l", 0x0000ff);
-    chart.BottomAxis().SetMinMax(0, 50);
+    chart.BottomAxis().SetBothEnds(0, 50);
     s->ClearPoints();
     EXPECT_EQ(s->PointCount(), 0);
-    EXPECT_EQ(s->XValues().MaxValue(), 0);
-    EXPECT_EQ(s->YValues().MinValue(), 0);
+    EXPECT_EQ(s->XValues().Maximum(), 0);
+    EXPECT_EQ(s->YValues().Minimum(), 0);
     EXPECT_EQ(s->LabelAt(0), "");
     EXPECT_TRUE(s->UniformColor());
     EXPECT_FALSE(chart.BottomAxis().Automatic());
@@ -107,7 +107,7 @@ TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
     chart.LeftAxis().SetAutomatic(false);
     EXPECT_EQ(requests, 4) << "axis changes ask for a repaint";
     chart.RepaintDone();
-    chart.AutoRepaint = false;
+    chart.RepaintOnChange = false;
     s->AddPoint(5000, 1);
     s->SetActive(false);
     EXPECT_EQ(requests, 4);

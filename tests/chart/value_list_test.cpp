@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValueListStatistics, EmptyListReadsZero)
 {
     TValueList list(ordNone);
-    EXPECT_EQ(list.MinValue(), 0);
-    EXPECT_EQ(list.MaxValue(), 0);
+    EXPECT_EQ(list.Minimum(), 0);
+    EXPECT_EQ(list.Maximum(), 0);
 }
 
 TEST(ValueListStatistics, AreRecomputedOnlyAfterChanges)
@@ -56,22 +56,22 @@ TEST(ValueListStatistics, AreRecomputedOnlyAfterChanges)
     TValueList list(ordNone);
     for (double v : {3.0, -7.5, 12.0, 0.25, -1.0, 12.0})
         list.InsertOrdered(v);
-    EXPECT_EQ(list.MinValue(), -7.5);
-    EXPECT_EQ(list.MaxValue(), 12);
+    EXPECT_EQ(list.Minimum(), -7.5);
+    EXPECT_EQ(list.Maximum(), 12);
     const int passes = list.StatisticsPasses();
-    list.MaxValue();
-    list.MinValue();
+    list.Maximum();
+    list.Minimum();
     EXPECT_EQ(list.StatisticsPasses(), passes) << "reading again must not rescan";
 
     list.InsertAt(1, -20);
-    EXPECT_EQ(list.MinValue(), -20);
-    EXPECT_EQ(list.MaxValue(), 12);
+    EXPECT_EQ(list.Minimum(), -20);
+    EXPECT_EQ(list.Maximum(), 12);
     EXPECT_EQ(list.StatisticsPasses(), passes + 1);
     list.Append(40);
-    EXPECT_EQ(list.MaxValue(), 40);
+    EXPECT_EQ(list.Maximum(), 40);
     list.Clear();
-    EXPECT_EQ(list.MaxValue(), 0);
-    EXPECT_EQ(list.MinValue(), 0);
+    EXPECT_EQ(list.Maximum(), 0);
+    EXPECT_EQ(list.Minimum(), 0);
     EXPECT_EQ(list.Count(), 0);
 }
 

@@ -35,14 +35,14 @@ protected:
 TEST_F(PlotWidgetTest, MouseClickOnAPointReachesTheSeriesHandler)
 {
     int clicked = -1;
-    TMouseButton button = TMouseButton::Middle;
-    series->OnClick = [&](TSeries&, int i, TMouseButton b, TPressFlags, int, int) {
+    TPressButton button = TPressButton::Middle;
+    series->OnClick = [&](TSeries&, int i, TPressButton b, TPressFlags, int, int) {
         clicked = i;
         button = b;
     };
     QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, PixelOf(12));
     EXPECT_EQ(clicked, 12);
-    EXPECT_EQ(button, TMouseButton::Left);
+    EXPECT_EQ(button, TPressButton::Left);
     EXPECT_FALSE(widget.ZoomRecord.Active);
 }
 

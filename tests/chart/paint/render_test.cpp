@@ -10,7 +10,7 @@
 
 namespace {
 
-QRgb Rgb(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) | 0xff000000u; }
+QRgb Rgb(TWindowsColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) | 0xff000000u; }
 QRgb At(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xff000000u; }
 
 // Independent per-pixel version of the line rule: step t along the major axis,
@@ -108,10 +108,10 @@ protected:
         chart.Gradient = {true, Colors::Black, 2113054};
         for (TAxis& a : chart.Axes()) {
             a.Visible = false;
-            a.SetMinMax(0, 400);
+            a.SetBothEnds(0, 400);
         }
-        chart.LeftAxis().SetMinMax(0, 300);
-        chart.RightAxis().SetMinMax(0, 300);
+        chart.LeftAxis().SetBothEnds(0, 300);
+        chart.RightAxis().SetBothEnds(0, 300);
     }
     QImage Render(TSeriesDrawing d = TSeriesDrawing::Fast)
     {
@@ -259,8 +259,8 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
             pattern->AddPoint(i * 2, double(next() % 300));
     }
     if (scenario == 1) {
-        chart.BottomAxis().SetMinMax(1234.5, 1400.2); // zoomed: edge segments, far points
-        chart.LeftAxis().SetMinMax(-300, 500);
+        chart.BottomAxis().SetBothEnds(1234.5, 1400.2); // zoomed: edge segments, far points
+        chart.LeftAxis().SetBothEnds(-300, 500);
     }
     if (scenario == 2) {
         data->AddPoint(n + 1, 1e12); // skipped positions
@@ -273,7 +273,7 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
         area->SetSeriesColor(Colors::Yellow);
         for (int k = 0; k < 400; ++k)
             area->AddPoint(k * 10, double(next() % 500), "f");
-        chart.BottomAxis().SetMinMax(500, 1500);
+        chart.BottomAxis().SetBothEnds(500, 1500);
     }
     TFixedMeasure measure;
     const TPlotFrame layout = LayOut(chart, measure, 500, 300);
