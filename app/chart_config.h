@@ -1,7 +1,7 @@
 #pragma once
 // The look and series of the window's two charts, as laid out at design time.
 class TAreaSeries;
-class TChartWidget;
+class TPlot;
 class TLineSeries;
 
 struct DataChartSeries {
@@ -11,5 +11,5 @@ struct DataChartSeries {
 };
 
 // Both create their series in layout order; the chart keeps them.
-DataChartSeries ConfigureDataChart(TChartWidget& ChartF);
-TAreaSeries* ConfigureSpectrumChart(TChartWidget& ChartSpectr);
+DataChartSeries ConfigureDataChart(TPlot& ChartF);
+TAreaSeries* ConfigureSpectrumChart(TPlot& ChartSpectr);

@@ -1,9 +1,9 @@
 #pragma once
 // A curve of integer values drawn at x = 0, 1, 2, ...: data codes, pattern
 // codes, correlation percentages.
-#include "chart/chart_series.h"
+#include "chart/series.h"
 
 #include <cstdint>
 #include <span>
 
-void PlotCodes(TChartSeries& series, std::span<const int32_t> values);
+void PlotCodes(TSeries& series, std::span<const int32_t> values);

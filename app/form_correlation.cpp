@@ -8,9 +8,10 @@
 
 #include "app/box_integer.h"
 #include "app/code_curve.h"
-#include "chart/chart_series.h"
+#include "chart/point_series.h"
 #include "dsp/autocorrelation.h"
 #include "dsp/pattern_codes.h"
+#include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
 #include "runtime/code_page.h"
 

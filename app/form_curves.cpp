@@ -1,8 +1,8 @@
 // Curve toggles and the point read-out.
 #include "app/main_window.h"
 
-#include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
+#include "chart/point_series.h"
 #include "numbers/number_format.h"
 
 #include <QCheckBox>
@@ -19,13 +19,13 @@ void ShowCurve(TLineSeries& series, const QCheckBox& box)
 }
 
 // "X: 17  Y:-45": the value index, then the value with up to 15 digits.
-std::string ReadOutText(const TChartSeries& series, int valueIndex)
+std::string ReadOutText(const TSeries& series, int valueIndex)
 {
     return "X: " + IntegerText(valueIndex) + "  Y:" + GeneralText(series.YValueAt(valueIndex), 15, 0);
 }
 
 // The read-out goes to the message panel and becomes the data chart's hint.
-void ShowReadOut(TForm1& form, const TChartSeries& series, int valueIndex)
+void ShowReadOut(TForm1& form, const TSeries& series, int valueIndex)
 {
     const std::string text = ReadOutText(series, valueIndex);
     form.SetPanelText(2, text);

@@ -3,8 +3,8 @@
 
 #include "app/box_integer.h"
 #include "app/code_curve.h"
-#include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
+#include "chart/point_series.h"
 #include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
 #include "input/sample_parser.h"
@@ -70,7 +70,7 @@ void TForm1::ButtonDataRefreshClick()
 
 void TForm1::ButtonXAxisClick()
 {
-    TChartAxis& axis = ChartF->Chart().BottomAxis();
+    TAxis& axis = ChartF->BottomAxis();
     if (CheckBoxAutoX->isChecked()) {
         axis.SetAutomatic(true);
         return;

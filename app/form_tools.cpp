@@ -1,7 +1,7 @@
 // Export, the test data generator and the about panel.
 #include "app/main_window.h"
 
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
 #include "runtime/code_page.h"
 #include "widgets/qt_text.h"
 #include "numbers/random.h"
@@ -18,7 +18,7 @@ void TForm1::NKorrClick() { ExportTable(kExportCorrelation); }
 
 void TForm1::ExportTable(int kind)
 {
-    ExportTableFile(kind, ChartSpectr->Chart(), ChartF->Chart());
+    ExportTableFile(kind, *ChartSpectr, *ChartF);
 }
 
 void TForm1::NGenClick()

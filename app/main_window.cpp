@@ -3,13 +3,14 @@
 #include "runtime/code_page.h"
 #include "widgets/qt_text.h"
 #include "runtime/progress.h"
-#include "widgets/error_display.h"
+#include "chart/axis_panel.h"
+#include "chart/paint/plot.h"
 #include "numbers/float_model.h"
+#include "numbers/locale_separators.h"
 #include "numbers/number_format.h"
-#include "widgets/system_locale.h"
-#include "chart/chart.h"
-#include "chart/chart_widget.h"
+#include "widgets/error_display.h"
 #include "widgets/rich_pane.h"
+#include "widgets/system_locale.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -100,7 +101,7 @@ void TForm1::FormCreate()
 {
     DFT = std::make_unique<TDFT>();
     CheckBoxAutoX->setChecked(true);
-    ChartF->Chart().BottomAxis().SetAutomatic(CheckBoxAutoX->isChecked());
+    ChartF->BottomAxis().SetAutomatic(CheckBoxAutoX->isChecked());
     State.DataValues = std::make_unique<TMemoryBuffer>();
     State.PatternValues = std::make_unique<TMemoryBuffer>();
     State.PatternCodes = std::make_unique<TMemoryBuffer>();

@@ -1,7 +1,7 @@
 // Every control event reaches its handler through the one dispatcher.
 #include "app/main_window.h"
-#include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
+#include "chart/point_series.h"
 #include "widgets/rich_pane.h"
 
 #include <QAction>
@@ -39,10 +39,10 @@ void TForm1::BindHandlers()
     Bind(this, RichEdit1, &TRichPane::Changed, &TForm1::RichEdit1Change);
     Bind(this, RichEdit2, &TRichPane::Changed, &TForm1::RichEdit2Change);
     // The series' clicks come from the chart's own click dispatch.
-    Series2->OnClick = [this](TChartSeries&, int valueIndex, auto&&...) {
+    Series2->OnClick = [this](TSeries&, int valueIndex, auto&&...) {
         Dispatch([this, valueIndex] { Series2Click(valueIndex); });
     };
-    Series3->OnClick = [this](TChartSeries&, int valueIndex, auto&&...) {
+    Series3->OnClick = [this](TSeries&, int valueIndex, auto&&...) {
         Dispatch([this, valueIndex] { Series3Click(valueIndex); });
     };
 }

@@ -1,7 +1,7 @@
 // The window's control tree, geometry, captions and menu, as designed at 96 dpi.
 #include "app/chart_config.h"
 #include "app/main_window.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
 #include "widgets/rich_pane.h"
 
 #include <QApplication>
@@ -199,9 +199,9 @@ void TForm1::CreateLayout()
     static_cast<QFrame*>(PanelChart)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     mainGrid->addWidget(PanelChart, 0, 0);
     auto* chartColumn = Column(PanelChart, 1);
-    ChartF = new TChartWidget(PanelChart);
+    ChartF = new TPlot(PanelChart);
     ChartF->setObjectName(QStringLiteral("ChartF"));
-    ChartSpectr = new TChartWidget(PanelChart);
+    ChartSpectr = new TPlot(PanelChart);
     ChartSpectr->setObjectName(QStringLiteral("ChartSpectr"));
     ChartSpectr->setFixedHeight(264);
     chartColumn->addWidget(ChartF, 1);

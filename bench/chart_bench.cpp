@@ -2,11 +2,14 @@
 // paint of the data chart (1200 x 600) with the curve in view, plain and
 // during zoom, pan and wheel steps.
 #include "app/chart_config.h"
-#include "chart/chart_interaction.h"
-#include "chart/chart_renderer.h"
-#include "chart/chart_widget.h"
-#include "chart/qt_text_measure.h"
 #include "bench/qt_bench_main.h"
+#include "chart/automatic_range.h"
+#include "chart/paint/plot.h"
+#include "chart/paint/plot_renderer.h"
+#include "chart/paint/qt_text_measure.h"
+#include "chart/plot_interaction.h"
+#include "chart/plot_layout.h"
+#include "chart/point_series.h"
 
 #include <cmath>
 #include <memory>
@@ -37,7 +40,7 @@ const std::vector<double>& Samples()
 struct DataChart {
     DataChart()
     {
-        widget = std::make_unique<TChartWidget>();
+        widget = std::make_unique<TPlot>();
         series = ConfigureDataChart(*widget);
         widget->resize(1200, 600);
         const std::vector<double>& y = Samples();
@@ -45,15 +48,23 @@ struct DataChart {
             series.Series2->AddPoint(i, y[size_t(i)]);
         image = QImage(1200, 600, QImage::Format_RGB32);
     }
-    std::unique_ptr<TChartWidget> widget;
+    // One paint as the widget does it: ranges, frame, picture.
+    void Paint(TSeriesDrawing drawing = TSeriesDrawing::Fast)
+    {
+        RefreshAutomaticRanges(*widget);
+        frame = LayoutPlot(*widget, measure, image.width(), image.height());
+        PaintPlot(image, *widget, frame, drawing);
+    }
+    std::unique_ptr<TPlot> widget;
     DataChartSeries series{};
     QImage image;
     TQtTextMeasure measure;
+    TPlotFrame frame;
 };
 
 void BM_AddMillionPointsAscending(benchmark::State& state)
 {
-    TChartWidget widget;
+    TPlot widget;
     const DataChartSeries s = ConfigureDataChart(widget);
     const std::vector<double>& y = Samples();
     for (auto _ : state) {
@@ -78,11 +89,11 @@ void BM_PaintDataChartMillionPoints(benchmark::State& state)
 {
     DataChart c;
     for (auto _ : state) {
-        RenderChart(c.image, c.widget->Chart(), c.measure);
+        c.Paint();
         benchmark::ClobberMemory();
     }
-    state.counters["first_shown"] = c.series.Series2->FirstShownIndex;
-    state.counters["last_shown"] = c.series.Series2->LastShownIndex;
+    state.counters["first_shown"] = c.frame.SeriesAt(0).FirstShownIndex;
+    state.counters["last_shown"] = c.frame.SeriesAt(0).LastShownIndex;
 }
 BENCHMARK(BM_PaintDataChartMillionPoints)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -90,7 +101,7 @@ void BM_PaintOneByOneReference(benchmark::State& state)
 {
     DataChart c;
     for (auto _ : state) {
-        RenderChart(c.image, c.widget->Chart(), c.measure, TSeriesDrawing::OneByOne);
+        c.Paint(TSeriesDrawing::OneByOne);
         benchmark::ClobberMemory();
     }
     state.SetLabel("reference path, not a target");
@@ -101,18 +112,17 @@ BENCHMARK(BM_PaintOneByOneReference)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_ZoomPanWheelStep(benchmark::State& state)
 {
     DataChart c;
-    TChart& chart = c.widget->Chart();
-    TChartInteraction interaction(chart);
-    RenderChart(c.image, chart, c.measure);
+    TPlotInteraction interaction(*c.widget);
+    c.Paint();
     int k = 0;
     for (auto _ : state) {
         switch (k++ % 4) {
-        case 0: interaction.ZoomToRect(100, 100, 1000, 500); break;
-        case 1: interaction.PanBy(600, 300, 590, 305); break;
-        case 2: interaction.Wheel(true); break;
+        case 0: interaction.ZoomToRect(c.frame, 100, 100, 1000, 500); break;
+        case 1: interaction.PanBy(c.frame, 600, 300, 590, 305); break;
+        case 2: interaction.Wheel(WheelNotch); break;
         default: interaction.UndoZoom(); break;
         }
-        RenderChart(c.image, chart, c.measure);
+        c.Paint();
         benchmark::ClobberMemory();
     }
 }

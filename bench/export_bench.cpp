@@ -1,6 +1,7 @@
 // Exporting the correlation table of 1,000,000 rows: data codes and
 // correlation percentages over every row, a pattern over the first thousand.
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
+#include "chart/point_series.h"
 #include "tools/export_table.h"
 
 #include <benchmark/benchmark.h>
@@ -14,12 +15,12 @@ constexpr int kRows = 1000000;
 
 void BM_ExportCorrelationTable(benchmark::State& state)
 {
-    TChart spectrum;
+    TAxisPanel spectrum;
     spectrum.AddSeries<TAreaSeries>();
-    TChart curves;
-    TChartSeries* data = curves.AddSeries<TLineSeries>();
-    TChartSeries* correlation = curves.AddSeries<TLineSeries>();
-    TChartSeries* pattern = curves.AddSeries<TLineSeries>();
+    TAxisPanel curves;
+    TSeries* data = curves.AddSeries<TLineSeries>();
+    TSeries* correlation = curves.AddSeries<TLineSeries>();
+    TSeries* pattern = curves.AddSeries<TLineSeries>();
     uint32_t noise = 1;
     for (int i = 0; i < kRows; ++i) {
         noise = noise * 134775813u + 1u;

@@ -4,10 +4,11 @@
 // phase's wall time and the peak resident memory (VmHWM) of the process.
 // Targets: 3 s or less for all phases together, 700 MB or less at peak.
 #include "app/main_window.h"
-#include "chart/chart_widget.h"
-#include "widgets/error_display.h"
-#include "numbers/locale_separators.h"
 #include "bench/qt_bench_main.h"
+#include "chart/paint/plot.h"
+#include "chart/point_series.h"
+#include "numbers/locale_separators.h"
+#include "widgets/error_display.h"
 
 #include <QAction>
 #include <QDir>

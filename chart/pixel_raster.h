@@ -2,8 +2,7 @@
 // Rasterization of the chart's primitives into vertical pixel runs, so that a
 // sink can paint them in order or back to front with a coverage mask and get
 // the same pixels. Everything is integer arithmetic on client pixels.
-#include "chart/chart_types.h"
-
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -1,10 +1,6 @@
 #pragma once
 // Pixel geometry of the point hit test: pure functions on client pixels.
-
-struct TPixelPoint {
-    int X = 0, Y = 0;
-    bool operator==(const TPixelPoint&) const = default;
-};
+#include "chart/pixel_geometry.h"
 
 // Mouse m on the segment a-b: the cross product must be below the segment's
 // larger side length (distance under about one pixel), and m may not lie

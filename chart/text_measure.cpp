@@ -7,7 +7,7 @@ int TextLineCount(std::string_view text)
     return 1 + int(std::count(text.begin(), text.end(), '\n'));
 }
 
-int MultiLineWidth(const TTextMeasure& measure, const TChartFont& font, std::string_view text)
+int MultiLineWidth(const TTextMeasure& measure, const TPlotFont& font, std::string_view text)
 {
     int widest = 0;
     size_t start = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Text measurement as the axis layout needs it: tests pass fixed metrics, the
 // widget passes the platform's font metrics.
-#include "chart/chart_types.h"
+#include "chart/plot_font.h"
 
 #include <string_view>
 
@@ -9,11 +9,11 @@ class TTextMeasure {
 public:
     virtual ~TTextMeasure() = default;
     // Width in pixels of one line of Windows-1251 text.
-    virtual int TextWidth(const TChartFont& font, std::string_view text) const = 0;
-    virtual int FontHeight(const TChartFont& font) const = 0;
+    virtual int TextWidth(const TPlotFont& font, std::string_view text) const = 0;
+    virtual int FontHeight(const TPlotFont& font) const = 0;
 };
 
 // Number of lines of a text (line breaks are "\n", optionally preceded by "\r").
 int TextLineCount(std::string_view text);
 // Width of the widest line.
-int MultiLineWidth(const TTextMeasure& measure, const TChartFont& font, std::string_view text);
+int MultiLineWidth(const TTextMeasure& measure, const TPlotFont& font, std::string_view text);

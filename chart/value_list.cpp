@@ -3,16 +3,15 @@
 #include "runtime/exceptions.h"
 
 #include <algorithm>
-#include <cmath>
 
-double TChartValueList::ValueAt(int index) const
+double TValueList::ValueAt(int index) const
 {
     if (index < 0 || index >= Count())
         RaiseListIndexError(index);
-    return double((long double)values_[size_t(index)] * multiplier_);
+    return values_[size_t(index)];
 }
 
-int TChartValueList::InsertOrderedScan(double value)
+int TValueList::InsertOrderedScan(double value)
 {
     const int n = Count();
     if (order_ == ordNone || n == 0) {
@@ -43,7 +42,7 @@ int TChartValueList::InsertOrderedScan(double value)
     return i + 1;
 }
 
-void TChartValueList::InsertAt(int index, double value)
+void TValueList::InsertAt(int index, double value)
 {
     if (index < 0 || index > Count())
         RaiseListIndexError(index);
@@ -51,69 +50,35 @@ void TChartValueList::InsertAt(int index, double value)
     dirty_ = true;
 }
 
-void TChartValueList::SetValue(int index, double value)
-{
-    if (index < 0 || index >= Count())
-        RaiseListIndexError(index);
-    values_[size_t(index)] = value;
-    dirty_ = true;
-}
-
-void TChartValueList::Delete(int index)
-{
-    if (index < 0 || index >= Count())
-        RaiseListIndexError(index);
-    values_.erase(values_.begin() + index);
-    dirty_ = true;
-}
-
-void TChartValueList::Clear()
+void TValueList::Clear()
 {
     values_.clear();
     dirty_ = true;
 }
 
-int TChartValueList::LowerBound(double v) const
+int TValueList::LowerBound(double v) const
 {
-    if (multiplier_ == 1.0)
-        return int(std::lower_bound(values_.begin(), values_.end(), v) - values_.begin());
-    int lo = 0, hi = Count();
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if ((long double)values_[size_t(mid)] * multiplier_ < v)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
+    return int(std::lower_bound(values_.begin(), values_.end(), v) - values_.begin());
 }
 
-void TChartValueList::Refresh() const
+void TValueList::Refresh() const
 {
     if (!dirty_)
         return;
     dirty_ = false;
     ++passes_;
     if (values_.empty()) {
-        min_ = max_ = total_ = totalAbs_ = 0;
+        min_ = max_ = 0;
         return;
     }
-    const long double m = multiplier_;
-    double lo = double(values_[0] * m);
-    double hi = lo;
-    // The totals are 64-bit fields: each extended sum is stored back to double.
-    double total = lo, totalAbs = std::fabs(lo);
+    double lo = values_[0], hi = lo;
     for (size_t i = 1; i < values_.size(); ++i) {
-        const double v = double(values_[i] * m);
+        const double v = values_[i];
         if (v < lo)
             lo = v;
         else if (v > hi)
             hi = v;
-        total = double((long double)total + v);
-        totalAbs = double((long double)totalAbs + std::fabs(v));
     }
     min_ = lo;
     max_ = hi;
-    total_ = total;
-    totalAbs_ = totalAbs;
 }

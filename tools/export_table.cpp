@@ -1,6 +1,6 @@
 #include "tools/export_table.h"
 
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 #include "runtime/code_page.h"
 #include "numbers/number_format.h"
 #include "text/text_output_file.h"
@@ -39,7 +39,7 @@ void WriteWholeCell(TextOutputFile& file, double value)
     }
 }
 
-void WriteWholeCellIfPresent(TextOutputFile& file, const TChartSeries& series, int count, int row)
+void WriteWholeCellIfPresent(TextOutputFile& file, const TSeries& series, int count, int row)
 {
     if (row < count)
         WriteWholeCell(file, series.YValues().ValueAt(row));
@@ -52,12 +52,12 @@ const char* ExportFileName(int kind)
     return kind == kExportSpectrum ? "export_spectr.dat" : "export_korr.dat";
 }
 
-void WriteSpectrumTable(TextOutputFile& file, const TChart& spectrum)
+void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
 {
     if (spectrum.SeriesTotal() <= 0)
         return;
     WriteHeader(file, {"Гармоника", "Частота", "Значение"});
-    const TChartSeries& first = *spectrum.SeriesAt(0);
+    const TSeries& first = *spectrum.SeriesAt(0);
     const int rows = first.PointCount();
     std::string cell;
     for (int i = 0; i < rows; ++i) {
@@ -74,13 +74,13 @@ void WriteSpectrumTable(TextOutputFile& file, const TChart& spectrum)
     }
 }
 
-void WriteCorrelationTable(TextOutputFile& file, const TChart& curves)
+void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
 {
     if (curves.SeriesTotal() <= 0)
         return;
-    const TChartSeries& data = *curves.SeriesAt(0);
-    const TChartSeries& correlation = *curves.SeriesAt(1);
-    const TChartSeries& pattern = *curves.SeriesAt(2);
+    const TSeries& data = *curves.SeriesAt(0);
+    const TSeries& correlation = *curves.SeriesAt(1);
+    const TSeries& pattern = *curves.SeriesAt(2);
     const int c0 = data.PointCount();
     const int c1 = correlation.PointCount();
     const int c2 = pattern.PointCount();
@@ -96,7 +96,7 @@ void WriteCorrelationTable(TextOutputFile& file, const TChart& curves)
     }
 }
 
-void ExportTableFile(int kind, const TChart& spectrum, const TChart& curves)
+void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves)
 {
     WriteFileReplacing(ExportFileName(kind), [&](TextOutputFile& file) {
         if (kind == kExportSpectrum)

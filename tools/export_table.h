@@ -11,7 +11,7 @@
 // Numbers use the locale's decimal separator; no trailing empty line.
 #include <string>
 
-class TChart;
+class TAxisPanel;
 class TextOutputFile;
 
 inline constexpr int kExportSpectrum = 0;
@@ -22,9 +22,9 @@ const char* ExportFileName(int kind);
 
 // Writes a table into an open file; every statement is checked, so an I/O
 // error raises EInOutError at the first write that fails.
-void WriteSpectrumTable(TextOutputFile& file, const TChart& spectrum);
-void WriteCorrelationTable(TextOutputFile& file, const TChart& curves);
+void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum);
+void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves);
 
 // Writes the table of kind into ExportFileName(kind), replacing the previous
 // file only when the whole table was written (see WriteFileReplacing).
-void ExportTableFile(int kind, const TChart& spectrum, const TChart& curves);
+void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves);

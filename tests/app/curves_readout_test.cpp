@@ -1,7 +1,7 @@
 // Curve toggles and the point read-out on the real window.
 #include "window_run_support.h"
 
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
 
 #include <QCheckBox>
 #include <gtest/gtest.h>
@@ -64,7 +64,7 @@ TEST(PointReadOut, DataPointGoesToPanelAndHint)
     samples[17] = "-0.45";
     RunSpectrum(*form, Lines(samples), "100");
     form->SetPanelText(2, Cp("Данные: ошибка")); // a read-out replaces any message
-    form->Series2->OnClick(*form->Series2, 17, TMouseButton::Right, 0, 0, 0);
+    form->Series2->OnClick(*form->Series2, 17, TPressButton::Right, 0, 0, 0);
     const std::string expected = "X: 17  Y:-45";
     EXPECT_EQ(form->PanelText(2), expected);
     EXPECT_EQ(form->ChartF->toolTip(), QString::fromLatin1(expected.c_str()));
@@ -76,9 +76,9 @@ TEST(PointReadOut, CorrelationPointReadsTheCorrelationCurve)
     RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
     SetEdit(form->EditWidthPattern, "2");
     form->ButtonStartAutoKor->click();
-    form->Series3->OnClick(*form->Series3, 0, TMouseButton::Left, 0, 0, 0);
+    form->Series3->OnClick(*form->Series3, 0, TPressButton::Left, 0, 0, 0);
     EXPECT_EQ(form->PanelText(2), "X: 0  Y:100");
-    form->Series3->OnClick(*form->Series3, 2, TMouseButton::Left, 0, 0, 0);
+    form->Series3->OnClick(*form->Series3, 2, TPressButton::Left, 0, 0, 0);
     EXPECT_EQ(form->PanelText(2), "X: 2  Y:-100");
     EXPECT_EQ(form->ChartF->toolTip(), QString("X: 2  Y:-100"));
 }

@@ -2,8 +2,8 @@
 // the handler dispatcher, on the real window.
 #include "app_test_support.h"
 
-#include "chart/chart.h"
-#include "chart/chart_widget.h"
+#include "chart/axis_panel.h"
+#include "chart/paint/plot.h"
 #include "runtime/exceptions.h"
 #include "widgets/rich_pane.h"
 
@@ -31,7 +31,7 @@ TEST(FormStartUp, PanesEmptyPanelsEmptyFlagsAsAtStart)
     EXPECT_EQ(form->State.ParseErrorLine, 0);
     EXPECT_EQ(form->State.PatternErrorLine, 0);
     EXPECT_TRUE(form->CheckBoxAutoX->isChecked());
-    EXPECT_TRUE(form->ChartF->Chart().BottomAxis().Automatic());
+    EXPECT_TRUE(form->ChartF->BottomAxis().Automatic());
     ASSERT_NE(form->DFT, nullptr);
     EXPECT_EQ(form->DFT->SampleCount, 0);
     EXPECT_EQ(form->DFT->HarmonicCount, 0);
@@ -160,7 +160,7 @@ TEST(Dispatcher, AControlEventRunsThroughIt)
     // handler's error reaches the display instead of ending the program.
     form->CheckBoxAutoX->setChecked(false);
     form->EditMaxX->setText("-1000000");
-    form->ChartF->Chart().BottomAxis().SetMinMax(0, 10);
+    form->ChartF->BottomAxis().SetBothEnds(0, 10);
     form->ButtonXAxis->click();
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0].text, "Axis Maximum Value must be >= Minimum.");

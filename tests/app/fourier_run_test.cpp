@@ -1,8 +1,9 @@
 // The spectrum run and the X axis switch on the real window.
 #include "window_run_support.h"
 
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
 #include "numbers/float_model.h"
+#include "numbers/locale_separators.h"
 #include "numbers/number_format.h"
 
 #include <QCheckBox>
@@ -108,7 +109,7 @@ TEST(SpectrumRun, ClearsTheCorrelationButNotThePattern)
 TEST(XAxisSwitch, FixesAndRestoresTheDataAxis)
 {
     auto form = MakeForm();
-    TChartAxis& axis = form->ChartF->Chart().BottomAxis();
+    TAxis& axis = form->ChartF->BottomAxis();
     form->CheckBoxAutoX->setChecked(false);
     SetEdit(form->EditMaxX, "100");
     form->ButtonXAxis->click();
@@ -120,5 +121,5 @@ TEST(XAxisSwitch, FixesAndRestoresTheDataAxis)
     form->CheckBoxAutoX->setChecked(true);
     form->ButtonXAxis->click();
     EXPECT_TRUE(axis.Automatic());
-    EXPECT_TRUE(form->ChartSpectr->Chart().BottomAxis().Automatic());
+    EXPECT_TRUE(form->ChartSpectr->BottomAxis().Automatic());
 }

@@ -3,9 +3,9 @@
 // export that fails for real.
 #include "app_test_support.h"
 
-#include "chart/chart.h"
-#include "chart/chart_series.h"
-#include "chart/chart_widget.h"
+#include "chart/axis_panel.h"
+#include "chart/paint/plot.h"
+#include "chart/point_series.h"
 #include "numbers/number_format.h"
 #include "widgets/rich_pane.h"
 #include "tools/export_test_support.h"
@@ -87,7 +87,7 @@ TEST(ToolsExport, SpectrumRunRowsInTheCommaLocale)
     form->NSpectr->trigger();
     ASSERT_TRUE(ShownErrors().empty());
 
-    const TChartSeries& amplitudes = *form->ChartSpectr->Chart().SeriesAt(0);
+    const TSeries& amplitudes = *form->ChartSpectr->SeriesAt(0);
     ASSERT_GT(amplitudes.PointCount(), 0);
     const auto rows = Rows(ReadBytes("export_spectr.dat"), kSpectrumHeader);
     ASSERT_EQ(int(rows.size()), amplitudes.PointCount());
@@ -123,9 +123,9 @@ TEST(ToolsExport, AutocorrelationAfterGeneratedDataWithoutPattern)
     form->NKorr->trigger();
     ASSERT_TRUE(ShownErrors().empty());
 
-    const TChart& curves = form->ChartF->Chart();
-    const TChartSeries& data = *curves.SeriesAt(0);
-    const TChartSeries& correlation = *curves.SeriesAt(1);
+    const TAxisPanel& curves = *form->ChartF;
+    const TSeries& data = *curves.SeriesAt(0);
+    const TSeries& correlation = *curves.SeriesAt(1);
     ASSERT_EQ(data.PointCount(), 2000);
     ASSERT_EQ(correlation.PointCount(), 1901);
     const auto rows = Rows(ReadBytes("export_korr.dat"), kCorrelationHeader);
@@ -153,7 +153,7 @@ TEST(ToolsExport, PatternPlottedBeforeAnySpectrumRun)
     form->ButtonGraphPat->click();
     ASSERT_TRUE(ShownErrors().empty()) << ShownErrors()[0].text;
     form->NKorr->trigger();
-    const TChartSeries& codes = *form->ChartF->Chart().SeriesAt(2);
+    const TSeries& codes = *form->ChartF->SeriesAt(2);
     ASSERT_EQ(codes.PointCount(), 150);
     const auto rows = Rows(ReadBytes("export_korr.dat"), kCorrelationHeader);
     ASSERT_EQ(rows.size(), 150u);

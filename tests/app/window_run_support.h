@@ -3,7 +3,7 @@
 // set an edit box, press a button the way the user does.
 #include "app_test_support.h"
 
-#include "chart/chart_series.h"
+#include "chart/point_series.h"
 #include "runtime/code_page.h"
 #include "widgets/rich_pane.h"
 
@@ -40,7 +40,7 @@ inline void PlotPattern(TForm1& form, const std::string& pane, const char* adc =
     form.ButtonGraphPat->click();
 }
 
-inline std::vector<double> YValues(const TChartSeries& series)
+inline std::vector<double> YValues(const TSeries& series)
 {
     std::vector<double> ys;
     for (int i = 0; i < series.PointCount(); ++i)
@@ -48,7 +48,7 @@ inline std::vector<double> YValues(const TChartSeries& series)
     return ys;
 }
 
-inline std::vector<double> XValues(const TChartSeries& series)
+inline std::vector<double> XValues(const TSeries& series)
 {
     std::vector<double> xs;
     for (int i = 0; i < series.PointCount(); ++i)

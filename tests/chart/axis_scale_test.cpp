@@ -1,5 +1,5 @@
 #include "chart/axis_scale.h"
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
 
 #include "runtime/exceptions.h"
 
@@ -41,9 +41,12 @@ TEST(AxisScaleRoundTrip, PixelToValueAndBackIsTheSamePixel)
 {
     const TAxisScale scales[] = {Horizontal(-3.7, 1234.5, 17, 617), Vertical(-3.7, 1234.5, 17, 617),
                                  Vertical(0.001, 0.002, 0, 599), Horizontal(1e6, 1e6 + 3, 40, 1160)};
-    for (const TAxisScale& s : scales)
+    for (const TAxisScale& s : scales) {
+        SCOPED_TRACE(testing::Message() << (s.Horizontal ? "horizontal " : "vertical ") << s.Minimum << ".."
+                                        << s.Maximum << " over " << s.Start << ".." << s.End);
         for (int p = s.Start; p <= s.End; ++p)
             ASSERT_EQ(AxisValueToPixel(s, AxisPixelToValue(s, p)), p) << p;
+    }
 }
 
 TEST(AxisScaleRoundTrip, PixelToValueEnds)
@@ -59,6 +62,7 @@ TEST(AxisScaleRoundTrip, PixelToValueEnds)
 TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
 {
     for (bool horizontal : {true, false}) {
+        SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
         TAxisScale s{0, 100, 10, 410, horizontal};
         const TAxisScale p = PadScale(s, 3, 5);
         // The start side is the left, or the bottom of a vertical axis.
@@ -76,9 +80,9 @@ TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
 
 TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
 {
-    TChart chart;
-    TChartAxis& a = chart.BottomAxis();
-    a.SetMinMax(0, 10);
+    TAxisPanel chart;
+    TAxis& a = chart.BottomAxis();
+    a.SetBothEnds(0, 10);
     try {
         a.SetMaximum(-1);
         FAIL();
@@ -100,8 +104,8 @@ TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
 
 TEST(AxisSetters, AutomaticFlagsFollowTheirRules)
 {
-    TChart chart;
-    TChartAxis& a = chart.LeftAxis();
+    TAxisPanel chart;
+    TAxis& a = chart.LeftAxis();
     EXPECT_TRUE(a.Automatic() && a.AutomaticMinimum() && a.AutomaticMaximum());
     a.SetAutomatic(false);
     EXPECT_FALSE(a.AutomaticMinimum() || a.AutomaticMaximum());
@@ -116,13 +120,13 @@ TEST(AxisSetters, AutomaticFlagsFollowTheirRules)
 
 TEST(AxisSetters, SetBothEndsSwapsAndKeepsAMinimumWidth)
 {
-    TChart chart;
-    TChartAxis& a = chart.RightAxis();
-    a.SetMinMax(9, -3);
+    TAxisPanel chart;
+    TAxis& a = chart.RightAxis();
+    a.SetBothEnds(9, -3);
     EXPECT_EQ(a.Minimum(), -3);
     EXPECT_EQ(a.Maximum(), 9);
     EXPECT_FALSE(a.Automatic() || a.AutomaticMinimum() || a.AutomaticMaximum());
-    a.SetMinMax(4, 4);
+    a.SetBothEnds(4, 4);
     EXPECT_EQ(a.Minimum(), 4);
     EXPECT_GT(a.Maximum(), 4);
     EXPECT_NEAR(a.Maximum() - a.Minimum(), 1e-10, 1e-15);

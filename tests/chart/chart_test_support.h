@@ -1,6 +1,9 @@
 #pragma once
 // Helpers shared by the chart tests.
-#include "chart/chart.h"
+#include "chart/automatic_range.h"
+#include "chart/axis_panel.h"
+#include "chart/plot_layout.h"
+#include "chart/point_series.h"
 #include "chart/text_measure.h"
 
 #include <string_view>
@@ -10,15 +13,22 @@
 class TFixedMeasure : public TTextMeasure {
 public:
     explicit TFixedMeasure(int charWidth = 8) : charWidth_(charWidth) {}
-    int TextWidth(const TChartFont&, std::string_view text) const override { return int(text.size()) * charWidth_; }
-    int FontHeight(const TChartFont& font) const override { return font.PixelSize; }
+    int TextWidth(const TPlotFont&, std::string_view text) const override { return int(text.size()) * charWidth_; }
+    int FontHeight(const TPlotFont& font) const override { return font.PixelSize; }
 
 private:
     int charWidth_;
 };
 
+// What a paint does before drawing: the automatic ranges, then the frame.
+inline TPlotFrame LayOut(TAxisPanel& panel, const TTextMeasure& measure, int width, int height)
+{
+    RefreshAutomaticRanges(panel);
+    return LayoutPlot(panel, measure, width, height);
+}
+
 // A line series with markers of the window's size.
-inline TLineSeries* AddDotSeries(TChart& chart, TColor color, TColor brush)
+inline TLineSeries* AddDotSeries(TAxisPanel& chart, TWindowsColor color, TWindowsColor brush)
 {
     TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetSeriesColor(color);

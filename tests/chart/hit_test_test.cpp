@@ -1,4 +1,3 @@
-#include "chart/chart_layout.h"
 #include "chart/series_hit_test.h"
 
 #include "chart_test_support.h"
@@ -51,45 +50,48 @@ protected:
     void SetUp() override
     {
         chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 0;
-        for (TChartAxis& a : chart.Axes()) {
+        for (TAxis& a : chart.Axes()) {
             a.Visible = false; // the plot takes the whole 401 x 201 image
-            a.SetMinMax(0, 400);
+            a.SetBothEnds(0, 400);
         }
-        chart.LeftAxis().SetMinMax(0, 200);
-        chart.RightAxis().SetMinMax(0, 200);
+        chart.LeftAxis().SetBothEnds(0, 200);
+        chart.RightAxis().SetBothEnds(0, 200);
     }
-    void Layout() { LayoutChart(chart, measure, 401, 201); }
-    TChart chart;
+    void Layout() { frame = LayOut(chart, measure, 401, 201); }
+    // The press at (x, y) on the first series, with the frame of the last layout.
+    int Hit(int x, int y) const { return chart.SeriesAt(0)->PointAtPixel(frame.SeriesAt(0), x, y); }
+    TAxisPanel chart;
     TFixedMeasure measure;
+    TPlotFrame frame;
 };
 
 TEST_F(PointAtPixelTest, MarkerExactPointAndSegmentRules)
 {
-    TLineSeries* s = AddDotSeries(chart, ChartColors::Lime, ChartColors::Red);
-    EXPECT_EQ(s->PointAtPixel(100, 100), -1) << "never drawn: no hit";
+    TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
+    EXPECT_EQ(Hit(100, 100), -1) << "never drawn: no hit";
     // Y 100 is pixel row 100 (the vertical axis grows upward from row 200).
     s->AddPoint(100, 100);
     s->AddPoint(200, 100);
     s->AddPoint(300, 40);
     Layout();
-    ASSERT_EQ(s->FirstShownIndex, 0);
+    ASSERT_EQ(frame.SeriesAt(0).FirstShownIndex, 0);
     // Marker: strictly within HorizSize / VertSize = 2, the 3 x 3 square.
-    EXPECT_EQ(s->PointAtPixel(101, 99), 0);
-    EXPECT_EQ(s->PointAtPixel(99, 101), 0);
-    EXPECT_EQ(s->PointAtPixel(98, 100), -1) << "two pixels left is outside the square, and off the segment";
+    EXPECT_EQ(Hit(101, 99), 0);
+    EXPECT_EQ(Hit(99, 101), 0);
+    EXPECT_EQ(Hit(98, 100), -1) << "two pixels left is outside the square, and off the segment";
     // Segment from point 0 to point 1 answers the left end.
-    EXPECT_EQ(s->PointAtPixel(150, 100), 0);
-    EXPECT_EQ(s->PointAtPixel(150, 101), -1);
+    EXPECT_EQ(Hit(150, 100), 0);
+    EXPECT_EQ(Hit(150, 101), -1);
     // Segment 1 -> 2, from (200, 100) to (300, 160): its middle.
-    EXPECT_EQ(s->PointAtPixel(250, 130), 1);
+    EXPECT_EQ(Hit(250, 130), 1);
     // Hidden pointer: only exact points and segments.
     s->Pointer().SetVisible(false);
-    EXPECT_EQ(s->PointAtPixel(101, 99), -1);
-    EXPECT_EQ(s->PointAtPixel(100, 100), 0);
+    EXPECT_EQ(Hit(101, 99), -1);
+    EXPECT_EQ(Hit(100, 100), 0);
     s->LinePen().SetStyle(psClear);
-    EXPECT_EQ(s->PointAtPixel(150, 100), 0) << "an invisible line still answers";
+    EXPECT_EQ(Hit(150, 100), 0) << "an invisible line still answers";
     s->LineClickable = false;
-    EXPECT_EQ(s->PointAtPixel(150, 100), -1);
+    EXPECT_EQ(Hit(150, 100), -1);
 }
 
 TEST_F(PointAtPixelTest, AreaQuadrilateralsDownToTheBottom)
@@ -99,26 +101,26 @@ TEST_F(PointAtPixelTest, AreaQuadrilateralsDownToTheBottom)
     s->AddPoint(200, 150);
     s->AddPoint(300, 50);
     Layout();
-    EXPECT_EQ(s->PointAtPixel(150, 180), 0) << "under the first segment";
-    EXPECT_EQ(s->PointAtPixel(250, 190), 1);
-    EXPECT_EQ(s->PointAtPixel(150, 60), -1) << "above the curve";
-    EXPECT_EQ(s->PointAtPixel(50, 180), -1) << "left of the first point";
+    EXPECT_EQ(Hit(150, 180), 0) << "under the first segment";
+    EXPECT_EQ(Hit(250, 190), 1);
+    EXPECT_EQ(Hit(150, 60), -1) << "above the curve";
+    EXPECT_EQ(Hit(50, 180), -1) << "left of the first point";
 }
 
 TEST_F(PointAtPixelTest, OnlyTheLastPaintedRangeIsTested)
 {
-    TLineSeries* s = AddDotSeries(chart, ChartColors::Lime, ChartColors::Red);
+    TLineSeries* s = AddDotSeries(chart, Colors::Lime, Colors::Red);
     for (int i = 0; i <= 400; i += 10)
         s->AddPoint(i, 100);
     Layout();
-    EXPECT_EQ(s->PointAtPixel(50, 100), 5);
-    chart.BottomAxis().SetMinMax(200, 400);
+    EXPECT_EQ(Hit(50, 100), 5);
+    chart.BottomAxis().SetBothEnds(200, 400);
     // Not painted again yet: the positions of the last layout still hold.
-    EXPECT_EQ(s->PointAtPixel(50, 100), 5);
+    EXPECT_EQ(Hit(50, 100), 5);
     Layout();
-    EXPECT_EQ(s->FirstShownIndex, 20);
-    EXPECT_EQ(s->PointAtPixel(0, 100), 20);
-    EXPECT_EQ(s->PointAtPixel(0, 150), -1);
+    EXPECT_EQ(frame.SeriesAt(0).FirstShownIndex, 20);
+    EXPECT_EQ(Hit(0, 100), 20);
+    EXPECT_EQ(Hit(0, 150), -1);
 }
 
 } // namespace

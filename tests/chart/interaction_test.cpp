@@ -1,12 +1,20 @@
-#include "chart/chart_interaction.h"
-#include "chart/chart_layout.h"
-#include "chart/series_hit_test.h"
+#include "chart/plot_interaction.h"
+
+#include "chart/clicked_part.h"
 
 #include "chart_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The value at a pixel, worked out here: the range spread evenly over the
+// span, growing rightward on a horizontal axis and upward on a vertical one.
+double ValueAtPixel(const TAxisScale& s, int p)
+{
+    const double t = (p - s.Start) * (s.Maximum - s.Minimum) / (s.End - s.Start);
+    return s.Horizontal ? s.Minimum + t : s.Maximum - t;
+}
 
 // A data chart of the window's size with the three curves, laid out with
 // fixed metrics.
@@ -17,10 +25,10 @@ protected:
         chart.MarginLeft = chart.MarginTop = chart.MarginRight = chart.MarginBottom = 2;
         chart.RightAxis().Visible = false;
         chart.TopAxis().Visible = false;
-        data = AddDotSeries(chart, 33023, ChartColors::Red);
-        corr = AddDotSeries(chart, ChartColors::Aqua, ChartColors::Blue);
+        data = AddDotSeries(chart, 33023, Colors::Red);
+        corr = AddDotSeries(chart, Colors::Aqua, Colors::Blue);
         corr->SetVertAxis(bindRight);
-        pattern = AddDotSeries(chart, ChartColors::Lime, ChartColors::Yellow);
+        pattern = AddDotSeries(chart, Colors::Lime, Colors::Yellow);
         for (int i = 0; i < 100; ++i) {
             data->AddPoint(i, (i % 10) * 10);
             corr->AddPoint(i, 100 - i);
@@ -28,34 +36,33 @@ protected:
         interaction.OnDrawZoomRectangle = [this](const TDragRecord&) { ++rectangleDrawings; };
         Layout();
     }
-    void Layout() { LayoutChart(chart, measure, 645, 381); }
-    TPixelPoint PixelOf(const TChartSeries& s, int i) const
-    {
-        return {AxisValueToPixel(s.GetHorizAxis()->Scale, s.XValueAt(i)),
-                AxisValueToPixel(s.GetVertAxis()->Scale, s.YValueAt(i))};
-    }
+    void Layout() { frame = LayOut(chart, measure, 645, 381); }
+    // Where point i of series `series` (0 data, 1 correlation, 2 pattern) was laid out.
+    TPixelPoint PixelOf(int series, int i) const { return frame.SeriesAt(series).PixelOf(*chart.SeriesAt(series), i); }
     // A plot pixel with no curve near it.
-    TPixelPoint Empty() const { return {chart.PlotRect.Left + 150, chart.PlotRect.Top + 5}; }
+    TPixelPoint Empty() const { return {frame.PlotRect.Left + 150, frame.PlotRect.Top + 5}; }
+    TClickedPart PartAt(int x, int y) const { return FindClickedPart(chart, frame, x, y); }
     std::array<TAxisState, 4> Axes() const
     {
         std::array<TAxisState, 4> s;
         for (size_t i = 0; i < 4; ++i) {
-            const TChartAxis& a = chart.Axes()[i];
+            const TAxis& a = chart.Axes()[i];
             s[i] = {a.Automatic(), a.AutomaticMinimum(), a.AutomaticMaximum(), a.Minimum(), a.Maximum()};
         }
         return s;
     }
-    void Drag(TMouseButton b, int x0, int y0, int x1, int y1)
+    void Drag(TPressButton b, int x0, int y0, int x1, int y1)
     {
-        interaction.MouseDown(b, 0, x0, y0);
-        interaction.MouseMove((x0 + x1) / 2, (y0 + y1) / 2);
-        interaction.MouseMove(x1, y1);
-        interaction.MouseUp(b, x1, y1);
+        interaction.MouseDown(frame, b, 0, x0, y0);
+        interaction.MouseMove(frame, (x0 + x1) / 2, (y0 + y1) / 2);
+        interaction.MouseMove(frame, x1, y1);
+        interaction.MouseUp(frame, b, x1, y1);
     }
 
-    TChart chart;
+    TAxisPanel chart;
     TFixedMeasure measure;
-    TChartInteraction interaction{chart};
+    TPlotFrame frame;
+    TPlotInteraction interaction{chart};
     TLineSeries* data = nullptr;
     TLineSeries* corr = nullptr;
     TLineSeries* pattern = nullptr;
@@ -64,115 +71,123 @@ protected:
 
 TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 {
-    std::vector<std::pair<TChartSeries*, int>> clicks;
-    data->OnClick = [&](TChartSeries& s, int i, TMouseButton, TShiftState, int, int) { clicks.push_back({&s, i}); };
-    const TPixelPoint p = PixelOf(*data, 17);
-    interaction.MouseDown(TMouseButton::Left, 0, p.X, p.Y);
+    std::vector<std::pair<TSeries*, int>> clicks;
+    data->OnClick = [&](TSeries& s, int i, TPressButton, TPressFlags, int, int) { clicks.push_back({&s, i}); };
+    const TPixelPoint p = PixelOf(0, 17);
+    interaction.MouseDown(frame, TPressButton::Left, 0, p.X, p.Y);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].first, data);
     EXPECT_EQ(clicks[0].second, 17);
-    EXPECT_FALSE(interaction.ZoomRecord().Active);
+    EXPECT_FALSE(chart.ZoomRecord.Active);
     EXPECT_FALSE(chart.PressConsumed) << "cleared after the dispatch";
     // The right button and a double click read the point out as well.
-    interaction.MouseDown(TMouseButton::Right, 0, p.X, p.Y);
-    interaction.MouseDown(TMouseButton::Left, ssDouble, p.X, p.Y);
+    interaction.MouseDown(frame, TPressButton::Right, 0, p.X, p.Y);
+    interaction.MouseDown(frame, TPressButton::Left, pressDouble, p.X, p.Y);
     EXPECT_EQ(clicks.size(), 3u);
-    EXPECT_FALSE(interaction.PanRecord().Active);
+    EXPECT_FALSE(chart.PanRecord.Active);
 }
 
 TEST_F(InteractionTest, LaterSeriesAreTestedFirstAndWithoutHandlerStartAZoom)
 {
     int dataClicks = 0;
-    data->OnClick = [&](TChartSeries&, int, TMouseButton, TShiftState, int, int) { ++dataClicks; };
+    data->OnClick = [&](TSeries&, int, TPressButton, TPressFlags, int, int) { ++dataClicks; };
     for (int i = 0; i < 100; ++i)
         pattern->AddPoint(i, (i % 10) * 10); // on the very pixels of the data curve
     Layout();
-    const TPixelPoint p = PixelOf(*data, 33);
-    EXPECT_EQ(interaction.FindClickedPart(p.X, p.Y).Series, pattern);
-    interaction.MouseDown(TMouseButton::Left, 0, p.X, p.Y);
+    const TPixelPoint p = PixelOf(0, 33);
+    EXPECT_EQ(PartAt(p.X, p.Y).SeriesIndex, 2);
+    interaction.MouseDown(frame, TPressButton::Left, 0, p.X, p.Y);
     EXPECT_EQ(dataClicks, 0);
-    EXPECT_TRUE(interaction.ZoomRecord().Active);
+    EXPECT_TRUE(chart.ZoomRecord.Active);
     EXPECT_EQ(rectangleDrawings, 1);
-    interaction.MouseUp(TMouseButton::Left, p.X, p.Y);
+    interaction.MouseUp(frame, TPressButton::Left, p.X, p.Y);
     pattern->SetActive(false);
-    EXPECT_EQ(interaction.FindClickedPart(p.X, p.Y).Series, data) << "inactive series are skipped";
+    EXPECT_EQ(PartAt(p.X, p.Y).SeriesIndex, 0) << "inactive series are skipped";
     // Outside the plot and every axis: nothing.
-    EXPECT_EQ(interaction.FindClickedPart(1, 1).Part, TChartPart::None);
-    EXPECT_EQ(interaction.FindClickedPart(Empty().X, Empty().Y).Part, TChartPart::Background);
+    EXPECT_EQ(PartAt(1, 1).Part, TPlotPart::None);
+    EXPECT_EQ(PartAt(Empty().X, Empty().Y).Part, TPlotPart::Background);
+    // The bottom axis answers from 3 pixels below the plot to its tick band
+    // (axis pen 2 + ticks 4); a press there starts a zoom as well.
+    const int x = frame.PlotRect.Left + 10, bottom = frame.PlotRect.Bottom;
+    EXPECT_EQ(PartAt(x, bottom + 3).Part, TPlotPart::Axis);
+    EXPECT_EQ(PartAt(x, bottom + 6).Part, TPlotPart::Axis);
+    EXPECT_EQ(PartAt(x, bottom + 7).Part, TPlotPart::None);
+    interaction.MouseDown(frame, TPressButton::Left, 0, x, bottom + 4);
+    EXPECT_TRUE(chart.ZoomRecord.Active);
 }
 
 TEST_F(InteractionTest, DragRightDownZoomsAllFourAxesReverseDragsUndo)
 {
     const auto before = Axes();
-    const TAxisScale bottom = chart.BottomAxis().Scale, left = chart.LeftAxis().Scale, right = chart.RightAxis().Scale;
-    Drag(TMouseButton::Left, 100, 100, 200, 180);
-    EXPECT_TRUE(interaction.Zoomed());
+    const TAxisScale bottom = frame.Axes[0].Scale, left = frame.Axes[2].Scale, right = frame.Axes[3].Scale;
+    Drag(TPressButton::Left, 100, 100, 200, 180);
+    EXPECT_FALSE(chart.AxisSnapshot.ViewRestored);
     EXPECT_EQ(rectangleDrawings, 1 + 2 * 2 + 1) << "start, erase+draw per move, erase at release";
-    EXPECT_DOUBLE_EQ(chart.BottomAxis().Minimum(), AxisPixelToValue(bottom, 100));
-    EXPECT_DOUBLE_EQ(chart.BottomAxis().Maximum(), AxisPixelToValue(bottom, 200));
-    EXPECT_DOUBLE_EQ(chart.LeftAxis().Minimum(), AxisPixelToValue(left, 180));
-    EXPECT_DOUBLE_EQ(chart.LeftAxis().Maximum(), AxisPixelToValue(left, 100));
-    EXPECT_DOUBLE_EQ(chart.RightAxis().Minimum(), AxisPixelToValue(right, 180));
-    for (const TChartAxis& a : chart.Axes())
+    EXPECT_NEAR(chart.BottomAxis().Minimum(), ValueAtPixel(bottom, 100), 1e-9);
+    EXPECT_NEAR(chart.BottomAxis().Maximum(), ValueAtPixel(bottom, 200), 1e-9);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), ValueAtPixel(left, 180), 1e-9);
+    EXPECT_NEAR(chart.LeftAxis().Maximum(), ValueAtPixel(left, 100), 1e-9);
+    EXPECT_NEAR(chart.RightAxis().Minimum(), ValueAtPixel(right, 180), 1e-9);
+    EXPECT_NEAR(chart.RightAxis().Maximum(), ValueAtPixel(right, 100), 1e-9);
+    for (const TAxis& a : chart.Axes())
         EXPECT_FALSE(a.Automatic());
     // After the next paint the dragged rectangle fills the plot.
     Layout();
-    EXPECT_NEAR(AxisPixelToValue(chart.BottomAxis().Scale, chart.PlotRect.Left), AxisPixelToValue(bottom, 100), 1e-9);
-    EXPECT_NEAR(AxisPixelToValue(chart.LeftAxis().Scale, chart.PlotRect.Top), AxisPixelToValue(left, 100), 1e-9);
+    EXPECT_NEAR(ValueAtPixel(frame.Axes[0].Scale, frame.PlotRect.Left), ValueAtPixel(bottom, 100), 1e-9);
+    EXPECT_NEAR(ValueAtPixel(frame.Axes[2].Scale, frame.PlotRect.Top), ValueAtPixel(left, 100), 1e-9);
 
     // A second zoom keeps the snapshot of the first view.
-    Drag(TMouseButton::Left, 150, 150, 300, 300);
-    Drag(TMouseButton::Left, 200, 180, 100, 100); // up and left
+    Drag(TPressButton::Left, 150, 150, 300, 300);
+    Drag(TPressButton::Left, 200, 180, 100, 100); // up and left
     EXPECT_EQ(Axes()[0].Automatic, before[0].Automatic);
     EXPECT_TRUE(chart.BottomAxis().Automatic() && chart.LeftAxis().Automatic());
-    EXPECT_FALSE(interaction.Zoomed());
-    EXPECT_TRUE(interaction.Snapshot().ViewRestored);
+    EXPECT_TRUE(chart.AxisSnapshot.ViewRestored);
 
     Layout();
-    Drag(TMouseButton::Left, 100, 100, 200, 180);
-    Drag(TMouseButton::Left, 100, 180, 200, 100); // right but up: also an undo
+    Drag(TPressButton::Left, 100, 100, 200, 180);
+    Drag(TPressButton::Left, 100, 180, 200, 100); // right but up: also an undo
     EXPECT_TRUE(chart.BottomAxis().Automatic());
 }
 
 TEST_F(InteractionTest, SixteenPixelsOrLessChangeNothing)
 {
     const auto before = Axes();
-    Drag(TMouseButton::Left, 100, 100, 116, 200);
-    Drag(TMouseButton::Left, 100, 100, 300, 116);
-    Drag(TMouseButton::Left, 100, 100, 84, 60);
+    Drag(TPressButton::Left, 100, 100, 116, 200);
+    Drag(TPressButton::Left, 100, 100, 300, 116);
+    Drag(TPressButton::Left, 100, 100, 84, 60);
     const auto after = Axes();
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(after[i].Automatic, before[i].Automatic);
         EXPECT_EQ(after[i].Maximum, before[i].Maximum);
     }
-    Drag(TMouseButton::Left, 100, 100, 117, 117);
+    Drag(TPressButton::Left, 100, 100, 117, 117);
     EXPECT_FALSE(chart.BottomAxis().Automatic()) << "17 pixels zoom";
 }
 
 TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
 {
     const TPixelPoint e = Empty();
-    const TAxisScale bottom = chart.BottomAxis().Scale, left = chart.LeftAxis().Scale;
+    const TAxisScale bottom = frame.Axes[0].Scale, left = frame.Axes[2].Scale;
     const double bottomMin = chart.BottomAxis().Minimum(), leftMax = chart.LeftAxis().Maximum();
-    interaction.MouseDown(TMouseButton::Right, 0, e.X, e.Y);
-    ASSERT_TRUE(interaction.PanRecord().Active);
-    EXPECT_FALSE(interaction.ZoomRecord().Active);
-    interaction.MouseMove(e.X + 40, e.Y + 20);
+    interaction.MouseDown(frame, TPressButton::Right, 0, e.X, e.Y);
+    ASSERT_TRUE(chart.PanRecord.Active);
+    EXPECT_FALSE(chart.ZoomRecord.Active);
+    interaction.MouseMove(frame, e.X + 40, e.Y + 20);
     // The picture follows the mouse: the range moves the other way.
-    const double dx = AxisPixelToValue(bottom, e.X) - AxisPixelToValue(bottom, e.X + 40);
-    const double dy = AxisPixelToValue(left, e.Y) - AxisPixelToValue(left, e.Y + 20);
+    const double dx = ValueAtPixel(bottom, e.X) - ValueAtPixel(bottom, e.X + 40);
+    const double dy = ValueAtPixel(left, e.Y) - ValueAtPixel(left, e.Y + 20);
     EXPECT_NEAR(chart.BottomAxis().Minimum(), bottomMin + dx, 1e-9);
     EXPECT_NEAR(chart.LeftAxis().Maximum(), leftMax + dy, 1e-9);
     EXPECT_LT(dx, 0);
     EXPECT_GT(dy, 0);
-    EXPECT_FALSE(interaction.Snapshot().ViewRestored);
+    EXPECT_FALSE(chart.AxisSnapshot.ViewRestored);
 
-    interaction.MouseMove(chart.PlotRect.Right + 5, e.Y + 20);
-    EXPECT_FALSE(interaction.PanRecord().Active);
+    interaction.MouseMove(frame, frame.PlotRect.Right + 5, e.Y + 20);
+    EXPECT_FALSE(chart.PanRecord.Active);
     const double frozen = chart.BottomAxis().Minimum();
-    interaction.MouseMove(e.X, e.Y);
+    interaction.MouseMove(frame, e.X, e.Y);
     EXPECT_EQ(chart.BottomAxis().Minimum(), frozen) << "the pan ended";
-    interaction.MouseUp(TMouseButton::Right, e.X, e.Y);
+    interaction.MouseUp(frame, TPressButton::Right, e.X, e.Y);
     EXPECT_FALSE(chart.BottomAxis().Automatic()) << "the axes stay where the pan left them";
     interaction.UndoZoom();
     EXPECT_TRUE(chart.BottomAxis().Automatic());
@@ -182,20 +197,33 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
 
 TEST_F(InteractionTest, WheelScrollsVerticalAxesByThreePercent)
 {
-    chart.LeftAxis().SetMinMax(0, 100);
-    chart.RightAxis().SetMinMax(-50, 150);
+    chart.LeftAxis().SetBothEnds(0, 100);
+    chart.RightAxis().SetBothEnds(-50, 150);
     int repaints = 0;
     interaction.OnRepaintNow = [&] { ++repaints; };
-    interaction.Wheel(false);
+    interaction.Wheel(-120);
     EXPECT_NEAR(chart.LeftAxis().Minimum(), 3, 1e-12);
     EXPECT_NEAR(chart.LeftAxis().Maximum(), 103, 1e-12);
     EXPECT_NEAR(chart.RightAxis().Minimum(), -44, 1e-12);
-    interaction.Wheel(true);
-    interaction.Wheel(true);
-    EXPECT_NEAR(chart.LeftAxis().Minimum(), -3, 1e-9);
+    interaction.Wheel(240);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), -3, 1e-9) << "two notches up, 3 each";
     EXPECT_EQ(chart.BottomAxis().Automatic(), true) << "horizontal axes stay";
     EXPECT_FALSE(chart.LeftAxis().AutomaticMaximum());
     EXPECT_EQ(repaints, 3);
+
+    // A touchpad's thirds of a notch scroll once, at the third.
+    chart.LeftAxis().SetBothEnds(0, 100);
+    interaction.Wheel(40);
+    interaction.Wheel(40);
+    EXPECT_EQ(chart.LeftAxis().Minimum(), 0);
+    EXPECT_EQ(repaints, 3);
+    interaction.Wheel(40);
+    EXPECT_NEAR(chart.LeftAxis().Minimum(), -3, 1e-12);
+    EXPECT_NEAR(chart.LeftAxis().Maximum(), 97, 1e-12);
+    EXPECT_EQ(repaints, 4);
+    interaction.Wheel(-40);
+    interaction.Wheel(40);
+    EXPECT_EQ(repaints, 4) << "parts turned back and forth cancel";
 }
 
 TEST_F(InteractionTest, UndoWithoutZoomOnlyRepaintsAndFrozenAxesComeBackFrozen)
@@ -205,7 +233,7 @@ TEST_F(InteractionTest, UndoWithoutZoomOnlyRepaintsAndFrozenAxesComeBackFrozen)
     Layout();
     interaction.UndoZoom();
     EXPECT_EQ(chart.BottomAxis().Maximum(), 50);
-    Drag(TMouseButton::Left, 100, 100, 200, 180);
+    Drag(TPressButton::Left, 100, 100, 200, 180);
     EXPECT_NE(chart.BottomAxis().Maximum(), 50);
     interaction.UndoZoom();
     EXPECT_FALSE(chart.BottomAxis().Automatic());

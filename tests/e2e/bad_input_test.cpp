@@ -16,7 +16,7 @@
 
 namespace {
 
-std::vector<int32_t> Ints(const TChartSeries& series)
+std::vector<int32_t> Ints(const TSeries& series)
 {
     std::vector<int32_t> ys;
     for (int i = 0; i < series.PointCount(); ++i)
@@ -118,12 +118,12 @@ TEST_F(EndToEnd, CorrelationAndAxisBoxesFallBackWithoutAMessage)
     // A fixed maximum that does not convert leaves the axis manual at its last limits.
     form_->CheckBoxAutoX->setChecked(false);
     form_->ChartF->RenderNow();
-    const double max = form_->ChartF->Chart().BottomAxis().Maximum();
+    const double max = form_->ChartF->BottomAxis().Maximum();
     for (const std::string& text : {std::string(), std::string("x"), kHuge}) {
         SetEdit(form_->EditMaxX, text.c_str());
         form_->ButtonXAxis->click();
-        EXPECT_FALSE(form_->ChartF->Chart().BottomAxis().Automatic());
-        EXPECT_EQ(form_->ChartF->Chart().BottomAxis().Maximum(), max);
+        EXPECT_FALSE(form_->ChartF->BottomAxis().Automatic());
+        EXPECT_EQ(form_->ChartF->BottomAxis().Maximum(), max);
     }
     EXPECT_TRUE(ShownErrors().empty());
     // Below the minimum the axis refuses, the refusal is shown, the axis stays.
@@ -131,7 +131,7 @@ TEST_F(EndToEnd, CorrelationAndAxisBoxesFallBackWithoutAMessage)
     form_->ButtonXAxis->click();
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0].text, "Axis Maximum Value must be >= Minimum.");
-    EXPECT_EQ(form_->ChartF->Chart().BottomAxis().Maximum(), max);
+    EXPECT_EQ(form_->ChartF->BottomAxis().Maximum(), max);
 }
 
 TEST_F(EndToEnd, NonNumericPanesStopTheRunsAndSayWhere)

@@ -5,8 +5,7 @@
 // as real mouse events.
 #include "window_run_support.h"
 
-#include "chart/axis_scale.h"
-#include "chart/chart_widget.h"
+#include "chart/paint/plot.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,6 +14,19 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+
+// The pixel where a point of the series was drawn by the chart's last paint.
+inline QPoint PixelOf(const TPlot* chart, const TSeries& series, int index)
+{
+    for (int i = 0; i < chart->SeriesTotal(); ++i) {
+        if (chart->SeriesAt(i) == &series) {
+            const TPixelPoint p = chart->Frame().SeriesAt(i).PixelOf(series, index);
+            return {p.X, p.Y};
+        }
+    }
+    ADD_FAILURE() << "the series is not on this chart";
+    return {};
+}
 
 class EndToEnd : public ::testing::Test {
 protected:
@@ -48,19 +60,13 @@ protected:
     }
     void LoadDataFile() { form_->NLoad->trigger(); }
 
-    // The pixel where a point of the series was drawn by the last paint.
-    QPoint PixelOf(TChartSeries& series, int index)
-    {
-        return {AxisValueToPixel(series.GetHorizAxis()->Scale, series.XValueAt(index)),
-                AxisValueToPixel(series.GetVertAxis()->Scale, series.YValueAt(index))};
-    }
     // Paints the chart as the screen would, then clicks there.
-    void ClickPoint(TChartWidget* chart, TChartSeries& series, int index)
+    void ClickPoint(TPlot* chart, TSeries& series, int index)
     {
         chart->RenderNow();
-        QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, PixelOf(series, index));
+        QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, PixelOf(chart, series, index));
     }
-    void LeftDrag(TChartWidget* chart, QPoint from, QPoint to)
+    void LeftDrag(TPlot* chart, QPoint from, QPoint to)
     {
         chart->RenderNow();
         QTest::mousePress(chart, Qt::LeftButton, Qt::NoModifier, from);

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::vector<int32_t> Ints(const TChartSeries& series)
+std::vector<int32_t> Ints(const TSeries& series)
 {
     std::vector<int32_t> ys;
     for (int i = 0; i < series.PointCount(); ++i)

@@ -8,7 +8,7 @@
 #include "reference_dsp.h"
 #include "reference_text.h"
 
-#include "chart/chart_interaction.h"
+#include "chart/clicked_part.h"
 #include "widgets/clipboard.h"
 
 #include <QCheckBox>
@@ -64,7 +64,7 @@ std::vector<double> Values(const std::vector<std::string>& lines)
     return values;
 }
 
-std::vector<int32_t> Ints(const TChartSeries& series)
+std::vector<int32_t> Ints(const TSeries& series)
 {
     std::vector<int32_t> ys;
     for (int i = 0; i < series.PointCount(); ++i)
@@ -85,14 +85,13 @@ bool Shown(TLineSeries& s) { return s.LinePen().Style() == psSolid && s.Pointer(
 
 // The first index from `from` on whose point a press reaches this series
 // itself (curves tested earlier, drawn above it, may cover a point).
-int ClickableIndex(TChartWidget* chart, TChartSeries& series, int from, int to)
+int ClickableIndex(TPlot* chart, TSeries& series, int from, int to)
 {
     chart->RenderNow();
     for (int i = from; i < to; ++i) {
-        const QPoint p(AxisValueToPixel(series.GetHorizAxis()->Scale, series.XValueAt(i)),
-                       AxisValueToPixel(series.GetVertAxis()->Scale, series.YValueAt(i)));
-        const TClickedPart part = chart->Interaction().FindClickedPart(p.x(), p.y());
-        if (part.Series == &series && part.ValueIndex == i)
+        const QPoint p = PixelOf(chart, series, i);
+        const TClickedPart part = FindClickedPart(*chart, chart->Frame(), p.x(), p.y());
+        if (part.Part == TPlotPart::Series && chart->SeriesAt(part.SeriesIndex) == &series && part.ValueIndex == i)
             return i;
     }
     ADD_FAILURE() << "no point of the series is clear of the curves above it";
@@ -101,14 +100,14 @@ int ClickableIndex(TChartWidget* chart, TChartSeries& series, int from, int to)
 
 // The first pixel of the column, from y0 toward y1, where a press reaches no
 // clickable curve (the spectrum area has no click handler and zooms).
-QPoint PressablePixel(TChartWidget* chart, int x, int y0, int y1)
+QPoint PressablePixel(TPlot* chart, int x, int y0, int y1)
 {
     chart->RenderNow();
     const int step = y1 > y0 ? 1 : -1;
     for (int y = y0; y != y1; y += step) {
-        const TClickedPart part = chart->Interaction().FindClickedPart(x, y);
-        if (part.Part == TChartPart::Background ||
-            (part.Part == TChartPart::Series && !part.Series->OnClick))
+        const TClickedPart part = FindClickedPart(*chart, chart->Frame(), x, y);
+        if (part.Part == TPlotPart::Background ||
+            (part.Part == TPlotPart::Series && !chart->SeriesAt(part.SeriesIndex)->OnClick))
             return {x, y};
     }
     ADD_FAILURE() << "no free pixel in column " << x;
@@ -245,22 +244,22 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
     form_->ButtonDataRefresh->click();
     ASSERT_TRUE(ShownErrors().empty());
 
-    for (TChartWidget* chart : {form_->ChartF, form_->ChartSpectr}) {
+    for (TPlot* chart : {form_->ChartF, form_->ChartSpectr}) {
         SCOPED_TRACE(chart == form_->ChartF ? "data chart" : "spectrum chart");
         chart->RenderNow();
-        TChartAxis& bottom = chart->Chart().BottomAxis();
-        TChartAxis& left = chart->Chart().LeftAxis();
+        TAxis& bottom = chart->BottomAxis();
+        TAxis& left = chart->LeftAxis();
         ASSERT_TRUE(bottom.Automatic());
         const double min = bottom.Minimum(), max = bottom.Maximum();
         const double leftMin = left.Minimum(), leftMax = left.Maximum();
-        const TPixelRect plot = chart->Chart().PlotRect;
+        const TPixelRect plot = chart->Frame().PlotRect;
         const int width = plot.Right - plot.Left, height = plot.Bottom - plot.Top;
         // A press on the data curve reads a point out instead of zooming, so
         // the drag starts beside the curves.
         const QPoint a = PressablePixel(chart, plot.Left + width / 4, plot.Top + 4, plot.Top + height / 3);
         const QPoint b(plot.Left + width / 2, plot.Bottom - height / 4);
         LeftDrag(chart, a, b);
-        EXPECT_TRUE(chart->Interaction().Zoomed());
+        EXPECT_FALSE(chart->AxisSnapshot.ViewRestored);
         EXPECT_FALSE(bottom.Automatic());
         EXPECT_FALSE(left.Automatic());
         EXPECT_GT(bottom.Minimum(), min);
@@ -277,7 +276,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         // Dragged up and left: back to the automatic view saved before the zoom.
         const QPoint c = PressablePixel(chart, plot.Left + width / 2, plot.Bottom - 4, plot.Bottom - height / 3);
         LeftDrag(chart, c, c - QPoint(60, 60));
-        EXPECT_FALSE(chart->Interaction().Zoomed());
+        EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
         EXPECT_TRUE(bottom.Automatic());
         EXPECT_TRUE(left.Automatic());
         chart->RenderNow();
@@ -287,7 +286,7 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         // A drag of 16 pixels or less in one direction does nothing.
         LeftDrag(chart, a, a + QPoint(16, 40));
         EXPECT_TRUE(bottom.Automatic());
-        EXPECT_FALSE(chart->Interaction().Zoomed());
+        EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
     }
 }
 
@@ -325,11 +324,11 @@ TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
     AnswerDialogWith(DataFile(SampleLines()));
     LoadDataFile();
     form_->ButtonDataRefresh->click();
-    TChartWidget* chart = form_->ChartF;
-    TChartAxis& bottom = chart->Chart().BottomAxis();
+    TPlot* chart = form_->ChartF;
+    TAxis& bottom = chart->BottomAxis();
     chart->RenderNow();
     const double min = bottom.Minimum(), max = bottom.Maximum();
-    const TPixelRect plot = chart->Chart().PlotRect;
+    const TPixelRect plot = chart->Frame().PlotRect;
     const QPoint from = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Top + 4, plot.Bottom - 4);
     const QPoint to = from + QPoint(80, 0);
     QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, from);
@@ -339,7 +338,7 @@ TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
     EXPECT_FALSE(bottom.Automatic());
     EXPECT_LT(bottom.Minimum(), min);
     EXPECT_NEAR(bottom.Maximum() - bottom.Minimum(), max - min, 1e-6 * (max - min));
-    EXPECT_FALSE(chart->Interaction().PanRecord().Active);
+    EXPECT_FALSE(chart->PanRecord.Active);
 
     const QPoint c = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Bottom - 4, plot.Top + 4);
     LeftDrag(chart, c, c - QPoint(40, 40));

@@ -2,7 +2,8 @@
 // the previous file keeps its bytes and no temporary file stays behind.
 #include "tools/export_table.h"
 
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
+#include "chart/point_series.h"
 #include "export_test_support.h"
 #include "runtime/exceptions.h"
 
@@ -25,13 +26,13 @@ struct Charts {
     {
         spectrum.AddSeries<TAreaSeries>();
         for (int s = 0; s < 3; ++s) {
-            TChartSeries* series = curves.AddSeries<TLineSeries>();
+            TSeries* series = curves.AddSeries<TLineSeries>();
             for (int i = 0; i < rows; ++i)
                 series->AddPoint(i, -1000000 - i);
         }
     }
-    TChart spectrum;
-    TChart curves;
+    TAxisPanel spectrum;
+    TAxisPanel curves;
 };
 
 // Runs the correlation export and answers the code of the EInOutError it

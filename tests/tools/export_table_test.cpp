@@ -2,7 +2,8 @@
 // chart models, and the replacement of the previous file.
 #include "tools/export_table.h"
 
-#include "chart/chart.h"
+#include "chart/axis_panel.h"
+#include "chart/point_series.h"
 #include "export_test_support.h"
 #include "runtime/exceptions.h"
 #include "numbers/locale_separators.h"
@@ -29,7 +30,7 @@ struct CommaLocale {
 // The spectrum chart: one area series.
 struct SpectrumChart {
     SpectrumChart() { series = chart.AddSeries<TAreaSeries>(); }
-    TChart chart;
+    TAxisPanel chart;
     TAreaSeries* series;
 };
 
@@ -41,13 +42,13 @@ struct CurvesChart {
         correlation = chart.AddSeries<TLineSeries>();
         pattern = chart.AddSeries<TLineSeries>();
     }
-    TChart chart;
+    TAxisPanel chart;
     TLineSeries* data;
     TLineSeries* correlation;
     TLineSeries* pattern;
 };
 
-void Fill(TChartSeries& series, const std::vector<double>& ys)
+void Fill(TSeries& series, const std::vector<double>& ys)
 {
     for (size_t i = 0; i < ys.size(); ++i)
         series.AddPoint(double(i), ys[i]);
@@ -96,7 +97,7 @@ TEST(SpectrumExport, NoSpectrumYetGivesTheHeaderOnly)
     ExportTableFile(kExportSpectrum, spectrum.chart, curves.chart);
     EXPECT_EQ(ReadBytes("export_spectr.dat"), kSpectrumHeader);
 
-    TChart noSeries;
+    TAxisPanel noSeries;
     ExportTableFile(kExportSpectrum, noSeries, curves.chart);
     EXPECT_EQ(ReadBytes("export_spectr.dat"), "");
 }

@@ -1,0 +1,8 @@
+#pragma once
+// The panel's gradient painted into an image (bands: gradient_bands.h).
+#include "chart/color.h"
+#include "chart/pixel_geometry.h"
+
+#include <QImage>
+
+void FillGradient(QImage& image, const TPixelRect& rect, TWindowsColor start, TWindowsColor end);

@@ -1,0 +1,53 @@
+#pragma once
+// The chart control: a chart model shown as a widget. It paints the model from
+// an off-screen image of its size, keeps the frame of that paint for the mouse,
+// forwards the mouse and wheel to the interaction code and shows the hint as a
+// tooltip. All computation lives in the plain classes it is built on.
+#include "chart/axis_panel.h"
+#include "chart/plot_frame.h"
+#include "chart/plot_interaction.h"
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+class TTextMeasure;
+
+class TPlot : public QWidget, public TAxisPanel {
+    Q_OBJECT
+
+public:
+    explicit TPlot(QWidget* parent = nullptr);
+    ~TPlot() override;
+
+    // The geometry of the last paint, which the mouse works with.
+    const TPlotFrame& Frame() const { return frame_; }
+
+    // The hint shown as a tooltip while the mouse rests on the chart (Windows-1251).
+    void SetHint(const std::string& text);
+
+    // Draws the current state into the off-screen image now (what a paint does
+    // when something changed) and answers it.
+    const QImage& RenderNow();
+    // How many times the chart content was drawn (a paint without changes only copies).
+    int RenderCount() const { return renderCount_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void Press(QMouseEvent* event, bool doubleClick);
+    void DrawZoomRectangle(const TDragRecord& r);
+
+    std::unique_ptr<TTextMeasure> measure_;
+    TPlotInteraction interaction_;
+    TPlotFrame frame_;
+    QImage image_;
+    bool dirty_ = true;
+    int renderCount_ = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// One paint of a chart into an image of the control's size, from the chart
+// and the frame its layout gave: background, axes, series, in that order.
+// Never sees the widget, never changes the chart.
+#include "chart/axis_panel.h"
+#include "chart/paint/series_renderer.h"
+#include "chart/plot_frame.h"
+
+#include <QImage>
+
+void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame,
+               TSeriesDrawing drawing = TSeriesDrawing::Fast);

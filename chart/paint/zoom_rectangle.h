@@ -1,0 +1,13 @@
+#pragma once
+// The zoom rectangle, drawn in NOT-XOR mode so that a second drawing restores
+// the pixels beneath.
+#include "chart/color.h"
+
+#include <QImage>
+
+// The pen: the chart colour as RGB, black when that is white.
+TWindowsColor ZoomRectanglePen(TWindowsColor chartColor);
+
+// Outline from (x0, y0) to (x1, y1) inclusive, every pixel touched once,
+// clipped to the image: dst = NOT (pen XOR dst).
+void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor pen);

@@ -1,0 +1,16 @@
+#pragma once
+// Points and rectangles in client pixels.
+
+struct TPixelPoint {
+    int X = 0, Y = 0;
+    bool operator==(const TPixelPoint&) const = default;
+};
+
+// Right and Bottom are the last pixel column and row that belong to it.
+struct TPixelRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool Contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool operator==(const TPixelRect&) const = default;
+};

@@ -1,0 +1,44 @@
+#include "chart/point_series.h"
+
+#include "chart/plot_frame.h"
+#include "chart/series_hit_test.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+TPointSeries::TPointSeries()
+{
+    pointer_.OnChange = [this] { RequestRepaint(); };
+    linePen_.OnChange = [this] { RequestRepaint(); };
+}
+
+int TPointSeries::PointAtPixel(const TSeriesFrame& frame, int x, int y) const
+{
+    const int first = frame.FirstShownIndex;
+    if (first < 0 || frame.LastShownIndex < 0)
+        return -1;
+    const TPixelPoint m{x, y};
+    const int origin = frame.Vertical.End;
+    // Points cleared since the frame was laid out are gone.
+    const int last = std::min(frame.LastShownIndex, PointCount() - 1);
+    const TAxisMapper hx(frame.Horizontal), vy(frame.Vertical);
+    TPixelPoint prev;
+    for (int i = first; i <= last; ++i) {
+        const TPixelPoint p{hx.Pixel(XValueAt(i)), vy.Pixel(YValueAt(i))};
+        if (pointer_.Visible() && std::abs(p.X - x) < pointer_.HorizSize && std::abs(p.Y - y) < pointer_.VertSize)
+            return i;
+        if (p == m)
+            return i;
+        if (i > first) {
+            if (LineClickable && SegmentHit(m, prev, p))
+                return i - 1;
+            if (DrawArea) {
+                const TPixelPoint quad[4] = {prev, p, {p.X, origin}, {prev.X, origin}};
+                if (PolygonContains(quad, 4, m))
+                    return i - 1;
+            }
+        }
+        prev = p;
+    }
+    return -1;
+}

@@ -1,0 +1,147 @@
+#include "chart/axis_panel.h"
+#include "chart/point_series.h"
+
+#include "runtime/exceptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AddPoint, MidInsertionKeepsAllFourListsParallel)
+{
+    TAxisPanel chart;
+    TLineSeries* s = chart.AddSeries<TLineSeries>();
+    s->SetSeriesColor(0x123456);
+    EXPECT_EQ(s->AddPoint(0, 100, "a"), 0);
+    EXPECT_EQ(s->AddPoint(5, 105, "b", 0x0000ff), 1);
+    EXPECT_EQ(s->AddPoint(10, 110, "c"), 2);
+    EXPECT_EQ(s->AddPoint(5, 999, "new", 0x00ff00), 2) << "equal X goes after the stored one";
+    ASSERT_EQ(s->PointCount(), 4);
+    EXPECT_EQ(s->XValueAt(2), 5);
+    EXPECT_EQ(s->YValueAt(2), 999);
+    EXPECT_EQ(s->LabelAt(2), "new");
+    EXPECT_EQ(s->PointColorAt(2), 0x00ff00u);
+    EXPECT_EQ(s->YValueAt(3), 110);
+    EXPECT_EQ(s->LabelAt(3), "c");
+    EXPECT_EQ(s->PointColorAt(1), 0x0000ffu);
+    EXPECT_EQ(s->PointColorAt(3), 0x123456u) << "DefaultPointColor resolves to the series colour";
+
+    EXPECT_EQ(s->AddPoint(-1, 7), 0);
+    EXPECT_EQ(s->YValueAt(0), 7);
+    EXPECT_EQ(s->LabelAt(0), "");
+    EXPECT_FALSE(s->HasLabelAt(0));
+    EXPECT_EQ(s->LabelAt(1), "a");
+}
+
+TEST(AddPoint, LabelsAndColoursPastTheEnd)
+{
+    TAxisPanel chart;
+    TLineSeries* s = chart.AddSeries<TLineSeries>();
+    s->SetSeriesColor(0x00aa00);
+    s->AddPoint(0, 1);
+    EXPECT_EQ(s->LabelAt(1), "");
+    EXPECT_EQ(s->LabelAt(-5), "");
+    EXPECT_EQ(s->PointColorAt(3), 0x00aa00u);
+    EXPECT_FALSE(s->HasLabels());
+    s->AddPoint(1, 2, "x");
+    EXPECT_TRUE(s->HasLabels());
+    EXPECT_THROW(s->XValueAt(2), EListError);
+    EXPECT_THROW(s->YValueAt(-1), EListError);
+}
+
+TEST(ClearPoints, EmptiesEverythingButLeavesAxesAlone)
+{
+    TAxisPanel chart;
+    TLineSeries* s = chart.AddSeries<TLineSeries>();
+    s->AddPoint(0, 5, "l", 0x0000ff);
+    chart.BottomAxis().SetBothEnds(0, 50);
+    s->ClearPoints();
+    EXPECT_EQ(s->PointCount(), 0);
+    EXPECT_EQ(s->XValues().Maximum(), 0);
+    EXPECT_EQ(s->YValues().Minimum(), 0);
+    EXPECT_EQ(s->LabelAt(0), "");
+    EXPECT_TRUE(s->UniformColor());
+    EXPECT_FALSE(chart.BottomAxis().Automatic());
+    EXPECT_EQ(chart.BottomAxis().Maximum(), 50);
+}
+
+TEST(ChartSeriesList, SeriesAtChecksTheIndex)
+{
+    TAxisPanel chart;
+    EXPECT_EQ(chart.SeriesTotal(), 0);
+    TLineSeries* a = chart.AddSeries<TLineSeries>();
+    TAreaSeries* b = chart.AddSeries<TAreaSeries>();
+    EXPECT_EQ(chart.SeriesTotal(), 2);
+    EXPECT_EQ(chart.SeriesAt(0), a);
+    EXPECT_EQ(chart.SeriesAt(1), b);
+    try {
+        chart.SeriesAt(2);
+        FAIL() << "no error";
+    } catch (const EListError& e) {
+        EXPECT_EQ(e.Message(), "List index out of bounds (2)");
+    }
+    EXPECT_THROW(chart.SeriesAt(-1), EListError);
+    EXPECT_TRUE(b->DrawArea);
+    EXPECT_FALSE(a->DrawArea);
+    EXPECT_FALSE(a->Pointer().Visible());
+    EXPECT_FALSE(b->Pointer().Visible());
+}
+
+TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
+{
+    TAxisPanel chart;
+    TLineSeries* s = chart.AddSeries<TLineSeries>();
+    int requests = 0;
+    chart.OnRepaintRequest = [&] { ++requests; };
+    chart.RepaintDone();
+    for (int i = 0; i < 1000; ++i)
+        s->AddPoint(i, i);
+    EXPECT_EQ(requests, 1);
+    chart.RepaintDone();
+    s->LinePen().SetStyle(psClear);
+    EXPECT_EQ(requests, 2) << "pen changes ask for a repaint";
+    chart.RepaintDone();
+    s->Pointer().SetVisible(true);
+    EXPECT_EQ(requests, 3);
+    chart.RepaintDone();
+    chart.LeftAxis().SetAutomatic(false);
+    EXPECT_EQ(requests, 4) << "axis changes ask for a repaint";
+    chart.RepaintDone();
+    chart.RepaintOnChange = false;
+    s->AddPoint(5000, 1);
+    s->SetActive(false);
+    EXPECT_EQ(requests, 4);
+    EXPECT_FALSE(chart.RepaintPending());
+}
+
+TEST(RepaintRequest, InactiveSeriesAdditionsDoNotAsk)
+{
+    TAxisPanel chart;
+    TLineSeries* s = chart.AddSeries<TLineSeries>();
+    s->SetActive(false);
+    int requests = 0;
+    chart.OnRepaintRequest = [&] { ++requests; };
+    chart.RepaintDone();
+    s->AddPoint(1, 1);
+    s->ClearPoints();
+    EXPECT_EQ(requests, 0);
+}
+
+TEST(AxisBinding, ResolvesAndAssociates)
+{
+    TAxisPanel chart;
+    TLineSeries* plain = chart.AddSeries<TLineSeries>();
+    TLineSeries* right = chart.AddSeries<TLineSeries>();
+    right->SetVertAxis(bindRight);
+    TAreaSeries* both = chart.AddSeries<TAreaSeries>();
+    both->SetHorizAxis(bindBothHoriz);
+    EXPECT_EQ(plain->ResolvedHorizAxis(), &chart.BottomAxis());
+    EXPECT_EQ(plain->ResolvedVertAxis(), &chart.LeftAxis());
+    EXPECT_EQ(right->ResolvedVertAxis(), &chart.RightAxis());
+    EXPECT_FALSE(right->AssociatedWith(chart.LeftAxis()));
+    EXPECT_EQ(both->ResolvedHorizAxis(), &chart.BottomAxis());
+    EXPECT_TRUE(both->AssociatedWith(chart.TopAxis()));
+    EXPECT_FALSE(plain->AssociatedWith(chart.TopAxis()));
+}
+
+} // namespace
