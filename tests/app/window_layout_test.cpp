@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QStyleOption>
@@ -239,5 +240,26 @@ TEST(WindowLayout, EveryCaptionAndStatusTextFitsItsRoom)
     for (const Caption& caption : captions) {
         SCOPED_TRACE(caption.text.toStdString());
         EXPECT_LE(QFontMetrics(caption.font).horizontalAdvance(caption.text), caption.room);
+    }
+}
+
+TEST(WindowLayout, PanesScrollOnlyDownAndShowAWholeSampleBesideTheirBar)
+{
+    auto form = DesignSizedForm();
+    for (TRichPane* pane : {form->RichEdit1, form->RichEdit2}) {
+        SCOPED_TRACE(pane->objectName().toStdString());
+        const std::string sample = "-0.157734"; // sign, point, six digits
+        std::string lines;
+        for (int i = 0; i < 200; ++i)
+            lines += sample + "\r\n";
+        pane->SetText(lines);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(pane->horizontalScrollBar()->isVisible());
+        EXPECT_TRUE(pane->verticalScrollBar()->isVisible());
+        // The caret's grid is the drawn text's, and its end is inside the view.
+        const QFontMetrics metrics(pane->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QString::fromStdString(sample)),
+                  int(sample.size()) * metrics.horizontalAdvance(QLatin1Char('0')));
+        EXPECT_LE(pane->CharacterRect(int(sample.size())).left(), pane->viewport()->width());
     }
 }
