@@ -6,7 +6,6 @@
 #include "widgets/rich_pane.h"
 #include "widgets/status_panels.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
