@@ -10,6 +10,7 @@
 #include "numbers/number_format.h"
 #include "widgets/error_display.h"
 #include "widgets/rich_pane.h"
+#include "widgets/status_panels.h"
 #include "widgets/system_locale.h"
 
 #include <QCheckBox>
@@ -79,12 +80,12 @@ void TForm1::Dispatch(const std::function<void()>& handler)
 
 void TForm1::SetPanelText(int index, const std::string& text)
 {
-    panels_.at(size_t(index))->setText(FromCp1251(text));
+    StatusBar1->Panel(index)->setText(FromCp1251(text));
 }
 
 std::string TForm1::PanelText(int index) const
 {
-    return ToCp1251(panels_.at(size_t(index))->text());
+    return ToCp1251(StatusBar1->Panel(index)->text());
 }
 
 void TForm1::ShowMeanPanel()

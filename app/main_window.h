@@ -21,13 +21,13 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSplitter;
-class QStatusBar;
 class QWidget;
 class TAreaSeries;
 class TPlot;
 class TLineSeries;
 class TProgress;
 class TRichPane;
+class TStatusPanels;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -96,7 +96,7 @@ public:
     TRichPane* RichEdit2 = nullptr;
     QSplitter* SplitterRight = nullptr;
     QSplitter* Splitter1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    TStatusPanels* StatusBar1 = nullptr;
     QAction* NFile = nullptr;
     QAction* NLoad = nullptr;
     QAction* NLoadPat = nullptr;
@@ -184,6 +184,5 @@ private:
     void AcceptFileDrops();
 
     std::unique_ptr<TProgress> progress_;
-    std::array<QLabel*, 4> panels_{};
     bool buffersFreed_ = false;
 };

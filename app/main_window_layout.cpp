@@ -2,9 +2,10 @@
 #include "app/chart_config.h"
 #include "app/main_window.h"
 #include "chart/paint/plot.h"
+#include "widgets/design_look.h"
 #include "widgets/rich_pane.h"
+#include "widgets/status_panels.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,10 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -39,28 +37,20 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, const char* caption)
     return label;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, int left, int top, int width, const char* text, bool tabStop)
+// The label names its edit box: screen readers announce the box by the
+// label's caption rather than by the group's.
+QLineEdit* MakeEdit(QLabel* label, int left, int top, int width, const char* text, bool tabStop)
 {
-    auto* edit = Place(new QLineEdit(U(text), parent), left, top, width, 21);
+    auto* edit = Place(new QLineEdit(U(text), label->parentWidget()), left, top, width, 21);
+    label->setBuddy(edit);
     if (!tabStop)
         edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
 }
 
-// The system font may be wider than the design font: a caption widens its box
-// up to the parent's edge rather than being cut off.
-template <class W> W* FitWidth(W* widget)
-{
-    const int room = widget->parentWidget()->width() - widget->x() - 2;
-    const int wanted = std::min(widget->sizeHint().width(), room);
-    if (wanted > widget->width())
-        widget->resize(wanted, widget->height());
-    return widget;
-}
-
 QCheckBox* MakeCheck(QWidget* parent, int left, int top, int width, const char* caption, bool tabStop)
 {
-    auto* box = FitWidth(Place(new QCheckBox(U(caption), parent), left, top, width, 17));
+    auto* box = Place(new QCheckBox(U(caption), parent), left, top, width, 17);
     box->setChecked(true);
     if (!tabStop)
         box->setFocusPolicy(Qt::ClickFocus);
@@ -77,13 +67,22 @@ QGroupBox* MakeGroup(QWidget* parent, int left, int top, int width, int height, 
     return Place(new QGroupBox(U(caption), parent), left, top, width, height);
 }
 
-// A panel with a lowered bevel; its children are laid out by the caller.
+// A panel with a one-pixel bevel (lowered unless told otherwise); aligned
+// children start right inside the bevel. Its children are laid out by the caller.
 QFrame* MakePanel(QWidget* parent, QFrame::Shadow shadow = QFrame::Sunken)
 {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | shadow);
     panel->setLineWidth(1);
     return panel;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, colour);
+    widget->setPalette(palette);
 }
 
 // A panel that shows only its centred caption (the two pane headings).
@@ -96,6 +95,8 @@ QLabel* MakeCaptionPanel(QWidget* parent, const char* caption)
     return panel;
 }
 
+// A column of aligned children inside the owner's bevel (a panel's frame is
+// its contents margin already) and `margin` more pixels.
 QVBoxLayout* Column(QWidget* owner, int margin)
 {
     auto* layout = new QVBoxLayout(owner);
@@ -108,9 +109,9 @@ QVBoxLayout* Column(QWidget* owner, int margin)
 
 void TForm1::CreateLayout()
 {
+    UseDesignStyle();
     setWindowTitle(U("Discrete Fourier Transform"));
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
+    const QFont font = CaptionFont(11);
     setFont(font);
     setGeometry(191, 122, 1043, 730);
 
@@ -124,7 +125,7 @@ void TForm1::CreateLayout()
     PanelLeft = MakePanel(client);
     PanelLeft->setFixedWidth(210);
     row->addWidget(PanelLeft);
-    auto* leftColumn = Column(PanelLeft, 1);
+    auto* leftColumn = Column(PanelLeft, 0);
 
     PanelF = new QWidget(PanelLeft);
     PanelSpectr = new QWidget(PanelLeft);
@@ -135,14 +136,14 @@ void TForm1::CreateLayout()
     GroupBox1 = MakeGroup(PanelF, 8, 176, 193, 73, "Ось X :");
     Label7 = MakeLabel(GroupBox1, 16, 20, "Значений :");
     CheckBoxAutoX = MakeCheck(GroupBox1, 13, 46, 73, "Auto/Max", true);
-    EditMaxX = MakeEdit(GroupBox1, 96, 16, 72, "100", true);
+    EditMaxX = MakeEdit(Label7, 96, 16, 72, "100", true);
     ButtonXAxis = MakeButton(GroupBox1, 96, 44, 72, 21, "Применить");
 
     GroupBox2 = MakeGroup(PanelF, 8, 8, 193, 97, "Данные:");
     Label1 = MakeLabel(GroupBox2, 8, 24, "Скорость потока (Hz):");
     Label3 = MakeLabel(GroupBox2, 83, 47, "ADC:");
-    EditScaleX = MakeEdit(GroupBox2, 123, 21, 46, "1", true);
-    EditADC = MakeEdit(GroupBox2, 124, 42, 45, "100", false);
+    EditScaleX = MakeEdit(Label1, 123, 21, 46, "1", true);
+    EditADC = MakeEdit(Label3, 124, 42, 45, "100", false);
     CheckBoxViewF = MakeCheck(GroupBox2, 9, 69, 160, "Показать график данных", false);
 
     ButtonDataRefresh = MakeButton(PanelF, 9, 250, 191, 23, "Старт");
@@ -151,12 +152,12 @@ void TForm1::CreateLayout()
     GroupBox3 = MakeGroup(PanelF, 8, 104, 193, 73, "Спектр данных:");
     Label4 = MakeLabel(GroupBox3, 7, 20, "Количество гармоник:");
     Label2 = MakeLabel(GroupBox3, 8, 44, "Нулевая гармоника:");
-    EditKmax = MakeEdit(GroupBox3, 130, 13, 41, "32", false);
+    EditKmax = MakeEdit(Label4, 130, 13, 41, "32", false);
     CheckBoxH0 = MakeCheck(GroupBox3, 125, 44, 60, "Убрать", false);
 
     GroupBox5 = MakeGroup(PanelF, 8, 280, 193, 97, "Образ:");
     Label8 = MakeLabel(GroupBox5, 83, 15, "ADC:");
-    EditADCpat = MakeEdit(GroupBox5, 124, 10, 45, "100", false);
+    EditADCpat = MakeEdit(Label8, 124, 10, 45, "100", false);
     CheckBoxViewPat = MakeCheck(GroupBox5, 9, 40, 168, "Показать график образа", false);
     ButtonGraphPat = MakeButton(GroupBox5, 8, 64, 169, 21, "Построить график");
 
@@ -164,13 +165,13 @@ void TForm1::CreateLayout()
     Label5 = MakeLabel(GroupBox4, 7, 26, "Начало образца:");
     Label6 = MakeLabel(GroupBox4, 7, 50, "Размер образца:");
     Label9 = MakeLabel(GroupBox4, 32, 80, "Корреляция Пирсона (%)");
-    EditStartPattern = MakeEdit(GroupBox4, 104, 21, 41, "0", false);
-    EditWidthPattern = MakeEdit(GroupBox4, 104, 45, 41, "100", false);
+    EditStartPattern = MakeEdit(Label5, 104, 21, 41, "0", false);
+    EditWidthPattern = MakeEdit(Label6, 104, 45, 41, "100", false);
     ButtonStartAutoKor = MakeButton(GroupBox4, 32, 98, 129, 21, " Старт");
     CheckBoxViewS = MakeCheck(GroupBox4, 9, 128, 176, "Показать график корреляции", false);
 
     GroupBox6 = MakeGroup(PanelSpectr, 8, 0, 193, 97, "Корреляционные параметры:");
-    RadioButton1 = FitWidth(Place(new QRadioButton(U("Корреляция Пирсона (%)"), GroupBox6), 8, 24, 153, 17));
+    RadioButton1 = Place(new QRadioButton(U("Корреляция Пирсона (%)"), GroupBox6), 8, 24, 153, 17);
     RadioButton1->setChecked(true);
     CheckBoxViewPatKor = MakeCheck(GroupBox6, 9, 72, 176, "Показать график корреляции", false);
     ButtonStartPatKor = MakeButton(GroupBox6, 24, 48, 129, 21, "Старт");
@@ -183,13 +184,11 @@ void TForm1::CreateLayout()
 
     PanelMain = MakePanel(SplitterRight);
     auto* mainGrid = new QGridLayout(PanelMain);
-    mainGrid->setContentsMargins(1, 1, 1, 1);
+    mainGrid->setContentsMargins(0, 0, 0, 0);
     auto* makerCaption = new QLabel(U("Dorvin"), PanelMain);
     makerCaption->setAlignment(Qt::AlignCenter);
-    QFont captionFont = font;
-    captionFont.setPixelSize(32);
-    makerCaption->setFont(captionFont);
-    makerCaption->setStyleSheet(QStringLiteral("color: grey"));
+    makerCaption->setFont(CaptionFont(32));
+    SetTextColour(makerCaption, Qt::gray);
     mainGrid->addWidget(makerCaption, 0, 0);
 
     PanelProc = new QFrame(PanelMain);
@@ -198,7 +197,7 @@ void TForm1::CreateLayout()
     PanelChart = new QFrame(PanelMain);
     static_cast<QFrame*>(PanelChart)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     mainGrid->addWidget(PanelChart, 0, 0);
-    auto* chartColumn = Column(PanelChart, 1);
+    auto* chartColumn = Column(PanelChart, 0);
     ChartF = new TPlot(PanelChart);
     ChartF->setObjectName(QStringLiteral("ChartF"));
     ChartSpectr = new TPlot(PanelChart);
@@ -212,19 +211,20 @@ void TForm1::CreateLayout()
     Series3 = dataSeries.Series3;
     Series4 = dataSeries.Series4;
 
-    // The about panel floats above the charts, outside the grid, hidden at start.
+    // The about panel floats above the charts, outside the grid, hidden at start;
+    // it paints its own button-face background, or the charts would show through.
     PanelAbout = MakePanel(PanelMain, QFrame::Raised);
     PanelAbout->setGeometry(180, 148, 273, 189);
-    QFont aboutFont = font;
-    aboutFont.setPixelSize(13);
-    PanelAbout->setFont(aboutFont);
-    PanelAbout->setStyleSheet(QStringLiteral("color: black"));
+    PanelAbout->setBackgroundRole(QPalette::Button);
+    PanelAbout->setAutoFillBackground(true);
+    PanelAbout->setFont(CaptionFont(13));
+    SetTextColour(PanelAbout, Qt::black);
     Memo1 = Place(new QPlainTextEdit(PanelAbout), 20, 16, 233, 125);
     Button1 = MakeButton(PanelAbout, 116, 148, 75, 25, "Закрыть");
     PanelAbout->hide();
 
     PanelRight = MakePanel(SplitterRight);
-    auto* rightColumn = Column(PanelRight, 1);
+    auto* rightColumn = Column(PanelRight, 0);
     Splitter1 = new QSplitter(Qt::Horizontal, PanelRight);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(false);
@@ -241,6 +241,7 @@ void TForm1::CreateLayout()
     Panel4 = MakeCaptionPanel(Panel1, "Данные");
     RichEdit1 = new TRichPane(Panel1);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    Panel4->setBuddy(RichEdit1);
     dataColumn->addWidget(Panel4);
     dataColumn->addWidget(RichEdit1, 1);
 
@@ -249,6 +250,7 @@ void TForm1::CreateLayout()
     Panel3 = MakeCaptionPanel(Panel2, "Образ");
     RichEdit2 = new TRichPane(Panel2);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
+    Panel3->setBuddy(RichEdit2);
     patternColumn->addWidget(Panel3);
     patternColumn->addWidget(RichEdit2, 1);
     // Initial lines of the layout; start-up clears them.
@@ -267,19 +269,10 @@ void TForm1::CreateLayout()
     SplitterRight->setStretchFactor(1, 0);
     SplitterRight->setSizes({649, 165});
 
-    // ---- status bar: four panels of fixed widths ----
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setSizeGripEnabled(false);
+    // ---- status bar: four panels, the last one to the right edge ----
+    StatusBar1 = new TStatusPanels({150, 150, 250, 50}, this);
     StatusBar1->setFixedHeight(23);
     setStatusBar(StatusBar1);
-    const int widths[4] = {150, 150, 250, 50};
-    for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(StatusBar1);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedWidth(widths[i]);
-        StatusBar1->addWidget(panel);
-        panels_[size_t(i)] = panel;
-    }
 }
 
 void TForm1::CreateMenu()

@@ -4,10 +4,11 @@
 #include "widgets/qt_text.h"
 #include "runtime/exceptions.h"
 #include "widgets/clipboard.h"
+#include "widgets/pane_accessible.h"
 #include "text/text_file_reader.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -21,6 +22,18 @@ namespace {
 
 constexpr int kTabWidth = 8;
 constexpr int kMargin = 3;
+
+// Liberation Mono at 10 px advances exactly 6 px a character, so the column
+// grid of the caret and the selection matches the drawn text (a fractional
+// advance drifts from it), and nine characters («-0.157734») fit the 78-px
+// pane beside its scroll bar: 2 + 3 + 9 x 6 + 16 + 2 = 77.
+QFont PaneFont()
+{
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(10);
+    return font;
+}
 
 // Widest line in columns, for the horizontal scroll range (tabs not expanded:
 // sample lines seldom hold more than one, at their end).
@@ -48,7 +61,9 @@ std::string ForClipboard(std::string_view bytes)
 
 TRichPane::TRichPane(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    InstallPaneAccessibility();
+    setFont(PaneFont());
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -63,33 +78,37 @@ TRichPane::TRichPane(QWidget* parent) : QAbstractScrollArea(parent)
 
 void TRichPane::Clear()
 {
+    const std::string before = RemovedText(0, text_.Length());
     text_.Clear();
     widestColumns_ = 0;
-    TextChanged();
+    TextChanged(0, before, 0);
 }
 
 void TRichPane::LoadFromFile(const QString& path) { LoadFileBytes(ReadFileForPane(LocalPath(path))); }
 
 void TRichPane::LoadFileBytes(std::string bytes)
 {
+    const std::string before = RemovedText(0, text_.Length());
     text_.LoadBytes(std::move(bytes));
     widestColumns_ = WidestLine(text_);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    TextChanged();
+    TextChanged(0, before, text_.Length());
 }
 
 void TRichPane::SetText(std::string_view text)
 {
+    const std::string before = RemovedText(0, text_.Length());
     text_.SetText(text);
     widestColumns_ = WidestLine(text_);
-    TextChanged();
+    TextChanged(0, before, text_.Length());
 }
 
 void TRichPane::SelectAll()
 {
     text_.SelectAll();
     viewport()->update();
+    CaretMoved();
 }
 
 void TRichPane::SetSelStart(int pos)
@@ -98,6 +117,7 @@ void TRichPane::SetSelStart(int pos)
     preferredColumn_ = -1;
     EnsureCaretVisible();
     viewport()->update();
+    CaretMoved();
 }
 
 void TRichPane::SetSelLength(int n)
@@ -105,6 +125,7 @@ void TRichPane::SetSelLength(int n)
     text_.SetSelLength(n);
     EnsureCaretVisible();
     viewport()->update();
+    CaretMoved();
 }
 
 void TRichPane::CopyToClipboard()
@@ -116,15 +137,18 @@ void TRichPane::CopyToClipboard()
 
 void TRichPane::ClearSelection()
 {
+    const int pos = text_.SelStart();
+    const std::string removed = RemovedText(pos, text_.SelLength());
     if (text_.DeleteSelection())
-        TextChanged();
+        TextChanged(pos, removed, 0);
 }
 
 void TRichPane::AppendLine(std::string_view text)
 {
+    const int end = text_.Length();
     const bool whole = text_.AppendLine(text);
     widestColumns_ = std::max(widestColumns_, int(text.size()));
-    TextChanged();
+    TextChanged(end, {}, text_.Length() - end);
     if (!whole)
         throw EOutOfResources("RichEdit line insertion error");
 }
@@ -143,10 +167,18 @@ void TRichPane::Paste() { TypeText(TPaneText::NormalizeLineBreaks(ClipboardText(
 
 void TRichPane::Undo()
 {
+    // An undo step may touch any part of the text: told as a whole new text.
+    const std::string before = RemovedText(0, text_.Length());
     if (text_.Undo()) {
         widestColumns_ = std::max(widestColumns_, text_.LineLength(text_.LineOfPosition(text_.Caret())));
-        TextChanged();
+        TextChanged(0, before, text_.Length());
     }
+}
+
+void TRichPane::ReplaceRange(int from, int to, std::string_view bytes)
+{
+    text_.SetSelection(from, to);
+    TypeText(TPaneText::NormalizeLineBreaks(bytes));
 }
 
 // ---- editing helpers ----
@@ -155,18 +187,46 @@ void TRichPane::TypeText(std::string_view bytes)
 {
     if (bytes.empty() && text_.SelLength() == 0)
         return;
-    text_.ReplaceSelection(bytes);
+    const int pos = text_.SelStart();
+    const std::string removed = RemovedText(pos, text_.SelLength());
+    const int inserted = text_.ReplaceSelection(bytes);
     preferredColumn_ = -1;
     widestColumns_ = std::max(widestColumns_, text_.LineLength(text_.LineOfPosition(text_.Caret())));
-    TextChanged();
+    TextChanged(pos, removed, inserted);
 }
 
-void TRichPane::TextChanged()
+std::string TRichPane::RemovedText(int pos, int length) const
+{
+    if (!QAccessible::isActive())
+        return std::string();
+    return text_.Text().substr(size_t(pos), size_t(length));
+}
+
+void TRichPane::TextChanged(int pos, std::string_view removed, int insertedLength)
 {
     UpdateScrollBars();
     EnsureCaretVisible();
     viewport()->update();
+    if (QAccessible::isActive()) {
+        const std::string_view inserted = std::string_view(text_.Text()).substr(size_t(pos), size_t(insertedLength));
+        QAccessibleTextUpdateEvent event(this, pos, FromCp1251(removed), FromCp1251(inserted));
+        QAccessible::updateAccessibility(&event);
+    }
     emit Changed();
+}
+
+void TRichPane::CaretMoved()
+{
+    if (!QAccessible::isActive())
+        return;
+    if (text_.SelLength() > 0) {
+        QAccessibleTextSelectionEvent event(this, text_.SelStart(), text_.SelStart() + text_.SelLength());
+        event.setCursorPosition(text_.Caret());
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextCursorEvent event(this, text_.Caret());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TRichPane::MoveCaret(int pos, bool extend)
@@ -177,6 +237,7 @@ void TRichPane::MoveCaret(int pos, bool extend)
         text_.SetSelStart(pos);
     EnsureCaretVisible();
     viewport()->update();
+    CaretMoved();
 }
 
 int TRichPane::StepLeft(int pos) const
@@ -245,9 +306,18 @@ void TRichPane::UpdateScrollBars()
     h->setRange(0, std::max(0, (widestColumns_ + 1) * CharWidth() + 2 * kMargin - viewport()->width()));
 }
 
-void TRichPane::EnsureCaretVisible()
+QRect TRichPane::CharacterRect(int pos) const
 {
-    const int line = text_.LineOfPosition(text_.Caret());
+    pos = std::clamp(pos, 0, text_.Length());
+    const int line = text_.LineOfPosition(pos);
+    const int column = ColumnOf(text_.LineView(line), pos - text_.LineStart(line));
+    return QRect(kMargin - horizontalScrollBar()->value() + column * CharWidth(),
+                 (line - verticalScrollBar()->value()) * LineHeight(), CharWidth(), LineHeight());
+}
+
+void TRichPane::EnsureVisible(int pos)
+{
+    const int line = text_.LineOfPosition(pos);
     const int visible = std::max(1, viewport()->height() / LineHeight());
     QScrollBar* v = verticalScrollBar();
     if (line < v->value())
@@ -255,7 +325,7 @@ void TRichPane::EnsureCaretVisible()
     else if (line >= v->value() + visible)
         v->setValue(line - visible + 1);
     const std::string_view view = text_.LineView(line);
-    const int x = ColumnOf(view, text_.Caret() - text_.LineStart(line)) * CharWidth();
+    const int x = ColumnOf(view, pos - text_.LineStart(line)) * CharWidth();
     QScrollBar* h = horizontalScrollBar();
     const int width = std::max(1, viewport()->width() - 2 * kMargin);
     if (x < h->value())
@@ -485,6 +555,7 @@ void TRichPane::mouseDoubleClickEvent(QMouseEvent* e)
         ++b;
     text_.SetSelection(start + a, start + b);
     viewport()->update();
+    CaretMoved();
 }
 
 void TRichPane::resizeEvent(QResizeEvent* e)

@@ -3,9 +3,12 @@
 // lines, so a pane of a million lines costs its bytes and its line index and
 // nothing per line. Every change of the text emits Changed(); selecting does not.
 // Texts are Windows-1251 bytes; positions count a CR LF break as two.
+// Like the layout's rich-text pane it scrolls vertically only: a long line
+// scrolls sideways with the caret, with no bar under the text.
 #include "text/pane_text.h"
 
 #include <QAbstractScrollArea>
+#include <QRect>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -59,6 +62,16 @@ public:
     void Cut();
     void Paste();
     void Undo();
+    // Replaces positions from .. to with bytes (line breaks made CR LF) as typing
+    // does: one undo step, Changed emitted. Assistive technology edits this way.
+    void ReplaceRange(int from, int to, std::string_view bytes);
+
+    // Geometry in viewport pixels: the character cell at a position, and the
+    // position nearest to a point.
+    QRect CharacterRect(int pos) const;
+    int PositionAt(const QPoint& viewportPoint) const;
+    // Scrolls so that the position is in view; the selection stays.
+    void EnsureVisible(int pos);
 
 signals:
     void Changed();
@@ -79,15 +92,21 @@ private:
     // Typing and pasting: replaces the selection, emits Changed when it changed.
     void TypeText(std::string_view bytes);
     void MoveCaret(int pos, bool extend);
-    void TextChanged();
+    // After an edit that replaced `removed` at pos by the insertedLength bytes
+    // now there; tells assistive technology too, when one listens.
+    void TextChanged(int pos, std::string_view removed, int insertedLength);
+    // What an edit is about to remove, kept only while assistive technology
+    // listens (a copy of a million-line text costs for nobody otherwise).
+    std::string RemovedText(int pos, int length) const;
+    // After the caret or the selection moved.
+    void CaretMoved();
     void UpdateScrollBars();
-    void EnsureCaretVisible();
+    void EnsureCaretVisible() { EnsureVisible(text_.Caret()); }
     int LineHeight() const;
     int CharWidth() const;
     // Display column of byte index in a line (tabs advance to the next multiple of 8).
     static int ColumnOf(std::string_view line, int index);
     static int IndexAtColumn(std::string_view line, int column);
-    int PositionAt(const QPoint& viewportPoint) const;
     // The position one step left or right of pos (a CR LF is one step).
     int StepLeft(int pos) const;
     int StepRight(int pos) const;

@@ -6,6 +6,7 @@
 #include "chart/paint/plot.h"
 #include "runtime/exceptions.h"
 #include "widgets/rich_pane.h"
+#include "widgets/status_panels.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -68,14 +69,18 @@ TEST(FormStartUp, SidePanelsKeepTheirWidthsAtAnyWindowSize)
         EXPECT_EQ(form->PanelRight->width(), 165) << size.width();
         EXPECT_EQ(form->ChartSpectr->height(), 264) << size.width();
         EXPECT_GT(form->ChartF->height(), 264);
-        const int statusWidths[4] = {150, 150, 250, 50};
-        int i = 0;
-        for (QLabel* panel : form->StatusBar1->findChildren<QLabel*>()) {
-            if (i < 4) {
-                EXPECT_EQ(panel->width(), statusWidths[i]);
-                ++i;
-            }
+        // The charts take what the side panels, the splitter and four bevels leave.
+        EXPECT_EQ(form->ChartF->width(), size.width() - 210 - 3 - 165 - 4) << size.width();
+        // Status panels edge to edge from the left; the last one to the right end.
+        const int lefts[4] = {0, 150, 300, 550};
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(i);
+            const QRect panel = form->StatusBar1->Panel(i)->geometry();
+            EXPECT_EQ(panel.left(), lefts[i]);
+            EXPECT_EQ(panel.right() + 1, i < 3 ? lefts[i + 1] : form->StatusBar1->width());
+            EXPECT_EQ(panel.height(), form->StatusBar1->height());
         }
+        EXPECT_EQ(form->StatusBar1->width(), size.width());
     }
 }
 

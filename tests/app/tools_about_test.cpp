@@ -2,6 +2,8 @@
 #include "app_test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -68,4 +70,21 @@ TEST(ToolsAbout, CloseHidesAndTheMemoKeepsEveryUse)
     EXPECT_EQ(lines.mid(0, 5), lines.mid(5, 5));
     EXPECT_EQ(opened, 2);
     EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST(ToolsAbout, ThePanelIsOpaqueInTheButtonFaceOverTheCharts)
+{
+    auto form = MakeForm();
+    form->OpenBrowser = [](const QString&) {};
+    form->resize(1043, 730);
+    form->show();
+    form->NAbout->trigger();
+    QCoreApplication::processEvents();
+    const QImage shown = form->PanelMain->grab().toImage();
+    // Left of the Close button, below the memo: nothing but the panel itself.
+    const QPoint inside = form->PanelAbout->pos() + QPoint(10, 160);
+    const QColor face = form->PanelAbout->palette().color(QPalette::Button);
+    EXPECT_EQ(shown.pixelColor(inside), face);
+    // The same row just left of the panel is chart.
+    EXPECT_NE(shown.pixelColor(inside - QPoint(20, 0)), face);
 }
