@@ -168,7 +168,7 @@ TEST_F(ChartLayoutTest, RotatedTextLabelsAreThinnedAndGiveTheTicks)
     bottom.LabelsFont.PixelSize = 15;
     TAreaSeries* s = chart.AddSeries<TAreaSeries>();
     for (int k = 0; k < 64; ++k)
-        s->AddPoint(k, k % 5, "f" + std::to_string(k));
+        s->AddPoint(k, k % 5, std::string("f").append(std::to_string(k)));
     const TPlotFrame l = Layout(400, 300);
     const TAxisFrame& d = l.Axes[0];
     ASSERT_EQ(d.Style, lsText);
