@@ -8,8 +8,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <cmath>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <regex>
 
 namespace {
 
@@ -44,9 +44,8 @@ TEST(ToolsGenerator, ReplacesThePaneWithTwoThousandSamplesInRange)
     ASSERT_EQ(lines.size(), 2000u);
     // Every appended line is followed by CR LF.
     EXPECT_EQ(form->RichEdit1->Text().substr(form->RichEdit1->TextLength() - 2), "\r\n");
-    const std::regex format("-?[0-9]+\\.[0-9]{3}");
     for (const std::string& line : lines)
-        ASSERT_TRUE(std::regex_match(line, format)) << line;
+        ASSERT_THAT(line, testing::MatchesRegex("-?[0-9]+\\.[0-9]{3}"));
     // Noise-free -0.80003 and sin(100) = -0.50637, raised by 0 .. 0.45.
     const double first = Value(lines.front(), '.');
     const double last = Value(lines.back(), '.');
