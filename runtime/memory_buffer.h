@@ -70,11 +70,17 @@ public:
     // beyond it is refused before allocating. Tests may lower it.
     static void SetGrowthLimit(uint64_t bytes);
     static uint64_t GrowthLimit();
+    // Raises the growth error when bytes more than all buffers hold now would
+    // exceed the limit: for a computation that asks, before it starts, for
+    // memory it will take outside the buffers.
+    static void RequireRoom(uint64_t bytes);
+
+    // The buffers' two errors, for code that stands in for a buffer.
+    [[noreturn]] static void RaiseReadError();
+    [[noreturn]] static void RaiseGrowthError();
 
 private:
     void Grow(uint64_t needed);
-    [[noreturn]] static void RaiseReadError();
-    [[noreturn]] static void RaiseGrowthError();
 
     uint8_t* data_ = nullptr;
     int64_t size_ = 0;
