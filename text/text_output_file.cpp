@@ -74,7 +74,7 @@ void TextOutputFile::FlushBuffer()
 {
     size_t done = 0;
     while (done < used_) {
-        const ssize_t n = ::write(fd_, buffer_ + done, used_ - done);
+        const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -94,7 +94,7 @@ void TextOutputFile::Append(const char* bytes, size_t n)
     }
     while (n > 0) {
         const size_t take = std::min(n, kBufferSize - used_);
-        std::memcpy(buffer_ + used_, bytes, take);
+        std::memcpy(buffer_.get() + used_, bytes, take);
         used_ += take;
         bytes += take;
         n -= take;
@@ -111,24 +111,6 @@ void TextOutputFile::EndStatement()
     if (device_ && fd_ >= 0 && pending_ == 0)
         FlushBuffer();
     Check();
-}
-
-void TextOutputFile::Write(std::string_view text)
-{
-    Append(text.data(), text.size());
-    EndStatement();
-}
-
-void TextOutputFile::WriteChar(char c)
-{
-    Append(&c, 1);
-    EndStatement();
-}
-
-void TextOutputFile::WriteLineEnd()
-{
-    Append("\r\n", 2);
-    EndStatement();
 }
 
 void TextOutputFile::Close()

@@ -39,10 +39,29 @@ void WriteWholeCell(TextOutputFile& file, double value)
     }
 }
 
-void WriteWholeCellIfPresent(TextOutputFile& file, const TChartSeries& series, int count, int row)
+// The Y values of a curve as the export reads them: ValueAt, which is the
+// stored value times the list's multiplier; with a multiplier of 1 (what every
+// curve of the window has) that is the stored value itself, read without the
+// per-point index check of ValueAt.
+class TCurveValues {
+public:
+    explicit TCurveValues(const TChartSeries& series)
+        : list_(series.YValues()), count_(list_.Count()), asStored_(list_.Multiplier() == 1.0)
+    {
+    }
+    int Count() const { return count_; }
+    double At(int row) const { return asStored_ ? list_.RawAt(row) : list_.ValueAt(row); }
+
+private:
+    const TChartValueList& list_;
+    int count_;
+    bool asStored_;
+};
+
+void WriteWholeCellIfPresent(TextOutputFile& file, const TCurveValues& curve, int row)
 {
-    if (row < count)
-        WriteWholeCell(file, series.YValues().ValueAt(row));
+    if (row < curve.Count())
+        WriteWholeCell(file, curve.At(row));
 }
 
 } // namespace
@@ -78,20 +97,17 @@ void WriteCorrelationTable(TextOutputFile& file, const TChart& curves)
 {
     if (curves.SeriesTotal() <= 0)
         return;
-    const TChartSeries& data = *curves.SeriesAt(0);
-    const TChartSeries& correlation = *curves.SeriesAt(1);
-    const TChartSeries& pattern = *curves.SeriesAt(2);
-    const int c0 = data.PointCount();
-    const int c1 = correlation.PointCount();
-    const int c2 = pattern.PointCount();
+    const TCurveValues data(*curves.SeriesAt(0));
+    const TCurveValues correlation(*curves.SeriesAt(1));
+    const TCurveValues pattern(*curves.SeriesAt(2));
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
-    const int rows = std::max({c0, c1, c2});
+    const int rows = std::max({data.Count(), correlation.Count(), pattern.Count()});
     for (int i = 0; i < rows; ++i) {
-        WriteWholeCellIfPresent(file, data, c0, i);
+        WriteWholeCellIfPresent(file, data, i);
         file.WriteChar('\t');
-        WriteWholeCellIfPresent(file, correlation, c1, i);
+        WriteWholeCellIfPresent(file, correlation, i);
         file.WriteChar('\t');
-        WriteWholeCellIfPresent(file, pattern, c2, i);
+        WriteWholeCellIfPresent(file, pattern, i);
         file.WriteLineEnd();
     }
 }

@@ -49,8 +49,8 @@ TEST(TextOutputFileWrite, BytesAndLineEndsAsGiven)
     f.Rewrite();
     f.Write("\xD7\xE0\xF1\xF2\xEE\xF2\xE0"); // "Частота" in 1251
     f.WriteChar('\t');
-    // More than the 128-byte buffer, so the buffer is written out in between.
-    const std::string longText(300, '5');
+    // More than the buffer holds, so the buffer is written out in between.
+    const std::string longText(TextOutputFile::kBufferSize + 300, '5');
     f.Write(longText);
     f.WriteLineEnd();
     f.Close();
@@ -65,13 +65,14 @@ TEST(TextOutputFileWrite, BufferReachesTheFileOnlyWhenFullOrClosed)
     TextOutputFile f;
     f.Assign(path);
     f.Rewrite();
-    f.Write(std::string(127, 'a'));
+    constexpr size_t size = TextOutputFile::kBufferSize;
+    f.Write(std::string(size - 1, 'a'));
     EXPECT_EQ(ReadAll(path).size(), 0u);
     f.WriteChar('b');
-    EXPECT_EQ(ReadAll(path).size(), 128u);
+    EXPECT_EQ(ReadAll(path).size(), size);
     f.WriteLineEnd();
     f.Close();
-    EXPECT_EQ(ReadAll(path).size(), 130u);
+    EXPECT_EQ(ReadAll(path).size(), size + 2);
 }
 
 TEST(TextOutputFileErrors, RealFailuresGiveTheWindowsCodes)
