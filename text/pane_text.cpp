@@ -28,9 +28,12 @@ TPaneText::TPaneText() { lineStarts_.push_back(0); }
 void TPaneText::RebuildIndex()
 {
     lineStarts_.clear();
-    lineStarts_.push_back(0);
     const char* base = text_.data();
     const char* end = base + text_.size();
+    // One start per LF at most: reserved at once, the index of ten million
+    // lines is written in place instead of being copied as it grows.
+    lineStarts_.reserve(size_t(std::count(base, end, '\n')) + 1);
+    lineStarts_.push_back(0);
     for (const char* p = base; p < end;) {
         const void* hit = std::memchr(p, '\n', size_t(end - p));
         if (!hit)
