@@ -34,7 +34,19 @@ public:
         ReadBuffer(&v, sizeof v);
         return v;
     }
-    template <class T> void Write(const T& v) { WriteBuffer(&v, sizeof v); }
+    // Inline for the common case, room at a position within the data: what
+    // WriteBuffer does then, without its growth and gap handling.
+    template <class T> void Write(const T& v)
+    {
+        if (position_ >= 0 && position_ <= size_ && capacity_ - size_t(position_) >= sizeof v) {
+            std::memcpy(data_ + position_, &v, sizeof v);
+            position_ += int64_t(sizeof v);
+            if (position_ > size_)
+                size_ = position_;
+            return;
+        }
+        WriteBuffer(&v, sizeof v);
+    }
 
     // The count elements of type T from element first on, as stored: what
     // reading them one by one would give, with the same "Stream read error"
