@@ -18,12 +18,25 @@ constexpr int kSharingViolation = 32;
 
 TextOutputFile::~TextOutputFile()
 {
+    StopWriter();
     if (fd_ >= 0)
         ::close(fd_);
 }
 
+void TextOutputFile::StopWriter()
+{
+    if (!writer_)
+        return;
+    const int error = writer_->Wait();
+    if (error != 0)
+        Fail(WindowsErrorCode(error, name_));
+    writer_.reset();
+}
+
 void TextOutputFile::Assign(std::string name)
 {
+    StopWriter();
+    pending_ = 0; // a closed file has nothing to report
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
@@ -39,6 +52,7 @@ void TextOutputFile::Fail(int code)
 
 void TextOutputFile::Rewrite()
 {
+    StopWriter();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -64,6 +78,11 @@ void TextOutputFile::Rewrite()
                 ::close(fd);
             } else {
                 fd_ = fd;
+                if (S_ISREG(st.st_mode)) {
+                    if (!spare_)
+                        spare_ = std::make_unique<char[]>(kBufferSize);
+                    writer_ = std::make_unique<TBackgroundWriter>(fd);
+                }
             }
         }
     }
@@ -72,17 +91,17 @@ void TextOutputFile::Rewrite()
 
 void TextOutputFile::FlushBuffer()
 {
-    size_t done = 0;
-    while (done < used_) {
-        const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            Fail(WindowsErrorCode(errno, name_));
-            break;
-        }
-        done += size_t(n);
+    int error;
+    if (writer_) {
+        // The buffer before this one has been written by now (or its error
+        // comes back here); this one goes out while the other fills.
+        error = writer_->Start(buffer_.get(), used_);
+        std::swap(buffer_, spare_);
+    } else {
+        error = WriteAll(fd_, buffer_.get(), used_);
     }
+    if (error != 0)
+        Fail(WindowsErrorCode(error, name_));
     used_ = 0;
 }
 
@@ -119,6 +138,7 @@ void TextOutputFile::Close()
         Fail(kFileNotOpen);
     } else {
         FlushBuffer();
+        StopWriter();
         if (::close(fd_) != 0)
             Fail(WindowsErrorCode(errno, name_));
         fd_ = -1;

@@ -3,8 +3,9 @@
 // every statement: each operation below does its work, writes a character
 // device out at once, then runs the I/O check, which raises EInOutError for a
 // pending error code (and clears it). A disk file is written a whole buffer at
-// a time, so a write error surfaces at the statement that fills the buffer, or
-// at the close.
+// a time, on a thread of its own (TBackgroundWriter) while the next buffer
+// fills, so a write error surfaces at the statement that fills the buffer after
+// it, or at the close: always before the close has succeeded.
 //
 // The name is used exactly as given (a relative one against the current
 // directory when the file is opened), so a caller can write a temporary file
@@ -12,6 +13,8 @@
 //
 // Error codes are the Windows ones (text/os_error.h); 103 is "file not open"
 // and 105 "file not open for output".
+#include "text/background_writer.h"
+
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -66,6 +69,8 @@ private:
     }
     void Append(const char* bytes, size_t n);
     void FlushBuffer();
+    // Waits for the buffer in flight, if any, and ends its writer.
+    void StopWriter();
     // The step after every statement: devices are written at once, then the check.
     void EndStatement();
     void Fail(int err);
@@ -75,5 +80,8 @@ private:
     bool device_ = false;
     int pending_ = 0;
     std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
+    // For a regular file: the buffer being written meanwhile, and its writer.
+    std::unique_ptr<char[]> spare_;
+    std::unique_ptr<TBackgroundWriter> writer_;
     size_t used_ = 0;
 };
