@@ -18,8 +18,6 @@ constexpr int64_t kShortestSplit = 512;
 void SumRange(const TDFT& dft, const int32_t* codes, int64_t begin, int64_t end,
               int32_t* sinBlock, int32_t* cosBlock, std::vector<THarmonicSum>& sums)
 {
-    // |Round(Sin x A)| <= |A|; for A = -2^31 the low word of +-2^31 is -2^31.
-    const uint64_t maxEntry = Magnitude(dft.AdcScale);
     for (int64_t first = begin; first < end; first += kTableBlock) {
         const int64_t count = std::min(kTableBlock, end - first);
         const std::span<const int32_t> block(codes + first, size_t(count));
@@ -27,7 +25,10 @@ void SumRange(const TDFT& dft, const int32_t* codes, int64_t begin, int64_t end,
         for (const int32_t code : block)
             maxCode = std::max(maxCode, Magnitude(code));
         for (size_t k = 0; k < dft.Rows.size(); ++k) {
-            RowEntries(dft.Rows[k], first, count, sinBlock, cosBlock);
+            const THarmonicRow& row = dft.Rows[k];
+            // |Round(Sin x A)| <= |A|; for A = -2^31 the low word of +-2^31 is -2^31.
+            const uint64_t maxEntry = Magnitude(row.adcScale);
+            RowEntries(row, first, count, sinBlock, cosBlock);
             sums[k].re += ExactDot(block, {cosBlock, size_t(count)}, maxCode, maxEntry);
             sums[k].im += ExactDot(block, {sinBlock, size_t(count)}, maxCode, maxEntry);
         }
