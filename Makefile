@@ -39,8 +39,12 @@ test-sanitized: deps
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan
 
+# The whole road at one and at ten million samples, every other benchmark once.
 bench: build
-	@for b in $(BUILD)/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@for n in 1000000 10000000; do echo "== $(BUILD)/scale_bench --samples=$$n"; \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/scale_bench --samples=$$n || exit 1; done
+	@for b in $(BUILD)/*_bench; do [ "$$b" = "$(BUILD)/scale_bench" ] && continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

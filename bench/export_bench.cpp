@@ -1,4 +1,4 @@
-// Exporting the correlation table of 1,000,000 rows: data codes and
+// Exporting the correlation table of 10,000,000 rows: data codes and
 // correlation percentages over every row, a pattern over the first thousand.
 #include "chart/axis_panel.h"
 #include "chart/point_series.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kRows = 1000000;
+constexpr int kRows = 10000000;
 
 void BM_ExportCorrelationTable(benchmark::State& state)
 {
@@ -38,12 +38,12 @@ void BM_ExportCorrelationTable(benchmark::State& state)
     for (auto _ : state)
         ExportTableFile(kExportCorrelation, spectrum, curves);
     state.SetItemsProcessed(state.iterations() * kRows);
-    state.SetLabel("time per export of 1000000 rows (target 500 ms)");
+    state.SetLabel("time per export of 10,000,000 rows (target 600 ms)");
     std::system((std::string("rm -rf ") + folder).c_str());
 }
 
 } // namespace
 
-BENCHMARK(BM_ExportCorrelationTable)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ExportCorrelationTable)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 BENCHMARK_MAIN();

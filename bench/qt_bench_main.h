@@ -5,13 +5,15 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+inline int RunQtBenchmarks(int argc, char** argv)
+{
+    ::benchmark::Initialize(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
+
 #define DFT_QT_BENCHMARK_MAIN()                                                                   \
-    int main(int argc, char** argv)                                                               \
-    {                                                                                             \
-        ::benchmark::Initialize(&argc, argv);                                                     \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                  \
-        QApplication app(argc, argv);                                                             \
-        ::benchmark::RunSpecifiedBenchmarks();                                                    \
-        ::benchmark::Shutdown();                                                                  \
-        return 0;                                                                                 \
-    }
+    int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

@@ -1,33 +1,29 @@
 #include "dsp/exact_dot.h"
 
-#include "dsp/magnitude.h"
 
 namespace {
 
-struct NarrowDot {
-    int64_t sum;          // the sum modulo 2^64
-    uint64_t maxAbsA;     // the largest |a[i]|
-    uint64_t maxAbsB;
-};
-
-// One pass that sums in 64 bits (wrapping, well defined in unsigned
-// arithmetic) and finds both magnitudes, so that the caller can tell whether
-// the 64-bit sum is the exact one.
-__attribute__((target_clones("avx2", "default"))) NarrowDot DotIn64(const int32_t* a,
-                                                                   const int32_t* b,
-                                                                   int64_t count)
+// Lanes of 32 bits when no partial sum can reach 2^31, of 64 bits when none
+// can reach 2^63: vectorized, and exact because nothing wraps.
+template <class Sum>
+__attribute__((always_inline)) inline Sum DotIn(const int32_t* a, const int32_t* b, int64_t count)
 {
-    uint64_t sum = 0;
-    uint32_t maxA = 0;
-    uint32_t maxB = 0;
-    for (int64_t i = 0; i < count; ++i) {
-        sum += uint64_t(int64_t(a[i]) * int64_t(b[i]));
-        const uint32_t ma = Magnitude(a[i]);
-        const uint32_t mb = Magnitude(b[i]);
-        maxA = ma > maxA ? ma : maxA;
-        maxB = mb > maxB ? mb : maxB;
-    }
-    return {int64_t(sum), maxA, maxB};
+    Sum sum = 0;
+    for (int64_t i = 0; i < count; ++i)
+        sum += Sum(a[i]) * Sum(b[i]);
+    return sum;
+}
+
+__attribute__((target_clones("avx2", "default"))) int32_t DotIn32(const int32_t* a,
+                                                                  const int32_t* b, int64_t count)
+{
+    return DotIn<int32_t>(a, b, count);
+}
+
+__attribute__((target_clones("avx2", "default"))) int64_t DotIn64(const int32_t* a,
+                                                                  const int32_t* b, int64_t count)
+{
+    return DotIn<int64_t>(a, b, count);
 }
 
 WideInt DotIn128(const int32_t* a, const int32_t* b, int64_t count)
@@ -40,17 +36,16 @@ WideInt DotIn128(const int32_t* a, const int32_t* b, int64_t count)
 
 } // namespace
 
-WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b)
+WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b, uint64_t maxAbsA,
+                 uint64_t maxAbsB)
 {
     const int64_t count = int64_t(a.size());
-    if (count == 0)
-        return 0;
-    const NarrowDot narrow = DotIn64(a.data(), b.data(), count);
-    // Every partial sum is at most count x maxA x maxB in magnitude.
-    const WideUInt bound =
-        (WideUInt)narrow.maxAbsA * narrow.maxAbsB * uint64_t(count);
-    if (bound < (WideUInt)1 << 63)
-        return narrow.sum;
+    // maxAbsA, maxAbsB <= 2^31 and count < 2^63: the bound fits 128 bits.
+    const WideUInt bound = WideUInt(maxAbsA) * maxAbsB * uint64_t(count);
+    if (bound < (WideUInt(1) << 31))
+        return DotIn32(a.data(), b.data(), count);
+    if (bound < (WideUInt(1) << 63))
+        return DotIn64(a.data(), b.data(), count);
     return DotIn128(a.data(), b.data(), count);
 }
 

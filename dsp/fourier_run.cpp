@@ -1,5 +1,6 @@
 #include "dsp/fourier_run.h"
 
+#include "dsp/harmonic_sums.h"
 #include "dsp/sample_quantizer.h"
 #include "numbers/float_model.h"
 #include "numbers/number_format.h"
@@ -23,6 +24,8 @@ TPartial<std::vector<THarmonicPoint>> SpectrumPoints(TDFT& dft, double sampleRat
     const int32_t n = dft.SampleCount;
     TPartial<std::vector<THarmonicPoint>> points;
     try {
+        SumHarmonics(dft);
+        points.done.reserve(dft.Sums.size());
         for (int32_t k = 0; k < dft.HarmonicCount; ++k) {
             const long double re = dft.RealPart(k);
             const long double im = dft.ImagPart(k);

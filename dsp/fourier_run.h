@@ -22,7 +22,8 @@ struct THarmonicPoint {
     std::string label; // the frequency k x rate / N in Hz, stored in 64 bits, "%0.2f"
 };
 
-// Harmonics 0 .. HarmonicCount-1 from the tables and DataCodes: all of them,
-// or those before the first whose sums or frequency fault, with that fault
-// (an ADC scale of 0 faults at once, 0 / 0).
+// Harmonics 0 .. HarmonicCount-1 from their sums over DataCodes (SumHarmonics,
+// after the table build): all of them, or those before the first whose sums or
+// frequency fault, with that fault (an ADC scale of 0 faults at once, 0 / 0;
+// fewer codes than N at once, a read error).
 TPartial<std::vector<THarmonicPoint>> SpectrumPoints(TDFT& dft, double sampleRate);

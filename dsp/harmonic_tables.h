@@ -1,16 +1,31 @@
 #pragma once
-// The sine and cosine tables of the transform engine: K rows of N entries,
-// row k holding Round(Sin(n k AngleStep) x A) and Round(Cos(...) x A).
+// The table build of a spectrum run: the angle step, the plan of every
+// harmonic's rows (harmonic_rows.h) and the refusal of a run the machine
+// cannot hold. The entries themselves are made block by block while they are
+// summed (harmonic_sums.h).
 #include "dsp/tdft.h"
 
 class TProgress;
 
-// Sets AngleStep := 2 pi / N (extended division, stored in 64 bits), fills
-// SinTable and CosTable from offset 0 with HarmonicCount rows of SampleCount
-// entries, and leaves Angle at the last angle computed. The progress maximum
-// is the harmonic count, the position follows the row being built and is 0 at
-// the end. Raises the buffer's growth error, before any entry is written, when
-// the tables cannot be held; the progress then keeps its position.
+// Memory a spectrum run takes per harmonic besides the buffers: its row plan
+// (48 bytes), its sums (32) and each core's partial sums (64), its point and
+// label (40), and the spectrum chart's copy of it (X, Y, a label string:
+// about 72, up to 96 more while the chart's lists grow): 352, counted as 400.
+inline constexpr uint64_t kBytesPerHarmonic = 400;
+
+// Sets AngleStep := 2 pi / N (extended division, stored in 64 bits), plans
+// the HarmonicCount rows into Rows, sizes SinTable and CosTable for one block
+// per core, forgets the last sums and leaves Angle at the angle of the last
+// entry. The progress maximum is the harmonic count, the position follows the
+// row being planned and is 0 at the end.
+//
+// Refuses the run, with the buffers' growth error and before any row is
+// planned (the progress then keeps its position), when
+// - its harmonics' memory (kBytesPerHarmonic each) and the two table blocks
+//   would not fit beside the buffers within their growth limit, or
+// - K x N exceeds an eighth of that limit: the entries the whole tables, 8
+//   bytes per entry pair, would have taken, so a run is allowed no more work
+//   than one whose tables the machine could hold (a few seconds).
 void BuildHarmonicTables(TDFT& dft, TProgress& progress);
 
 // The angle of entry (k, n): the exact integer n x k times AngleStep in

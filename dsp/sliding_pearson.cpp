@@ -1,27 +1,66 @@
 #include "dsp/sliding_pearson.h"
 
-#include "dsp/code_word.h"
 #include "dsp/cross_terms.h"
 #include "dsp/exact_dot.h"
-#include "numbers/fast_round.h"
 #include "dsp/magnitude.h"
+#include "dsp/pearson_percent.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/two_core_split.h"
-#include "numbers/float_model.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr int64_t kOffsetsForSplit = 2048;
+// Offsets whose cross terms are computed together: 4096 x 16 bytes stay in
+// the second-level cache, and no half of a long record holds all of its own.
+constexpr int64_t kOffsetBlock = 4096;
 
-// rootY is sqrt(Syy), the same for every offset; 0 when Syy is 0.
-int32_t Percent(WideInt sxy, WideInt sxx, long double rootY)
+// What every offset shares.
+struct TPearsonInput {
+    const int32_t* data;
+    int64_t patternCount; // M
+    int64_t dySum;        // sum of the pattern's deviations
+    const TCrossTerms& crossTerms;
+    const TPearsonPercent& percent;
+};
+
+// r(j) for j in [begin, end), with Sum the integer type in which every term
+// below is exact: int64_t when the magnitudes allow it, otherwise WideInt.
+template <class Sum>
+void CorrelateRange(const TPearsonInput& in, int64_t begin, int64_t end, int32_t* result)
 {
-    if (sxx == 0 || rootY == 0)
-        return 0;
-    const long double root = rootY * SquareRoot(WideToExtended(sxx));
-    return LowWord(RoundNearestEven(WideToExtended(sxy) / root * 100.0L));
+    const int32_t* data = in.data;
+    const int64_t m = in.patternCount;
+    WideInt cross[kOffsetBlock];
+    // Window sums and sums of squares slide from offset to offset, exactly.
+    int64_t sum = 0;
+    Sum squares = 0;
+    for (int64_t k = 0; k < m; ++k) {
+        sum += data[begin + k];
+        squares += Sum(int64_t(data[begin + k]) * data[begin + k]);
+    }
+    for (int64_t first = begin; first < end; first += kOffsetBlock) {
+        const int64_t last = std::min(end, first + kOffsetBlock);
+        in.crossTerms.Compute(first, last, cross);
+        for (int64_t j = first; j < last; ++j) {
+            if (j > begin) {
+                const int64_t leaving = data[j - 1];
+                const int64_t entering = data[j + m - 1];
+                sum += entering - leaving;
+                squares += Sum(entering * entering - leaving * leaving);
+            }
+            // With the window mean w: Sxx = sum d^2 - 2 w sum d + M w^2 and
+            // Sxy = sum d dy - w sum dy.
+            const Sum w = Sum(RoundedQuotient(sum, m));
+            const Sum sxx = squares - 2 * w * Sum(sum) + Sum(m) * w * w;
+            const Sum sxy = Sum(cross[j - first]) - w * Sum(in.dySum);
+            if constexpr (sizeof(Sum) == sizeof(int64_t))
+                result[j] = in.percent(sxy, sxx);
+            else
+                result[j] = in.percent.Exact(sxy, sxx);
+        }
+    }
 }
 
 } // namespace
@@ -51,33 +90,22 @@ std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes,
     for (int64_t i = 0; i < dataCount; ++i)
         maxAbsData = std::max<uint64_t>(maxAbsData, Magnitude(data[i]));
 
-    const long double rootY = SquareRoot(WideToExtended(syy));
+    const TPearsonPercent percent(syy);
     const TCrossTerms crossTerms({data, dy.data(), m, maxAbsData, maxAbsDy}, dataCount);
+    const TPearsonInput input{data, m, dySum, crossTerms, percent};
+    // With D = max |d| (so the window mean too is at most D) and Y = max |dy|:
+    // sum d^2 <= M D^2, |2 w sum d| <= 2 M D^2, M w^2 <= M D^2, so Sxx and
+    // every partial of it stay within 4 M D^2; |sum d dy| and |w sum dy| are at
+    // most M D Y each. Below 2^62 for both, 64 bits hold every term.
+    const WideUInt squaresBound = WideUInt(4) * uint64_t(m) * maxAbsData * maxAbsData;
+    const WideUInt crossBound = WideUInt(2) * uint64_t(m) * maxAbsData * maxAbsDy;
+    const bool narrow = squaresBound < (WideUInt(1) << 62) && crossBound < (WideUInt(1) << 62);
     std::vector<int32_t> result(static_cast<size_t>(offsets));
     SplitOverTwoCores(offsets, kOffsetsForSplit, [&](int64_t begin, int64_t end) {
-        std::vector<WideInt> cross(static_cast<size_t>(end - begin));
-        crossTerms.Compute(begin, end, cross.data());
-        // Window sums and sums of squares slide from offset to offset, exactly.
-        int64_t sum = 0;
-        WideInt squares = 0;
-        for (int64_t k = 0; k < m; ++k) {
-            sum += data[begin + k];
-            squares += int64_t(data[begin + k]) * data[begin + k];
-        }
-        for (int64_t j = begin; j < end; ++j) {
-            if (j > begin) {
-                const int64_t leaving = data[j - 1];
-                const int64_t entering = data[j + m - 1];
-                sum += entering - leaving;
-                squares += entering * entering - leaving * leaving;
-            }
-            // With the window mean w: Sxx = sum d^2 - 2 w sum d + M w^2 and
-            // Sxy = sum d dy - w sum dy.
-            const WideInt w = RoundedQuotient(sum, m);
-            const WideInt sxx = squares - 2 * w * sum + WideInt(m) * w * w;
-            const WideInt sxy = cross[size_t(j - begin)] - w * dySum;
-            result[size_t(j)] = Percent(sxy, sxx, rootY);
-        }
+        if (narrow)
+            CorrelateRange<int64_t>(input, begin, end, result.data());
+        else
+            CorrelateRange<WideInt>(input, begin, end, result.data());
     });
     return result;
 }

@@ -16,7 +16,7 @@ void DirectTableEntries(double angle, int32_t adcScale, int32_t& sinEntry, int32
 void TableEntries(const double* angles, int count, int32_t adcScale, int32_t* sinEntries,
                   int32_t* cosEntries);
 
-// Running total, on this thread, of the entries TableEntries took the direct
-// way, those whose fast value lies near a boundary (for tests of the
-// boundary handling).
+// Running total, on this thread, of the entries evaluated the direct way,
+// those whose fast value lies near a boundary (for tests of the boundary
+// handling).
 int64_t DirectEvaluationCount();

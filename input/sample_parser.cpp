@@ -49,6 +49,7 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
     const int step = n / kProgressSteps + 1;
 
     std::string scratch;
+    int untilStep = step; // counts down to the next multiple of step, without a division per line
     for (int i = 0; i < n; ++i) {
         const std::string_view line = pane.LineView(i);
         double value = 0;
@@ -59,8 +60,10 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
         buffer.Write(value);
         result.sum = StoreDouble(static_cast<long double>(result.sum) + value);
         ++result.count;
-        if (result.count % step == 0)
+        if (--untilStep == 0) {
             progress.SetPosition(result.count);
+            untilStep = step;
+        }
     }
     progress.SetPosition(result.count);
     if (result.count != 0)

@@ -29,14 +29,13 @@ void CheckFpFaults()
     throw EOverflow("Floating point overflow");
 }
 
-double StoreDouble(long double x)
+double StoreDoubleInfinite(long double x, double stored)
 {
-    const volatile double d = static_cast<double>(x);
-    if (std::isinf(d) && !std::isinf(x)) {
+    if (!std::isinf(x)) {
         ClearFpFaults();
         throw EOverflow("Floating point overflow");
     }
-    return d;
+    return stored;
 }
 
 int64_t Round(long double x)

@@ -16,9 +16,21 @@ void ClearFpFaults();
 // overflow) and clears the flags; does nothing when none is pending.
 void CheckFpFaults();
 
+// The rare end of StoreDouble: a store that gave an infinity, from an infinite
+// value (returned as stored) or from a finite one beyond the double range (EOverflow).
+double StoreDoubleInfinite(long double x, double stored);
+
 // Stores an extended value into 64 bits: rounds to nearest even and raises
-// EOverflow when a finite value lies beyond the double range.
-double StoreDouble(long double x);
+// EOverflow when a finite value lies beyond the double range. Inline: the
+// samples of a pane parse go through it twice each.
+inline double StoreDouble(long double x)
+{
+    // The conversion is the x87 store to 64 bits, rounding in the current mode.
+    const double stored = static_cast<double>(x);
+    if (__builtin_isinf(stored)) [[unlikely]]
+        return StoreDoubleInfinite(x, stored);
+    return stored;
+}
 
 // Nearest integer, ties to even; EInvalidOp for NaN, infinity or out of range.
 int64_t Round(long double x);

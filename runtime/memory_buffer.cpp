@@ -36,6 +36,12 @@ void TMemoryBuffer::RaiseReadError() { throw EReadError("Stream read error"); }
 void TMemoryBuffer::SetGrowthLimit(uint64_t bytes) { Limit() = bytes; }
 uint64_t TMemoryBuffer::GrowthLimit() { return Limit(); }
 
+void TMemoryBuffer::RequireRoom(uint64_t bytes)
+{
+    if (g_totalCapacity > Limit() || bytes > Limit() - g_totalCapacity)
+        RaiseGrowthError();
+}
+
 TMemoryBuffer::~TMemoryBuffer()
 {
     g_totalCapacity -= capacity_;

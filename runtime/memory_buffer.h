@@ -34,7 +34,19 @@ public:
         ReadBuffer(&v, sizeof v);
         return v;
     }
-    template <class T> void Write(const T& v) { WriteBuffer(&v, sizeof v); }
+    // Inline for the common case, room at a position within the data: what
+    // WriteBuffer does then, without its growth and gap handling.
+    template <class T> void Write(const T& v)
+    {
+        if (position_ >= 0 && position_ <= size_ && capacity_ - size_t(position_) >= sizeof v) {
+            std::memcpy(data_ + position_, &v, sizeof v);
+            position_ += int64_t(sizeof v);
+            if (position_ > size_)
+                size_ = position_;
+            return;
+        }
+        WriteBuffer(&v, sizeof v);
+    }
 
     // The count elements of type T from element first on, as stored: what
     // reading them one by one would give, with the same "Stream read error"
@@ -70,11 +82,17 @@ public:
     // beyond it is refused before allocating. Tests may lower it.
     static void SetGrowthLimit(uint64_t bytes);
     static uint64_t GrowthLimit();
+    // Raises the growth error when bytes more than all buffers hold now would
+    // exceed the limit: for a computation that asks, before it starts, for
+    // memory it will take outside the buffers.
+    static void RequireRoom(uint64_t bytes);
+
+    // The buffers' two errors, for code that stands in for a buffer.
+    [[noreturn]] static void RaiseReadError();
+    [[noreturn]] static void RaiseGrowthError();
 
 private:
     void Grow(uint64_t needed);
-    [[noreturn]] static void RaiseReadError();
-    [[noreturn]] static void RaiseGrowthError();
 
     uint8_t* data_ = nullptr;
     int64_t size_ = 0;

@@ -18,12 +18,25 @@ constexpr int kSharingViolation = 32;
 
 TextOutputFile::~TextOutputFile()
 {
+    StopWriter();
     if (fd_ >= 0)
         ::close(fd_);
 }
 
+void TextOutputFile::StopWriter()
+{
+    if (!writer_)
+        return;
+    const int error = writer_->Wait();
+    if (error != 0)
+        Fail(WindowsErrorCode(error, name_));
+    writer_.reset();
+}
+
 void TextOutputFile::Assign(std::string name)
 {
+    StopWriter();
+    pending_ = 0; // a closed file has nothing to report
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
@@ -39,6 +52,7 @@ void TextOutputFile::Fail(int code)
 
 void TextOutputFile::Rewrite()
 {
+    StopWriter();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -64,6 +78,11 @@ void TextOutputFile::Rewrite()
                 ::close(fd);
             } else {
                 fd_ = fd;
+                if (S_ISREG(st.st_mode)) {
+                    if (!spare_)
+                        spare_ = std::make_unique<char[]>(kBufferSize);
+                    writer_ = std::make_unique<TBackgroundWriter>(fd);
+                }
             }
         }
     }
@@ -72,17 +91,17 @@ void TextOutputFile::Rewrite()
 
 void TextOutputFile::FlushBuffer()
 {
-    size_t done = 0;
-    while (done < used_) {
-        const ssize_t n = ::write(fd_, buffer_ + done, used_ - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            Fail(WindowsErrorCode(errno, name_));
-            break;
-        }
-        done += size_t(n);
+    int error;
+    if (writer_) {
+        // The buffer before this one has been written by now (or its error
+        // comes back here); this one goes out while the other fills.
+        error = writer_->Start(buffer_.get(), used_);
+        std::swap(buffer_, spare_);
+    } else {
+        error = WriteAll(fd_, buffer_.get(), used_);
     }
+    if (error != 0)
+        Fail(WindowsErrorCode(error, name_));
     used_ = 0;
 }
 
@@ -94,7 +113,7 @@ void TextOutputFile::Append(const char* bytes, size_t n)
     }
     while (n > 0) {
         const size_t take = std::min(n, kBufferSize - used_);
-        std::memcpy(buffer_ + used_, bytes, take);
+        std::memcpy(buffer_.get() + used_, bytes, take);
         used_ += take;
         bytes += take;
         n -= take;
@@ -113,30 +132,13 @@ void TextOutputFile::EndStatement()
     Check();
 }
 
-void TextOutputFile::Write(std::string_view text)
-{
-    Append(text.data(), text.size());
-    EndStatement();
-}
-
-void TextOutputFile::WriteChar(char c)
-{
-    Append(&c, 1);
-    EndStatement();
-}
-
-void TextOutputFile::WriteLineEnd()
-{
-    Append("\r\n", 2);
-    EndStatement();
-}
-
 void TextOutputFile::Close()
 {
     if (fd_ < 0) {
         Fail(kFileNotOpen);
     } else {
         FlushBuffer();
+        StopWriter();
         if (::close(fd_) != 0)
             Fail(WindowsErrorCode(errno, name_));
         fd_ = -1;

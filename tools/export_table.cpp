@@ -39,10 +39,22 @@ void WriteWholeCell(TextOutputFile& file, double value)
     }
 }
 
-void WriteWholeCellIfPresent(TextOutputFile& file, const TSeries& series, int count, int row)
+// The Y values of a curve as stored: the export walks every row of the
+// longest curve, so the per-point index check of ValueAt is left out.
+class TCurveValues {
+public:
+    explicit TCurveValues(const TSeries& series) : values_(series.YValues().Raw()) {}
+    int Count() const { return int(values_.size()); }
+    double At(int row) const { return values_[size_t(row)]; }
+
+private:
+    const std::vector<double>& values_;
+};
+
+void WriteWholeCellIfPresent(TextOutputFile& file, const TCurveValues& curve, int row)
 {
-    if (row < count)
-        WriteWholeCell(file, series.YValues().ValueAt(row));
+    if (row < curve.Count())
+        WriteWholeCell(file, curve.At(row));
 }
 
 } // namespace
@@ -78,20 +90,17 @@ void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
 {
     if (curves.SeriesTotal() <= 0)
         return;
-    const TSeries& data = *curves.SeriesAt(0);
-    const TSeries& correlation = *curves.SeriesAt(1);
-    const TSeries& pattern = *curves.SeriesAt(2);
-    const int c0 = data.PointCount();
-    const int c1 = correlation.PointCount();
-    const int c2 = pattern.PointCount();
+    const TCurveValues data(*curves.SeriesAt(0));
+    const TCurveValues correlation(*curves.SeriesAt(1));
+    const TCurveValues pattern(*curves.SeriesAt(2));
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
-    const int rows = std::max({c0, c1, c2});
+    const int rows = std::max({data.Count(), correlation.Count(), pattern.Count()});
     for (int i = 0; i < rows; ++i) {
-        WriteWholeCellIfPresent(file, data, c0, i);
+        WriteWholeCellIfPresent(file, data, i);
         file.WriteChar('\t');
-        WriteWholeCellIfPresent(file, correlation, c1, i);
+        WriteWholeCellIfPresent(file, correlation, i);
         file.WriteChar('\t');
-        WriteWholeCellIfPresent(file, pattern, c2, i);
+        WriteWholeCellIfPresent(file, pattern, i);
         file.WriteLineEnd();
     }
 }

@@ -1,10 +1,14 @@
-// The table build: layout, angle step, progress, and the rows of known values.
+// The table build and the rows it plans: every entry against the definition,
+// at small sizes and at ten million samples where the angles are largest,
+// the progress, and the refusal of runs the machine cannot hold.
 #include "dsp/harmonic_tables.h"
+#include "dsp/table_entries.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
 #include "numbers/float_model.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace {
@@ -26,14 +30,34 @@ TDFT Engine(int32_t n, int32_t k, int32_t adc)
     return dft;
 }
 
-int32_t Entry(const TMemoryBuffer& table, int64_t index) { return table.Elements<int32_t>(index, 1)[0]; }
-
-std::vector<int32_t> Row(const TDFT& dft, const TMemoryBuffer& table, int32_t k)
+// The definition written out: the angle n x k x AngleStep stored in 64 bits,
+// Round(Sin(angle) x A) in extended precision, low 32 bits.
+int32_t Defined(bool sine, int64_t nk, double angleStep, int32_t adc)
 {
-    std::vector<int32_t> row;
-    for (int32_t n = 0; n < dft.SampleCount; ++n)
-        row.push_back(Entry(table, int64_t(k) * dft.SampleCount + n));
-    return row;
+    const double angle = double(static_cast<long double>(nk) * angleStep);
+    const long double f = sine ? Sin(angle) : Cos(angle);
+    return int32_t(uint32_t(uint64_t(Round(f * static_cast<long double>(adc)))));
+}
+
+// Entries first .. first + count - 1 of the row, checked one by one.
+void ExpectDefinedEntries(const THarmonicRow& row, int64_t first, int64_t count)
+{
+    std::vector<int32_t> sines(static_cast<size_t>(count)), cosines(static_cast<size_t>(count));
+    RowEntries(row, first, count, sines.data(), cosines.data());
+    for (int64_t i = 0; i < count; ++i) {
+        const int64_t nk = (first + i) * row.k;
+        ASSERT_EQ(sines[size_t(i)], Defined(true, nk, row.angleStep, row.adcScale))
+            << "k " << row.k << " n " << first + i << " A " << row.adcScale;
+        ASSERT_EQ(cosines[size_t(i)], Defined(false, nk, row.angleStep, row.adcScale))
+            << "k " << row.k << " n " << first + i << " A " << row.adcScale;
+    }
+}
+
+std::vector<int32_t> Row(const TDFT& dft, int32_t k, bool sine)
+{
+    std::vector<int32_t> sines(size_t(dft.SampleCount)), cosines(size_t(dft.SampleCount));
+    RowEntries(dft.Rows.at(size_t(k)), 0, dft.SampleCount, sines.data(), cosines.data());
+    return sine ? sines : cosines;
 }
 
 } // namespace
@@ -41,26 +65,70 @@ std::vector<int32_t> Row(const TDFT& dft, const TMemoryBuffer& table, int32_t k)
 TEST(HarmonicTables, EveryEntryEqualsTheDirectEvaluation)
 {
     struct Case { int32_t n, k, adc; };
-    // Sizes on both sides of the two-core split; 6000 is a multiple of 12, so
-    // some entries sit exactly on rounding boundaries.
-    const Case cases[] = {{5, 3, 100}, {6000, 4, 1}, {6000, 3, 3}, {9001, 2, -250}, {7, 20, 9}};
+    // Rows shorter and longer than a group of 256 turned entries; 6000 is a
+    // multiple of 12, so some entries sit exactly on rounding boundaries.
+    const Case cases[] = {{5, 3, 100}, {6000, 4, 1}, {6000, 3, 3}, {9001, 2, -250}, {7, 20, 9},
+                          {4096, 6, INT32_MAX}, {3000, 3, INT32_MIN}};
     for (const Case& c : cases) {
         TDFT dft = Engine(c.n, c.k, c.adc);
         TNoProgress progress;
         BuildHarmonicTables(dft, progress);
         EXPECT_EQ(dft.AngleStep, double(kTwoPi / c.n));
-        for (int32_t k = 0; k < c.k; ++k) {
-            for (int32_t n = 0; n < c.n; ++n) {
-                const double angle = double(static_cast<long double>(int64_t(n) * k) * dft.AngleStep);
-                const long double a = c.adc;
-                const int64_t at = int64_t(k) * c.n + n;
-                ASSERT_EQ(Entry(*dft.SinTable, at), int32_t(Round(Sin(angle) * a))) << k << " " << n;
-                ASSERT_EQ(Entry(*dft.CosTable, at), int32_t(Round(Cos(angle) * a))) << k << " " << n;
-            }
-        }
+        ASSERT_EQ(dft.Rows.size(), size_t(c.k));
+        for (int32_t k = 0; k < c.k; ++k)
+            ExpectDefinedEntries(dft.Rows[size_t(k)], 0, c.n);
         EXPECT_EQ(dft.Angle, double(static_cast<long double>(int64_t(c.n - 1) * (c.k - 1)) * dft.AngleStep));
-        EXPECT_EQ(dft.SinTable->Size(), int64_t(4) * c.n * c.k);
     }
+}
+
+TEST(HarmonicTables, PiecesStartingAnywhereEqualTheDirectEvaluation)
+{
+    // The sums ask for blocks that start at any sample; a row made in pieces
+    // must not depend on where a piece starts.
+    std::mt19937 random(5);
+    const THarmonicRow row = PlanRow(7, 50000, double(kTwoPi / 50000), 1000);
+    for (int i = 0; i < 20; ++i) {
+        const int64_t first = std::uniform_int_distribution<int64_t>(0, 45000)(random);
+        const int64_t count = std::uniform_int_distribution<int64_t>(1, 5000)(random);
+        ExpectDefinedEntries(row, first, count);
+    }
+}
+
+TEST(HarmonicTables, TenMillionSamplesAtTheirLargestAngles)
+{
+    // The angle of entry (k, n) grows to (N - 1) k x 2 pi / N: the last samples
+    // of the last rows, for 32 harmonics and for rows on either side of the
+    // polynomial's range of 10^6 (k = 159000 turns, k = 160000 does not).
+    constexpr int32_t n = 10000000;
+    const double step = double(kTwoPi / n);
+    for (const int32_t adc : {100, 7, -46341}) {
+        for (const int32_t k : {31, 30}) {
+            const THarmonicRow row = PlanRow(k, n, step, adc);
+            EXPECT_TRUE(row.turns);
+            ExpectDefinedEntries(row, n - 40000, 40000);
+        }
+    }
+    const THarmonicRow edge = PlanRow(159000, n, step, 100);
+    EXPECT_TRUE(edge.turns);
+    ExpectDefinedEntries(edge, n - 20000, 20000);
+    const THarmonicRow beyond = PlanRow(160000, n, step, 100);
+    EXPECT_FALSE(beyond.turns);
+    ExpectDefinedEntries(beyond, n - 2000, 2000);
+}
+
+TEST(HarmonicTables, EntriesNearABoundaryAreEvaluatedDirectly)
+{
+    // N = 6000 puts angles on multiples of 2 pi / 12, where A = 1 gives
+    // sines of exactly +-1/2: only the processor's last bits decide those.
+    const THarmonicRow odd = PlanRow(1, 6000, double(kTwoPi / 6000), 1);
+    int64_t before = DirectEvaluationCount();
+    ExpectDefinedEntries(odd, 0, 6000);
+    EXPECT_GT(DirectEvaluationCount(), before);
+    // A = 100 puts them on whole numbers, far from any boundary.
+    const THarmonicRow even = PlanRow(1, 6000, double(kTwoPi / 6000), 100);
+    before = DirectEvaluationCount();
+    ExpectDefinedEntries(even, 0, 6000);
+    EXPECT_EQ(DirectEvaluationCount(), before);
 }
 
 TEST(HarmonicTables, KnownRows)
@@ -68,27 +136,27 @@ TEST(HarmonicTables, KnownRows)
     TNoProgress progress;
     TDFT quarter = Engine(4, 2, 100);
     BuildHarmonicTables(quarter, progress);
-    EXPECT_EQ(Row(quarter, *quarter.CosTable, 0), (std::vector<int32_t>{100, 100, 100, 100}));
-    EXPECT_EQ(Row(quarter, *quarter.SinTable, 0), (std::vector<int32_t>{0, 0, 0, 0}));
-    EXPECT_EQ(Row(quarter, *quarter.CosTable, 1), (std::vector<int32_t>{100, 0, -100, 0}));
-    EXPECT_EQ(Row(quarter, *quarter.SinTable, 1), (std::vector<int32_t>{0, 100, 0, -100}));
+    EXPECT_EQ(Row(quarter, 0, false), (std::vector<int32_t>{100, 100, 100, 100}));
+    EXPECT_EQ(Row(quarter, 0, true), (std::vector<int32_t>{0, 0, 0, 0}));
+    EXPECT_EQ(Row(quarter, 1, false), (std::vector<int32_t>{100, 0, -100, 0}));
+    EXPECT_EQ(Row(quarter, 1, true), (std::vector<int32_t>{0, 100, 0, -100}));
 
     TDFT negative = Engine(4, 2, -100); // the sign of A flips every entry
     BuildHarmonicTables(negative, progress);
-    EXPECT_EQ(Row(negative, *negative.SinTable, 1), (std::vector<int32_t>{0, -100, 0, 100}));
+    EXPECT_EQ(Row(negative, 1, true), (std::vector<int32_t>{0, -100, 0, 100}));
 
     TDFT single = Engine(1, 3, 7); // N = 1: a step of 2 pi, every row sin 0 and cos 0
     BuildHarmonicTables(single, progress);
     EXPECT_EQ(single.AngleStep, double(kTwoPi));
     for (int32_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(Row(single, *single.SinTable, k), std::vector<int32_t>{0});
-        EXPECT_EQ(Row(single, *single.CosTable, k), std::vector<int32_t>{7});
+        EXPECT_EQ(Row(single, k, true), std::vector<int32_t>{0});
+        EXPECT_EQ(Row(single, k, false), std::vector<int32_t>{7});
     }
 
     TDFT beyond = Engine(8, 11, 1000); // K > N: row k + N repeats row k up to rounding
     BuildHarmonicTables(beyond, progress);
     for (int32_t n = 0; n < 8; ++n)
-        EXPECT_NEAR(Entry(*beyond.SinTable, 10 * 8 + n), Entry(*beyond.SinTable, 2 * 8 + n), 1);
+        EXPECT_NEAR(Row(beyond, 10, true)[size_t(n)], Row(beyond, 2, true)[size_t(n)], 1);
 }
 
 TEST(HarmonicTables, ProgressFollowsTheRowsAndEndsAtZero)
@@ -100,28 +168,44 @@ TEST(HarmonicTables, ProgressFollowsTheRowsAndEndsAtZero)
     EXPECT_EQ(progress.positions, (std::vector<int>{0, 1, 2, 0}));
 }
 
-TEST(HarmonicTables, RebuildOverwritesFromTheStartAndKeepsLaterBytes)
+TEST(HarmonicTables, ARebuildReplacesTheRowsAndForgetsTheSums)
 {
     TDFT dft = Engine(50, 4, 100);
     TNoProgress progress;
     BuildHarmonicTables(dft, progress);
-    const int32_t oldLast = Entry(*dft.CosTable, 4 * 50 - 1);
+    dft.Sums.resize(4);
     dft.SampleCount = 10;
     dft.HarmonicCount = 2;
     BuildHarmonicTables(dft, progress);
-    EXPECT_EQ(Entry(*dft.CosTable, 10), 100); // row 1 of the new tables starts at cos 0
-    EXPECT_EQ(Entry(*dft.CosTable, 4 * 50 - 1), oldLast);
-    EXPECT_EQ(dft.CosTable->Size(), 4 * 50 * 4);
+    ASSERT_EQ(dft.Rows.size(), 2u);
+    EXPECT_EQ(dft.Rows[1].angleStep, double(kTwoPi / 10));
+    EXPECT_TRUE(dft.Sums.empty());
+    // The tables hold one block per core, whatever N and K.
+    EXPECT_EQ(dft.SinTable->Capacity(), TMemoryBuffer::kGrowthStep * 2);
 }
 
-TEST(HarmonicTables, TablesThatCannotBeHeldFailBeforeWriting)
+TEST(HarmonicTables, RunsTheMachineCannotHoldAreRefusedFirst)
 {
+    struct Case { uint64_t limit; int32_t n, refusedK, acceptedK; };
+    const Case cases[] = {
+        // 10 harmonics of 100,000 samples: 8 MB of tables against 1 MB, though
+        // the harmonics' own memory would fit; one harmonic is 0.8 MB.
+        {1 << 20, 100000, 10, 1},
+        // 200,000 harmonics of 2 samples: their 4 x 10^5 entry pairs fit 16 MB
+        // eight times over, but their results take 80 MB; 20,000 take 8 MB.
+        {16 << 20, 2, 200000, 20000}};
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
-    TMemoryBuffer::SetGrowthLimit(1 << 20);
-    TDFT dft = Engine(100000, 10, 100); // 4 MB per table
-    TRecordedProgress progress;
-    EXPECT_THROW(BuildHarmonicTables(dft, progress), EStreamError);
+    for (const Case& c : cases) {
+        TMemoryBuffer::SetGrowthLimit(c.limit);
+        TDFT dft = Engine(c.n, c.refusedK, 100);
+        TRecordedProgress progress;
+        EXPECT_THROW(BuildHarmonicTables(dft, progress), EStreamError);
+        EXPECT_EQ(progress.maximum_, c.refusedK);
+        EXPECT_TRUE(progress.positions.empty()); // refused before the bar moved
+        EXPECT_TRUE(dft.Rows.empty());
+        dft.HarmonicCount = c.acceptedK;
+        EXPECT_NO_THROW(BuildHarmonicTables(dft, progress));
+        EXPECT_EQ(dft.Rows.size(), size_t(c.acceptedK));
+    }
     TMemoryBuffer::SetGrowthLimit(limit);
-    EXPECT_EQ(progress.maximum_, 10);
-    EXPECT_TRUE(progress.positions.empty());
 }

@@ -1,6 +1,7 @@
 // The sliding correlation against a direct double pass written here, and its
 // known values and properties.
 #include "dsp/sample_quantizer.h"
+#include "dsp/pearson_percent.h"
 #include "dsp/sliding_pearson.h"
 #include "numbers/float_model.h"
 
@@ -126,4 +127,26 @@ TEST(SlidingPearson, SmoothSignalsWithTiedMeansMatchTheDirectPass)
     const std::vector<int32_t> p(d.begin() + 100, d.begin() + 200);
     const int32_t mean = RoundedMean(p);
     EXPECT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean));
+}
+
+TEST(PearsonPercent, NearTiesAreDecidedByTheExtendedQuotient)
+{
+    // Sxx = Syy = 200 t and Sxy = 101 t make the exact percentage 50.5; the
+    // roundings of the square roots put the extended quotient just above or
+    // just below it, and the double one may land on the other side.
+    const int64_t before = TPearsonPercent::ExactCount();
+    for (int64_t t = 1; t <= 3000; ++t) {
+        const int64_t sxx = 200 * t, sxy = 101 * t;
+        const long double root = sqrtl(static_cast<long double>(sxx));
+        const int32_t expected = int32_t(Round(static_cast<long double>(sxy) / (root * root) * 100));
+        ASSERT_EQ(TPearsonPercent(sxx)(sxy, sxx), expected) << t;
+        ASSERT_EQ(TPearsonPercent(sxx)(-sxy, sxx), -expected) << t;
+    }
+    EXPECT_GT(TPearsonPercent::ExactCount(), before);
+    // Far from a tie the double quotient decides alone.
+    const int64_t far = TPearsonPercent::ExactCount();
+    EXPECT_EQ(TPearsonPercent(50)(5, 1), 71); // 70.71...
+    EXPECT_EQ(TPearsonPercent(0)(5, 1), 0);   // constant pattern
+    EXPECT_EQ(TPearsonPercent(50)(0, 0), 0);  // constant window
+    EXPECT_EQ(TPearsonPercent::ExactCount(), far);
 }

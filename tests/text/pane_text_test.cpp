@@ -88,6 +88,11 @@ TEST(PaneTextLoad, AllLineEndStylesBecomeCrLf)
     TPaneText pane;
     pane.LoadBytes(std::string("a\0b\r", 4));
     EXPECT_EQ(pane.Text(), std::string("a\0b\r\n", 5));
+    // A CR before a CR LF, and an LF that opens the file, are breaks of their own.
+    pane.LoadBytes("1\r\r\n2");
+    EXPECT_EQ(pane.Text(), "1\r\n\r\n2");
+    pane.LoadBytes("\n1\r\n");
+    EXPECT_EQ(pane.Text(), "\r\n1\r\n");
 }
 
 TEST(PaneTextFind, RangeCaseAndPositions)

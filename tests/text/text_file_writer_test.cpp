@@ -49,8 +49,8 @@ TEST(TextOutputFileWrite, BytesAndLineEndsAsGiven)
     f.Rewrite();
     f.Write("\xD7\xE0\xF1\xF2\xEE\xF2\xE0"); // "Частота" in 1251
     f.WriteChar('\t');
-    // More than the 128-byte buffer, so the buffer is written out in between.
-    const std::string longText(300, '5');
+    // More than the buffer holds, so the buffer is written out in between.
+    const std::string longText(TextOutputFile::kBufferSize + 300, '5');
     f.Write(longText);
     f.WriteLineEnd();
     f.Close();
@@ -65,13 +65,18 @@ TEST(TextOutputFileWrite, BufferReachesTheFileOnlyWhenFullOrClosed)
     TextOutputFile f;
     f.Assign(path);
     f.Rewrite();
-    f.Write(std::string(127, 'a'));
+    constexpr size_t size = TextOutputFile::kBufferSize;
+    f.Write(std::string(size - 1, 'a'));
     EXPECT_EQ(ReadAll(path).size(), 0u);
-    f.WriteChar('b');
-    EXPECT_EQ(ReadAll(path).size(), 128u);
+    f.WriteChar('b'); // full: written while the next buffer fills
+    f.Write(std::string(size, 'c'));
+    // The second full buffer waited for the first, so the first is in the
+    // file, and the second whole or not at all.
+    const size_t written = ReadAll(path).size();
+    EXPECT_TRUE(written == size || written == 2 * size) << written;
     f.WriteLineEnd();
     f.Close();
-    EXPECT_EQ(ReadAll(path).size(), 130u);
+    EXPECT_EQ(ReadAll(path), std::string(size - 1, 'a') + 'b' + std::string(size, 'c') + "\r\n");
 }
 
 TEST(TextOutputFileErrors, RealFailuresGiveTheWindowsCodes)
