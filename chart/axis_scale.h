@@ -36,6 +36,10 @@ public:
         return horizontal_ ? base_ + r : base_ - r;
     }
 
+    // Pixel() of values[0 .. count - 1] into pixels[], two at a time with
+    // the same operations, so every answer is the one Pixel() gives.
+    void Pixels(const double* values, int count, int* pixels) const;
+
 private:
     double minimum_;
     double factor_;

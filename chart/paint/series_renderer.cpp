@@ -1,5 +1,6 @@
 #include "chart/paint/series_renderer.h"
 
+#include "chart/column_stretch.h"
 #include "chart/paint/qt_color.h"
 #include "chart/pixel_raster.h"
 #include "chart/point_series.h"
@@ -116,11 +117,20 @@ public:
     {
         if (x < clip_.Left || x > clip_.Right || y < clip_.Top || y > clip_.Bottom)
             return true;
-        uint8_t& m = markers_[size_t(y - clip_.Top) * size_t(clip_.Width() + 1) + size_t(x - clip_.Left)];
+        // Column by column: dense data asks about one column many times in a row.
+        uint8_t& m = markers_[size_t(x - clip_.Left) * size_t(rows_) + size_t(y - clip_.Top)];
         if (m)
             return false;
         m = 1;
         return true;
+    }
+    // The column's "marker placed" flags (FirstMarkerAt's) by row from the
+    // clip's top, null for a column outside the clip.
+    uint8_t* MarkerColumn(int x)
+    {
+        if (x < clip_.Left || x > clip_.Right)
+            return nullptr;
+        return &markers_[size_t(x - clip_.Left) * size_t(rows_)];
     }
     // Marker shapes differ between series.
     void ResetMarkers() { std::fill(markers_.begin(), markers_.end(), uint8_t(0)); }
@@ -270,6 +280,13 @@ private:
             --i;
         if (i < first_)
             return;
+        // Rows spanned by the drawn points from p on that share p's column
+        // without a break. Their vertical segments join into one run over all
+        // of it, drawn before anything earlier is looked at, so an earlier
+        // segment in the same column that ends inside it is covered.
+        int runLo = p.Y, runHi = p.Y;
+        TStretchWalker walker(xs_, ys_, hx_, vy_, first_);
+        std::vector<TStretchStep> steps;
         while (true) {
             if (i == first_) {
                 if (first_ == last_)
@@ -279,19 +296,64 @@ private:
                     Segment(k, e, p);
                 return;
             }
+            if (i == last_)
+                Marker(k, p);
+            if (!area_ && uniform_) {
+                i = ColumnStretch(k, i, p, runLo, runHi, walker, steps);
+                if (i == first_)
+                    continue;
+            }
             int j = i - 1;
             TPos q{};
             while (j >= first_ && !Pos(j, q))
                 --j;
-            if (i == last_)
-                Marker(k, p);
             if (j < first_)
                 return;
             Marker(k, q);
-            Segment(k, q, p);
+            if (q.X != p.X || area_) {
+                Segment(k, q, p);
+                runLo = runHi = q.Y;
+            } else if (q.Y < runLo || q.Y > runHi) {
+                Segment(k, q, p);
+                runLo = std::min(runLo, q.Y);
+                runHi = std::max(runHi, q.Y);
+            }
             i = j;
             p = q;
         }
+    }
+
+    // The steps of EmitBackward for the points before i that share p's
+    // column, for a line series of one colour: the common case of dense data.
+    // The walk leaves out what later steps of the column already cover; the
+    // rest is drawn here in the same order. Answers the index reached, p
+    // holding its position.
+    template <class Sink>
+    int ColumnStretch(Sink& k, int i, TPos& p, int& runLo, int& runHi, TStretchWalker& walker,
+                      std::vector<TStretchStep>& steps) const
+    {
+        const int x = p.X;
+        TStretchInput in{x, PixelLimit, k.MarkerColumn(x), clip_.Top, clip_.Bottom, 1, 0};
+        // A marker can show when its box reaches into the clip.
+        const int boxLeft = x + marker_.OffsetX, boxRight = boxLeft + marker_.Width - 1;
+        if (markers_ && marker_.Height > 0 && boxRight >= clip_.Left && boxLeft <= clip_.Right) {
+            in.MarkerLo = clip_.Top - marker_.OffsetY - marker_.Height + 1;
+            in.MarkerHi = clip_.Bottom - marker_.OffsetY;
+        }
+        TStretchState state{i, p.Y, runLo, runHi};
+        steps.clear();
+        walker.Walk(in, state, steps);
+        for (const TStretchStep& step : steps) {
+            const TPos q{x, step.Y, seriesColor_};
+            if (step.Marker)
+                Marker(k, q, false);
+            if (step.Segment)
+                Segment(k, q, TPos{x, step.NextY, seriesColor_});
+        }
+        p = {x, state.Y, seriesColor_};
+        runLo = state.RunLo;
+        runHi = state.RunHi;
+        return state.Index;
     }
 
     template <class Sink>
@@ -353,7 +415,7 @@ private:
     }
 
     template <class Sink>
-    [[gnu::always_inline]] void Marker(Sink& k, const TPos& p) const
+    [[gnu::always_inline]] void Marker(Sink& k, const TPos& p, bool checkPlaced = true) const
     {
         if (!markers_)
             return;
@@ -361,8 +423,9 @@ private:
         const QRgb rim = pen_ == DefaultPointColor ? p.Color : ToQRgb(pen_);
         const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
         if constexpr (Sink::Backward) {
-            // A later marker of this series at the same pixel covers this one.
-            if (!k.FirstMarkerAt(p.X, p.Y))
+            // A later marker of this series at the same pixel covers this one
+            // (a column walk has looked that up already).
+            if (checkPlaced && !k.FirstMarkerAt(p.X, p.Y))
                 return;
             // Dense curves bury most markers under later ones: test the box first.
             bool hidden = true;

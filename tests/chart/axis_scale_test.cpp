@@ -4,6 +4,7 @@
 #include "runtime/exceptions.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace {
 
@@ -21,6 +22,12 @@ class ValueToPixel : public ::testing::TestWithParam<PixelCase> {};
 TEST_P(ValueToPixel, MapsAsExpected)
 {
     EXPECT_EQ(AxisValueToPixel(GetParam().scale, GetParam().value), GetParam().pixel);
+    // The batch form: two values a step, then the odd one alone.
+    const double values[3] = {GetParam().value, GetParam().value, GetParam().value};
+    int pixels[3] = {-1, -1, -1};
+    TAxisMapper(GetParam().scale).Pixels(values, 3, pixels);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(pixels[k], GetParam().pixel) << "batch entry " << k;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -35,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PixelCase{Vertical(-50, 50, 20, 120), 0, 70},
                       // A zero range and an overflowing position map to the centre.
                       PixelCase{Horizontal(5, 5, 10, 21), 5, 15}, PixelCase{Horizontal(5, 5, 10, 21), 1e9, 15},
-                      PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200}));
+                      PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200},
+                      PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110}));
 
 TEST(AxisScaleRoundTrip, PixelToValueAndBackIsTheSamePixel)
 {

@@ -250,9 +250,13 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
     TLineSeries* pattern = AddDotSeries(chart, Colors::Lime, Colors::Yellow);
     uint32_t seed = 12345;
     auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16 & 0x7fff; };
-    const int n = 4000;
+    // Scenes 4 and 5: hundreds of points a column, as ten million give on a wide chart.
+    const bool dense = scenario >= 4;
+    const int n = dense ? 200000 : 4000;
     for (int i = 0; i < n; ++i) {
-        data->AddPoint(i, std::round(800 * std::sin(i * 0.01)) + double(next() % 200));
+        const double y = std::round(800 * std::sin(i * (dense ? 0.0002 : 0.01))) + double(next() % 200);
+        // A few unset samples and one far outlier among the dense ones.
+        data->AddPoint(i, dense && i % 9973 == 0 ? std::nan("") : dense && i == 123457 ? 1e12 : y);
         if (i % 3 == 0)
             corr->AddPoint(i, double(next() % 201) - 100);
         if (i < 700)
@@ -274,6 +278,10 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
         for (int k = 0; k < 400; ++k)
             area->AddPoint(k * 10, double(next() % 500), "f");
         chart.BottomAxis().SetBothEnds(500, 1500);
+    }
+    if (scenario == 5) {
+        chart.BottomAxis().SetBothEnds(70000.5, 150000.25); // zoomed and panned: columns cut at the edges
+        chart.LeftAxis().SetBothEnds(-200, 600);
     }
     TFixedMeasure measure;
     const TPlotFrame layout = LayOut(chart, measure, 500, 300);
@@ -298,6 +306,6 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
             }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne, ::testing::Values(0, 1, 2, 3, 4, 5));
 
 } // namespace
