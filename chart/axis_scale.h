@@ -13,6 +13,7 @@ struct TAxisScale {
     double Range() const { return Maximum - Minimum; }
     int Size() const { return End - Start; }
     int Centre() const { return (Start + End) / 2; }
+    bool operator==(const TAxisScale&) const = default;
 };
 
 // The value-to-pixel rule, its factor size / range worked out once: q =

@@ -37,6 +37,7 @@ struct TStretchState {
     int Index;
     int Y;
     int RunLo, RunHi;
+    bool operator==(const TStretchState&) const = default;
 };
 
 // Walks one series' points from the end towards First, a stretch (one

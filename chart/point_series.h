@@ -4,6 +4,7 @@
 #include "chart/plot_pen.h"
 #include "chart/point_marker.h"
 #include "chart/series.h"
+#include "chart/stretch_tape.h"
 
 class TPointSeries : public TSeries {
 public:
@@ -20,8 +21,12 @@ public:
     // Presses on the segments between points count as presses on a point.
     bool LineClickable = true;
     int PointAtPixel(const TSeriesFrame& frame, int x, int y) const override;
+    // What the painter worked out from the points at its last paint; it
+    // checks that against the values and the frame before using it.
+    TStretchTape& Stretches() const { return stretches_; }
 
 private:
+    mutable TStretchTape stretches_;
     TPointMarker pointer_;
     TPlotPen linePen_{DefaultPointColor};
 };

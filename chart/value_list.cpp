@@ -24,7 +24,7 @@ int TValueList::InsertOrderedScan(double value)
     if (order_ == ordAscending) {
         if (!(value < values_[size_t(i)])) {
             values_.push_back(value);
-            dirty_ = true;
+            Changed();
             return n;
         }
         while (i >= 0 && value < values_[size_t(i)])
@@ -32,7 +32,7 @@ int TValueList::InsertOrderedScan(double value)
     } else {
         if (value < values_[size_t(i)]) {
             values_.push_back(value);
-            dirty_ = true;
+            Changed();
             return n;
         }
         while (i >= 0 && value >= values_[size_t(i)])
@@ -47,13 +47,13 @@ void TValueList::InsertAt(int index, double value)
     if (index < 0 || index > Count())
         RaiseListIndexError(index);
     values_.insert(values_.begin() + index, value);
-    dirty_ = true;
+    Changed();
 }
 
 void TValueList::Clear()
 {
     values_.clear();
-    dirty_ = true;
+    Changed();
 }
 
 int TValueList::LowerBound(double v) const

@@ -28,7 +28,7 @@ public:
         return InsertOrderedScan(value);
     }
     void InsertAt(int index, double value);
-    void Append(double value) { values_.push_back(value); dirty_ = true; }
+    void Append(double value) { values_.push_back(value); Changed(); }
     // Keeps the storage: a series refilled with as many points does not
     // allocate again.
     void Clear();
@@ -43,7 +43,16 @@ public:
     // is none.
     int LowerBound(double v) const;
 
+    // Counts every change of the values, so that what was worked out from
+    // them can tell it is out of date.
+    unsigned long long Changes() const { return changes_; }
+
 private:
+    void Changed()
+    {
+        dirty_ = true;
+        ++changes_;
+    }
     int InsertOrderedScan(double value);
     void Refresh() const;
 
@@ -52,4 +61,5 @@ private:
     mutable bool dirty_ = true;
     mutable double min_ = 0, max_ = 0;
     mutable int passes_ = 0;
+    unsigned long long changes_ = 0;
 };

@@ -175,7 +175,7 @@ class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
         : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
-          uniform_(s.UniformColor()),
+          uniform_(s.UniformColor()), tape_(s.Stretches()),
           seriesColor_(ToQRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
                                                                          s.Pointer().HorizSize, s.Pointer().VertSize))
     {
@@ -206,9 +206,10 @@ public:
         // A hidden curve (clear pen, no markers) has nothing to paint.
         if (!markers_ && !area_ && !lines_)
             return;
-        if constexpr (Sink::Backward)
+        if constexpr (Sink::Backward) {
             EmitBackward(k);
-        else
+            tape_.Finish();
+        } else
             EmitForward(k);
     }
 
@@ -286,6 +287,9 @@ private:
         // segment in the same column that ends inside it is covered.
         int runLo = p.Y, runHi = p.Y;
         TStretchWalker walker(xs_, ys_, hx_, vy_, first_);
+        if (!area_ && uniform_)
+            tape_.Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_, last_,
+                         markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
         std::vector<TStretchStep> steps;
         while (true) {
             if (i == first_) {
@@ -341,9 +345,27 @@ private:
             in.MarkerHi = clip_.Bottom - marker_.OffsetY;
         }
         TStretchState state{i, p.Y, runLo, runHi};
-        steps.clear();
-        walker.Walk(in, state, steps);
-        for (const TStretchStep& step : steps) {
+        const TStretchStep* taken = nullptr;
+        size_t count = 0;
+        if (const TStretchRecord* r = tape_.Replaying() ? tape_.Next(x, state) : nullptr) {
+            state = r->After;
+            taken = tape_.StepsOf(*r);
+            count = r->StepCount;
+            // The flags the walk set: one for each marker it found in the clip.
+            if (in.Placed)
+                for (size_t n = 0; n < count; ++n)
+                    if (taken[n].Marker && taken[n].Y >= clip_.Top && taken[n].Y <= clip_.Bottom)
+                        in.Placed[taken[n].Y - clip_.Top] = 1;
+        } else {
+            const TStretchState before = state;
+            steps.clear();
+            walker.Walk(in, state, steps);
+            tape_.Record(x, before, state, steps);
+            taken = steps.data();
+            count = steps.size();
+        }
+        for (size_t n = 0; n < count; ++n) {
+            const TStretchStep& step = taken[n];
             const TPos q{x, step.Y, seriesColor_};
             if (step.Marker)
                 Marker(k, q, false);
@@ -449,6 +471,7 @@ private:
     TAxisMapper hx_, vy_;
     TPixelRect clip_;
     bool uniform_;
+    TStretchTape& tape_;
     QRgb seriesColor_;
     TMarkerShape marker_;
     int first_ = -1, last_ = -1, origin_ = 0;

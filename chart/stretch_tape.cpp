@@ -1,0 +1,42 @@
+#include "chart/stretch_tape.h"
+
+void TStretchTape::Start(const TStretchKey& key)
+{
+    next_ = 0;
+    if (complete_ && key == key_) {
+        mode_ = Mode::Replay;
+        return;
+    }
+    key_ = key;
+    complete_ = false;
+    records_.clear();
+    steps_.clear();
+    mode_ = Mode::Record;
+}
+
+const TStretchRecord* TStretchTape::Next(int x, const TStretchState& before)
+{
+    if (mode_ == Mode::Replay && next_ < records_.size() && records_[next_].X == x && records_[next_].Before == before)
+        return &records_[next_++];
+    mode_ = Mode::Off;
+    complete_ = false;
+    return nullptr;
+}
+
+void TStretchTape::Record(int x, const TStretchState& before, const TStretchState& after,
+                          const std::vector<TStretchStep>& steps)
+{
+    if (mode_ != Mode::Record)
+        return;
+    records_.push_back({x, before, after, steps_.size(), steps.size()});
+    steps_.insert(steps_.end(), steps.begin(), steps.end());
+}
+
+void TStretchTape::Finish()
+{
+    if (mode_ == Mode::Record)
+        complete_ = true;
+    else if (mode_ == Mode::Replay && next_ != records_.size())
+        complete_ = false;
+    mode_ = Mode::Off;
+}
