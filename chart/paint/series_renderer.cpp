@@ -166,8 +166,10 @@ public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
         : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
           uniform_(s.UniformColor()),
-          seriesColor_(ToQRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
-                                                                         s.Pointer().HorizSize, s.Pointer().VertSize))
+          seriesColor_(ToQRgb(s.SeriesColor())),
+          marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
+                                  f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
+          stroke_(f.Device.Of(1))
     {
         first_ = f.FirstShownIndex;
         last_ = std::min(f.LastShownIndex, s.PointCount() - 1);
@@ -315,10 +317,19 @@ private:
         const QRgb c = lineTakesPoint_ ? b.Color : lineColor_;
         if (a.X == b.X) {
             // Dense data: most segments stay within one pixel column.
-            k.Run(a.X, std::min(a.Y, b.Y), std::max(a.Y, b.Y), c);
+            Stroke(k, a.X, std::min(a.Y, b.Y), std::max(a.Y, b.Y), c);
             return;
         }
-        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); });
+        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { Stroke(k, x, y0, y1, c); });
+    }
+
+    // A run of a one-pixel line at the device scale: the square of stroke_
+    // device pixels below and right of each pixel, as the logical pixel covers.
+    template <class Sink>
+    [[gnu::always_inline]] void Stroke(Sink& k, int x, int y0, int y1, QRgb c) const
+    {
+        for (int i = 0; i < stroke_; ++i)
+            k.Run(x + i, y0, y1 + stroke_ - 1, c);
     }
 
     template <class Sink>
@@ -342,7 +353,7 @@ private:
         if (!areaPen_)
             return;
         const QRgb c = areaLine_;
-        auto run = [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); };
+        auto run = [&](int x, int y0, int y1) { Stroke(k, x, y0, y1, c); };
         const int L = clip_.Left, R = clip_.Right;
         // Reverse drawing must visit the four edges in reverse order too; the
         // pen is one colour, so the order among them does not matter.
@@ -388,6 +399,7 @@ private:
     bool uniform_;
     QRgb seriesColor_;
     TMarkerShape marker_;
+    int stroke_ = 1;
     int first_ = -1, last_ = -1, origin_ = 0;
     bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true, penDraws_ = true;
     QRgb lineColor_ = 0, areaLine_ = 0;
