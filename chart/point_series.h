@@ -20,6 +20,9 @@ public:
     // Presses on the segments between points count as presses on a point.
     bool LineClickable = true;
     int PointAtPixel(const TSeriesFrame& frame, int x, int y) const override;
+    // Something of it is painted: its line, its area or its markers (a curve
+    // hidden by its check box keeps its points but shows none of these).
+    bool Painted() const { return linePen_.Draws() || DrawArea || pointer_.Visible(); }
 
 private:
     TPointMarker pointer_;

@@ -1,12 +1,14 @@
 #include "chart/paint/plot.h"
 
 #include "chart/automatic_range.h"
+#include "chart/paint/plot_accessible.h"
 #include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
 #include "chart/paint/zoom_rectangle.h"
 #include "chart/plot_layout.h"
 #include "widgets/qt_text.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -39,9 +41,15 @@ TPlot::TPlot(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    InstallPlotAccessibility();
     OnRepaintRequest = [this] {
         dirty_ = true;
         update();
+        // The description counts the points: a change of curves may change it.
+        if (QAccessible::isActive()) {
+            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
     };
     interaction_.OnDrawZoomRectangle = [this](const TDragRecord& r) {
         DrawZoomRectangle(r);
