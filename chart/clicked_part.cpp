@@ -4,16 +4,16 @@
 
 namespace {
 
-// The axis' click area: along its span, and across from 3 pixels outside the
-// axis line to the label band.
-bool AxisHit(const TAxisFrame& axis, int x, int y)
+// The axis' click area: along its span, and across from 3 logical pixels
+// outside the axis line to the label band.
+bool AxisHit(const TAxisFrame& axis, const TDeviceScale& device, int x, int y)
 {
     const int along = axis.Scale.Horizontal ? x : y;
     const int across = axis.Scale.Horizontal ? y : x;
     if (along < axis.Scale.Start || along > axis.Scale.End)
         return false;
     // "Outside" is away from the plot, the label band starts past the ticks.
-    const int outside = axis.Outward(3);
+    const int outside = axis.Outward(device.Of(3));
     const int labels = axis.Outward(axis.TickBand);
     return across >= std::min(outside, labels) && across <= std::max(outside, labels);
 }
@@ -36,7 +36,7 @@ TClickedPart FindClickedPart(const TAxisPanel& panel, const TPlotFrame& frame, i
         }
     }
     for (const TAxisFrame& a : frame.Axes) {
-        if (a.Shown && AxisHit(a, x, y)) {
+        if (a.Shown && AxisHit(a, frame.Device, x, y)) {
             part.Part = TPlotPart::Axis;
             return part;
         }

@@ -1,18 +1,24 @@
 #include "chart/pixel_raster.h"
 
-TMarkerShape MakeMarkerShape(bool circle, int h, int v)
+TMarkerShape MakeMarkerShape(bool circle, int h, int v, int rim)
 {
     TMarkerShape shape;
     shape.OffsetX = -h;
     shape.OffsetY = -v;
-    const int w = circle ? 2 * h : 2 * h + 1;
-    const int ht = circle ? 2 * v : 2 * v + 1;
+    const int w = circle ? 2 * h : 2 * h + rim;
+    const int ht = circle ? 2 * v : 2 * v + rim;
     if (w <= 0 || ht <= 0)
         return shape;
     shape.Width = w;
     shape.Height = ht;
     std::vector<char> in(size_t(w * ht), 0);
     auto inside = [&](int i, int j) { return i >= 0 && j >= 0 && i < w && j < ht && in[size_t(j * w + i)]; };
+    auto onRim = [&](int i, int j) {
+        for (int k = 1; k <= rim; ++k)
+            if (!inside(i - k, j) || !inside(i + k, j) || !inside(i, j - k) || !inside(i, j + k))
+                return true;
+        return false;
+    };
     for (int j = 0; j < ht; ++j)
         for (int i = 0; i < w; ++i) {
             if (!circle) {
@@ -31,16 +37,16 @@ TMarkerShape MakeMarkerShape(bool circle, int h, int v)
                 ++j;
                 continue;
             }
-            const bool rim = !inside(i - 1, j) || !inside(i + 1, j) || !inside(i, j - 1) || !inside(i, j + 1);
+            const bool edge = onRim(i, j);
             int k = j;
             while (k + 1 < ht && inside(i, k + 1)) {
                 const int q = k + 1;
-                const bool r = !inside(i - 1, q) || !inside(i + 1, q) || !inside(i, q - 1) || !inside(i, q + 1);
-                if (r != rim)
+                const bool r = onRim(i, q);
+                if (r != edge)
                     break;
                 ++k;
             }
-            shape.Runs.push_back({i, j, k, rim});
+            shape.Runs.push_back({i, j, k, edge});
             j = k + 1;
         }
     }

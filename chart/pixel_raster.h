@@ -80,6 +80,8 @@ struct TMarkerShape {
 
 // circle: the ellipse inscribed in the box (x - h, y - v) .. (x + h, y + v),
 // right and bottom exclusive, a pixel belonging when its centre lies inside;
-// the rim is every pixel of it with a 4-neighbour outside. rectangle: the box
-// one pixel larger to the right and bottom, its border as rim.
-TMarkerShape MakeMarkerShape(bool circle, int horizSize, int vertSize);
+// the rim is every pixel of it with a pixel outside within `rim` steps along
+// its row or column. rectangle: the box `rim` pixels larger to the right and
+// bottom, its border `rim` pixels wide. Sizes are device pixels: at a device
+// ratio r the caller passes h, v and a rim of one logical pixel times r.
+TMarkerShape MakeMarkerShape(bool circle, int horizSize, int vertSize, int rim = 1);

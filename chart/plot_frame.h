@@ -6,6 +6,7 @@
 #include "chart/axis.h"
 #include "chart/axis_labels.h"
 #include "chart/axis_scale.h"
+#include "chart/device_scale.h"
 #include "chart/pixel_geometry.h"
 
 #include <array>
@@ -33,12 +34,15 @@ struct TSeriesFrame {
     int FirstShownIndex = -1;
     int LastShownIndex = -1;
     TAxisScale Horizontal, Vertical; // the scales of the series' two axes
+    TDeviceScale Device;             // the mouse tolerances grow with it
 
     // Where point i of the series lies in this frame.
     TPixelPoint PixelOf(const TSeries& series, int index) const;
 };
 
+// Every pixel here is a device pixel of the ratio in Device.
 struct TPlotFrame {
+    TDeviceScale Device;
     TPixelRect Bounds;
     TPixelRect PlotRect;
     std::array<TAxisFrame, 4> Axes; // in panel order: bottom, top, left, right

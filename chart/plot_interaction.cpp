@@ -87,7 +87,8 @@ void TPlotInteraction::MouseUp(const TPlotFrame& frame, TPressButton button, int
         DrawZoomRectangle();
         zoom.X1 = x;
         zoom.Y1 = y;
-        if (std::abs(zoom.X1 - zoom.X0) > ZoomDragThreshold && std::abs(zoom.Y1 - zoom.Y0) > ZoomDragThreshold) {
+        const int threshold = frame.Device.Of(ZoomDragThreshold);
+        if (std::abs(zoom.X1 - zoom.X0) > threshold && std::abs(zoom.Y1 - zoom.Y0) > threshold) {
             if (zoom.X1 > zoom.X0 && zoom.Y1 > zoom.Y0)
                 ZoomToRect(frame, zoom.X0, zoom.Y0, zoom.X1, zoom.Y1);
             else

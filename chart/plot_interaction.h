@@ -8,7 +8,7 @@
 
 #include <functional>
 
-// Pixels a drag must exceed in both directions to zoom or undo.
+// Logical pixels a drag must exceed in both directions to zoom or undo.
 constexpr int ZoomDragThreshold = 16;
 // Wheel turns come in eighths of a degree; one notch is 15 degrees.
 constexpr int WheelNotch = 120;

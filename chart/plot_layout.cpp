@@ -1,6 +1,7 @@
 #include "chart/plot_layout.h"
 
 #include "chart/point_series.h"
+#include "chart/scaled_measure.h"
 #include "numbers/number_format.h"
 
 #include <algorithm>
@@ -35,12 +36,13 @@ double AxisStep(const TAxis& axis, const TTextMeasure& measure, const TAxisScale
     return LabelStep(scale.Range(), scale.Size(), labelSize, axis.LabelsSeparation, axis.Increment);
 }
 
-int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure& measure, int spanSize)
+int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure& measure, int spanSize,
+                  const TDeviceScale& device)
 {
     if (!axis.Labels)
         return 0;
     if (axis.LabelsSize != 0)
-        return axis.LabelsSize;
+        return device.Of(axis.LabelsSize);
     const TLabelStyle style = EffectiveLabelStyle(panel, axis);
     if (style == lsNone)
         return 0;
@@ -72,26 +74,26 @@ int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure
     return 0;
 }
 
-int TitleBandSize(const TAxis& axis, const TTextMeasure& measure)
+int TitleBandSize(const TAxis& axis, const TTextMeasure& measure, const TDeviceScale& device)
 {
     if (axis.TitleCaption.empty())
         return 0;
     if (axis.TitleSize != 0)
-        return axis.TitleSize;
+        return device.Of(axis.TitleSize);
     if (TextAlongAxis(axis, axis.TitleAngle))
         return measure.FontHeight(axis.TitleFont);
     return MultiLineWidth(measure, axis.TitleFont, axis.TitleCaption);
 }
 
-int TickBandSize(const TAxis& axis)
+int TickBandSize(const TAxis& axis, const TDeviceScale& device)
 {
     int band = 0;
     if (axis.AxisPen.Visible())
-        band += axis.AxisPen.Width();
+        band += device.Of(axis.AxisPen.Width());
     if (axis.Ticks.Visible())
-        band += axis.TickLength;
+        band += device.Of(axis.TickLength);
     if (axis.MinorTicks.Visible())
-        band = std::max(band, axis.MinorTickLength);
+        band = std::max(band, device.Of(axis.MinorTickLength));
     return band;
 }
 
@@ -135,7 +137,7 @@ std::vector<TAxisLabel> TextLabels(const TAxisPanel& panel, const TAxis& axis, c
 }
 
 // Pixels asked for at each end by visible markers of the axis' active series.
-int MarkerPadding(const TAxisPanel& panel, const TAxis& axis)
+int MarkerPadding(const TAxisPanel& panel, const TAxis& axis, const TDeviceScale& device)
 {
     int pad = 0;
     for (int i = 0; i < panel.SeriesTotal(); ++i) {
@@ -144,7 +146,7 @@ int MarkerPadding(const TAxisPanel& panel, const TAxis& axis)
             continue;
         const TPointMarker& p = s->Pointer();
         if (p.Visible() && p.InflateMargins)
-            pad = std::max(pad, (axis.Horizontal() ? p.HorizSize : p.VertSize) + 1);
+            pad = std::max(pad, device.Of((axis.Horizontal() ? p.HorizSize : p.VertSize) + 1));
     }
     return pad;
 }
@@ -194,9 +196,12 @@ TLabelStyle EffectiveLabelStyle(const TAxisPanel& panel, const TAxis& axis)
     return style;
 }
 
-TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int width, int height)
+TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& logicalMeasure, int width, int height,
+                      const TDeviceScale& device)
 {
+    const TScaledMeasure measure(logicalMeasure, device);
     TPlotFrame frame;
+    frame.Device = device;
     frame.Bounds = {0, 0, width - 1, height - 1};
     // Margins are percentages: integer multiply-then-divide.
     TPixelRect r{width * panel.MarginLeft / 100, height * panel.MarginTop / 100,
@@ -207,9 +212,9 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int 
         f.Shown = panel.AxisShown(a);
         if (!f.Shown)
             continue;
-        f.TitleBand = TitleBandSize(a, measure);
-        f.LabelBand = LabelBandSize(panel, a, measure, a.Horizontal() ? r.Width() : r.Height());
-        f.TickBand = TickBandSize(a);
+        f.TitleBand = TitleBandSize(a, measure, device);
+        f.LabelBand = LabelBandSize(panel, a, measure, a.Horizontal() ? r.Width() : r.Height(), device);
+        f.TickBand = TickBandSize(a, device);
         const int cut = f.TitleBand + f.LabelBand + f.TickBand;
         switch (a.Kind()) {
         case TAxisKind::Bottom: r.Bottom -= cut; break;
@@ -233,7 +238,7 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int 
         }
         // Away from the plot: down from the bottom side, right from the right one.
         f.OutwardStep = a.FarSide() != horizontal ? 1 : -1;
-        const int pad = MarkerPadding(panel, a);
+        const int pad = MarkerPadding(panel, a, device);
         f.Scale = PadScale(s, a.AutomaticMinimum() ? pad : 0, a.AutomaticMaximum() ? pad : 0);
     }
 
@@ -243,6 +248,7 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int 
         TSeriesFrame& f = frame.Series[size_t(i)];
         f.Horizontal = frame.AxisFrame(*s->ResolvedHorizAxis()).Scale;
         f.Vertical = frame.AxisFrame(*s->ResolvedVertAxis()).Scale;
+        f.Device = device;
         if (s->Active())
             ComputeVisibleRange(*s, f);
     }

@@ -11,4 +11,7 @@
 // series carries a label at index 0, else lsValue; lsNone without such series.
 TLabelStyle EffectiveLabelStyle(const TAxisPanel& panel, const TAxis& axis);
 
-TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int width, int height);
+// width and height are device pixels; `device` scales the logical metrics
+// (fonts included: `measure` gets the fonts at their logical size).
+TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& measure, int width, int height,
+                      const TDeviceScale& device = {});

@@ -22,15 +22,17 @@ int TPointSeries::PointAtPixel(const TSeriesFrame& frame, int x, int y) const
     // Points cleared since the frame was laid out are gone.
     const int last = std::min(frame.LastShownIndex, PointCount() - 1);
     const TAxisMapper hx(frame.Horizontal), vy(frame.Vertical);
+    const int markerX = frame.Device.Of(pointer_.HorizSize), markerY = frame.Device.Of(pointer_.VertSize);
+    const int reach = frame.Device.Of(1); // the drawn line's width
     TPixelPoint prev;
     for (int i = first; i <= last; ++i) {
         const TPixelPoint p{hx.Pixel(XValueAt(i)), vy.Pixel(YValueAt(i))};
-        if (pointer_.Visible() && std::abs(p.X - x) < pointer_.HorizSize && std::abs(p.Y - y) < pointer_.VertSize)
+        if (pointer_.Visible() && std::abs(p.X - x) < markerX && std::abs(p.Y - y) < markerY)
             return i;
         if (p == m)
             return i;
         if (i > first) {
-            if (LineClickable && SegmentHit(m, prev, p))
+            if (LineClickable && SegmentHit(m, prev, p, 0, reach))
                 return i - 1;
             if (DrawArea) {
                 const TPixelPoint quad[4] = {prev, p, {p.X, origin}, {prev.X, origin}};

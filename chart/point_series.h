@@ -24,6 +24,9 @@ public:
     // What the painter worked out from the points at its last paint; it
     // checks that against the values and the frame before using it.
     TStretchTape& Stretches() const { return stretches_; }
+    // Something of it is painted: its line, its area or its markers (a curve
+    // hidden by its check box keeps its points but shows none of these).
+    bool Painted() const { return linePen_.Draws() || DrawArea || pointer_.Visible(); }
 
 private:
     mutable TStretchTape stretches_;

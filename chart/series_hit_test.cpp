@@ -14,13 +14,13 @@ bool Beyond(TPixelPoint m, TPixelPoint e, TPixelPoint f, int t)
 
 } // namespace
 
-bool SegmentHit(TPixelPoint m, TPixelPoint a, TPixelPoint b, int tolerance)
+bool SegmentHit(TPixelPoint m, TPixelPoint a, TPixelPoint b, int tolerance, int reach)
 {
     // 64-bit products: pixel coordinates reach +-32766, their products 2^31.
     const long long span = std::max(std::llabs((long long)b.X - a.X), std::llabs((long long)b.Y - a.Y));
     const long long cross = std::llabs(((long long)m.X - a.X) * ((long long)b.Y - a.Y) -
                                        ((long long)m.Y - a.Y) * ((long long)b.X - a.X));
-    if (cross >= span)
+    if (cross >= span * reach)
         return false;
     return !Beyond(m, a, b, tolerance) && !Beyond(m, b, a, tolerance);
 }

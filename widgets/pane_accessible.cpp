@@ -1,20 +1,10 @@
 #include "widgets/pane_accessible.h"
 
+#include "widgets/accessible_factory.h"
 #include "widgets/qt_text.h"
 #include "widgets/rich_pane.h"
 
 #include <algorithm>
-
-namespace {
-
-QAccessibleInterface* PaneInterface(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(TRichPane::staticMetaObject.className()) && object)
-        return new TPaneAccessible(static_cast<TRichPane*>(object));
-    return nullptr;
-}
-
-} // namespace
 
 TPaneAccessible::TPaneAccessible(TRichPane* pane) : QAccessibleWidget(pane, QAccessible::EditableText) {}
 
@@ -122,11 +112,4 @@ void TPaneAccessible::replaceText(int startOffset, int endOffset, const QString&
     Pane()->ReplaceRange(startOffset, endOffset, ToCp1251(text));
 }
 
-void InstallPaneAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(PaneInterface);
-        return true;
-    }();
-    (void)installed;
-}
+void InstallPaneAccessibility() { InstallAccessibleFactory<TRichPane, TPaneAccessible>(); }

@@ -2,10 +2,13 @@
 
 #include "chart/paint/qt_color.h"
 #include "chart/paint/qt_text_measure.h"
+#include "chart/scaled_measure.h"
 #include "runtime/code_page.h"
 #include "widgets/qt_text.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -62,52 +65,65 @@ void DrawBandText(QPainter& p, const TAxisFrame& axis, const std::string& text, 
 
 } // namespace
 
-void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor color)
+void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor color, int dot)
 {
     const QRgb c = ToQRgb(color);
     auto put = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
             reinterpret_cast<QRgb*>(image.scanLine(y))[x] = c;
     };
-    if (y0 == y1) {
-        const int step = x1 >= x0 ? 2 : -2;
-        for (int x = x0; step > 0 ? x <= x1 : x >= x1; x += step)
-            put(x, y0);
-    } else {
-        const int step = y1 >= y0 ? 2 : -2;
-        for (int y = y0; step > 0 ? y <= y1 : y >= y1; y += step)
-            put(x0, y);
+    const bool horizontal = y0 == y1;
+    const int from = horizontal ? x0 : y0, to = horizontal ? x1 : y1;
+    const int step = to >= from ? 1 : -1;
+    for (int k = 0; k <= (to - from) * step; ++k) {
+        if ((k / dot) % 2 != 0)
+            continue;
+        const int along = from + step * k;
+        for (int j = 0; j < dot; ++j) {
+            if (horizontal)
+                put(along, y0 + j);
+            else
+                put(x0 + j, along);
+        }
     }
 }
 
-void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelRect& plot)
+void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelRect& plot, const TDeviceScale& device)
 {
     const int centre = f.Scale.Centre();
     if (!axis.TitleCaption.empty())
-        DrawBandText(p, f, axis.TitleCaption, axis.TitleFont, axis.TitleAngle, centre,
+        DrawBandText(p, f, axis.TitleCaption, ScaledFont(axis.TitleFont, device), axis.TitleAngle, centre,
                      f.Outward(f.TickBand + f.LabelBand));
     for (const TAxisLabel& l : f.Labels)
-        DrawBandText(p, f, l.Text, axis.LabelsFont, axis.LabelsAngle, l.Position, f.Outward(f.TickBand));
+        DrawBandText(p, f, l.Text, ScaledFont(axis.LabelsFont, device), axis.LabelsAngle, l.Position,
+                     f.Outward(f.TickBand));
 
+    // A line one logical pixel wide: device.Of(1) device pixels, right of or
+    // below its position as a logical pixel covers.
+    const int thin = device.Of(1);
+    const int penWidth = axis.AxisPen.Visible() ? device.Of(axis.AxisPen.Width()) : 0;
     if (axis.AxisPen.Draws()) {
-        QPen pen(ToQColor(axis.AxisPen.Color()), axis.AxisPen.Width(), ToQtStyle(axis.AxisPen.Style()), Qt::FlatCap);
+        QPen pen(ToQColor(axis.AxisPen.Color()), penWidth, ToQtStyle(axis.AxisPen.Style()), Qt::FlatCap);
         p.setPen(pen);
-        // The pen lies just outside the plot side.
-        const int mid = f.Outward(axis.AxisPen.Width() / 2);
+        // The pen lies just outside the plot side. Qt centres a pen of width w
+        // at c on c - w / 2 .. c - w / 2 + w - 1, so the band it covers grows
+        // with the ratio in proportion.
+        const int mid = f.Outward(penWidth / 2);
         if (f.Scale.Horizontal)
             p.drawLine(f.Scale.Start, mid, f.Scale.End, mid);
         else
             p.drawLine(mid, f.Scale.Start, mid, f.Scale.End);
     }
     if (axis.Ticks.Draws() && axis.TickLength > 0) {
-        p.setPen(QPen(ToQColor(axis.Ticks.Color()), 1));
-        const int from = f.Outward(axis.AxisPen.Visible() ? axis.AxisPen.Width() : 0);
-        const int to = f.Outward((axis.AxisPen.Visible() ? axis.AxisPen.Width() : 0) + axis.TickLength - 1);
+        const QColor tickColor = ToQColor(axis.Ticks.Color());
+        const int from = f.Outward(penWidth);
+        const int to = f.Outward(penWidth + device.Of(axis.TickLength) - 1);
+        const int lo = std::min(from, to), length = std::abs(to - from) + 1;
         for (int t : f.Ticks) {
             if (f.Scale.Horizontal)
-                p.drawLine(t, from, t, to);
+                p.fillRect(t, lo, thin, length, tickColor);
             else
-                p.drawLine(from, t, to, t);
+                p.fillRect(lo, t, length, thin, tickColor);
         }
     }
     if (!axis.Grid.Draws() || f.Ticks.empty())
@@ -125,19 +141,21 @@ void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelR
         if (image) {
             for (int g : lines) {
                 if (f.Scale.Horizontal)
-                    DrawSmallDotsLine(*image, g, plot.Top, g, plot.Bottom, gridColor);
+                    DrawSmallDotsLine(*image, g, plot.Top, g, plot.Bottom, gridColor, thin);
                 else
-                    DrawSmallDotsLine(*image, plot.Left, g, plot.Right, g, gridColor);
+                    DrawSmallDotsLine(*image, plot.Left, g, plot.Right, g, gridColor, thin);
             }
             return;
         }
     }
-    p.setPen(QPen(ToQColor(gridColor), axis.Grid.Width(), ToQtStyle(axis.Grid.Style())));
+    const int gridWidth = device.Of(axis.Grid.Width());
+    p.setPen(QPen(ToQColor(gridColor), gridWidth, ToQtStyle(axis.Grid.Style())));
     p.setBackgroundMode(Qt::TransparentMode);
     for (int g : lines) {
+        const int at = g + gridWidth / 2 - axis.Grid.Width() / 2;
         if (f.Scale.Horizontal)
-            p.drawLine(g, plot.Top, g, plot.Bottom);
+            p.drawLine(at, plot.Top, at, plot.Bottom);
         else
-            p.drawLine(plot.Left, g, plot.Right, g);
+            p.drawLine(plot.Left, at, plot.Right, at);
     }
 }

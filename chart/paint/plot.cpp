@@ -1,15 +1,18 @@
 #include "chart/paint/plot.h"
 
 #include "chart/automatic_range.h"
+#include "chart/paint/plot_accessible.h"
 #include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
 #include "chart/paint/zoom_rectangle.h"
 #include "chart/plot_layout.h"
 #include "widgets/qt_text.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace {
 
@@ -38,9 +41,15 @@ TPlot::TPlot(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    InstallPlotAccessibility();
     OnRepaintRequest = [this] {
         dirty_ = true;
         update();
+        // The description counts the points: a change of curves may change it.
+        if (QAccessible::isActive()) {
+            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
     };
     interaction_.OnDrawZoomRectangle = [this](const TDragRecord& r) {
         DrawZoomRectangle(r);
@@ -58,18 +67,36 @@ void TPlot::SetHint(const std::string& text)
 
 void TPlot::DrawZoomRectangle(const TDragRecord& r)
 {
-    DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(Color));
+    DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(Color), frame_.Device.Of(1));
+}
+
+void TPlot::SetPixelRatio(double ratio)
+{
+    ratio_ = ratio;
+    dirty_ = true;
+    update();
+}
+
+double TPlot::PixelRatio() const { return ratio_ > 0 ? ratio_ : devicePixelRatioF(); }
+
+QSize TPlot::DeviceSize() const
+{
+    return (QSizeF(size()) * PixelRatio()).toSize().expandedTo(QSize(1, 1));
 }
 
 const QImage& TPlot::RenderNow()
 {
-    const QSize size = this->size().expandedTo(QSize(1, 1));
+    const TDeviceScale device{PixelRatio()};
+    const QSize size = DeviceSize();
     if (image_.size() != size)
         image_ = QImage(size, QImage::Format_RGB32);
+    // Painted pixel for pixel; the ratio only tells the screen how to place it.
+    image_.setDevicePixelRatio(1);
     RepaintDone();
     RefreshAutomaticRanges(*this);
-    frame_ = LayoutPlot(*this, *measure_, image_.width(), image_.height());
+    frame_ = LayoutPlot(*this, *measure_, image_.width(), image_.height(), device);
     PaintPlot(image_, *this, frame_);
+    image_.setDevicePixelRatio(device.Ratio);
     ++renderCount_;
     dirty_ = false;
     // A zoom drag in progress keeps its rectangle through the repaint.
@@ -80,15 +107,23 @@ const QImage& TPlot::RenderNow()
 
 void TPlot::paintEvent(QPaintEvent*)
 {
-    if (dirty_ || image_.size() != size())
+    if (dirty_ || image_.size() != DeviceSize() || image_.devicePixelRatio() != PixelRatio())
         RenderNow();
     QPainter p(this);
-    p.drawImage(0, 0, image_);
+    p.drawImage(QPointF(0, 0), image_);
+}
+
+QPoint TPlot::DevicePos(const QPointF& logical) const
+{
+    // The device pixel whose area holds the point: the top left one of the
+    // logical pixel's square at a whole ratio.
+    const double ratio = frame_.Device.Ratio;
+    return {int(std::floor(logical.x() * ratio)), int(std::floor(logical.y() * ratio))};
 }
 
 void TPlot::Press(QMouseEvent* e, bool doubleClick)
 {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = DevicePos(e->position());
     TPressFlags flags = ToFlags(e->modifiers());
     if (doubleClick)
         flags |= pressDouble;
@@ -100,13 +135,13 @@ void TPlot::mouseDoubleClickEvent(QMouseEvent* e) { Press(e, true); }
 
 void TPlot::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = DevicePos(e->position());
     interaction_.MouseMove(frame_, pos.x(), pos.y());
 }
 
 void TPlot::mouseReleaseEvent(QMouseEvent* e)
 {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = DevicePos(e->position());
     interaction_.MouseUp(frame_, ToButton(e->button()), pos.x(), pos.y());
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The chart control: a chart model shown as a widget. It paints the model from
-// an off-screen image of its size, keeps the frame of that paint for the mouse,
-// forwards the mouse and wheel to the interaction code and shows the hint as a
-// tooltip. All computation lives in the plain classes it is built on.
+// an off-screen image of its size in device pixels (at the screen's device
+// pixel ratio, so lines and text are drawn at full resolution), keeps the frame
+// of that paint for the mouse, forwards the mouse and wheel to the interaction
+// code in the frame's device pixels and shows the hint as a tooltip. All
+// computation lives in the plain classes it is built on.
 #include "chart/axis_panel.h"
 #include "chart/plot_frame.h"
 #include "chart/plot_interaction.h"
@@ -27,8 +29,11 @@ public:
     void SetHint(const std::string& text);
 
     // Draws the current state into the off-screen image now (what a paint does
-    // when something changed) and answers it.
+    // when something changed) and answers it: width() x height() times the
+    // widget's device pixel ratio, which the image carries.
     const QImage& RenderNow();
+    // Renders at this ratio in place of the screen's (0: the screen's again).
+    void SetPixelRatio(double ratio);
     // How many times the chart content was drawn (a paint without changes only copies).
     int RenderCount() const { return renderCount_; }
 
@@ -41,6 +46,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    double PixelRatio() const;
+    QSize DeviceSize() const;
+    // A mouse position in the device pixels of the last frame.
+    QPoint DevicePos(const QPointF& logical) const;
     void Press(QMouseEvent* event, bool doubleClick);
     void DrawZoomRectangle(const TDragRecord& r);
 
@@ -48,6 +57,7 @@ private:
     TPlotInteraction interaction_;
     TPlotFrame frame_;
     QImage image_;
+    double ratio_ = 0;
     bool dirty_ = true;
     int renderCount_ = 0;
 };

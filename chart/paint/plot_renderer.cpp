@@ -19,7 +19,7 @@ void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, 
         QPainter p(&image);
         for (const TAxis& a : panel.Axes())
             if (frame.AxisFrame(a).Shown)
-                DrawAxis(p, a, frame.AxisFrame(a), frame.PlotRect);
+                DrawAxis(p, a, frame.AxisFrame(a), frame.PlotRect, frame.Device);
     }
     DrawSeries(image, panel, frame, panel.ClipPoints ? frame.PlotRect : frame.Bounds, drawing);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// One paint of a chart into an image of the control's size, from the chart
-// and the frame its layout gave: background, axes, series, in that order.
-// Never sees the widget, never changes the chart.
+// One paint of a chart into an image of the control's size in device pixels,
+// from the chart and the frame its layout gave: background, axes, series, in
+// that order. Never sees the widget, never changes the chart. The image is
+// painted pixel for pixel: its own device pixel ratio must be 1 meanwhile.
 #include "chart/axis_panel.h"
 #include "chart/paint/series_renderer.h"
 #include "chart/plot_frame.h"

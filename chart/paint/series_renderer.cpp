@@ -176,8 +176,10 @@ public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
         : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
           uniform_(s.UniformColor()), tape_(s.Stretches()),
-          seriesColor_(ToQRgb(s.SeriesColor())), marker_(MakeMarkerShape(s.Pointer().Style == markCircle,
-                                                                         s.Pointer().HorizSize, s.Pointer().VertSize))
+          seriesColor_(ToQRgb(s.SeriesColor())),
+          marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
+                                  f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
+          stroke_(f.Device.Of(1))
     {
         first_ = f.FirstShownIndex;
         last_ = std::min(f.LastShownIndex, s.PointCount() - 1);
@@ -287,7 +289,10 @@ private:
         // segment in the same column that ends inside it is covered.
         int runLo = p.Y, runHi = p.Y;
         TStretchWalker walker(xs_, ys_, hx_, vy_, first_);
-        if (!area_ && uniform_)
+        // The walk reasons about one-pixel runs; a wider device stroke reaches
+        // rows and columns it would count as hidden, so it draws point by point.
+        const bool walkColumns = !area_ && uniform_ && stroke_ == 1;
+        if (walkColumns)
             tape_.Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_, last_,
                          markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
         std::vector<TStretchStep> steps;
@@ -302,7 +307,7 @@ private:
             }
             if (i == last_)
                 Marker(k, p);
-            if (!area_ && uniform_) {
+            if (walkColumns) {
                 i = ColumnStretch(k, i, p, runLo, runHi, walker, steps);
                 if (i == first_)
                     continue;
@@ -399,10 +404,19 @@ private:
         const QRgb c = lineTakesPoint_ ? b.Color : lineColor_;
         if (a.X == b.X) {
             // Dense data: most segments stay within one pixel column.
-            k.Run(a.X, std::min(a.Y, b.Y), std::max(a.Y, b.Y), c);
+            Stroke(k, a.X, std::min(a.Y, b.Y), std::max(a.Y, b.Y), c);
             return;
         }
-        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); });
+        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { Stroke(k, x, y0, y1, c); });
+    }
+
+    // A run of a one-pixel line at the device scale: the square of stroke_
+    // device pixels below and right of each pixel, as the logical pixel covers.
+    template <class Sink>
+    [[gnu::always_inline]] void Stroke(Sink& k, int x, int y0, int y1, QRgb c) const
+    {
+        for (int i = 0; i < stroke_; ++i)
+            k.Run(x + i, y0, y1 + stroke_ - 1, c);
     }
 
     template <class Sink>
@@ -426,7 +440,7 @@ private:
         if (!areaPen_)
             return;
         const QRgb c = areaLine_;
-        auto run = [&](int x, int y0, int y1) { k.Run(x, y0, y1, c); };
+        auto run = [&](int x, int y0, int y1) { Stroke(k, x, y0, y1, c); };
         const int L = clip_.Left, R = clip_.Right;
         // Reverse drawing must visit the four edges in reverse order too; the
         // pen is one colour, so the order among them does not matter.
@@ -474,6 +488,7 @@ private:
     TStretchTape& tape_;
     QRgb seriesColor_;
     TMarkerShape marker_;
+    int stroke_ = 1;
     int first_ = -1, last_ = -1, origin_ = 0;
     bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true, penDraws_ = true;
     QRgb lineColor_ = 0, areaLine_ = 0;

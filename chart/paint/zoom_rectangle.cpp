@@ -10,12 +10,14 @@ TWindowsColor ZoomRectanglePen(TWindowsColor chartColor)
     return rgb == Colors::White ? Colors::Black : rgb;
 }
 
-void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor pen)
+void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TWindowsColor pen, int width)
 {
     if (x0 > x1)
         std::swap(x0, x1);
     if (y0 > y1)
         std::swap(y0, y1);
+    x1 += width - 1;
+    y1 += width - 1;
     const QRgb p = ToQRgb(pen);
     const int w = image.width(), h = image.height();
     auto flip = [&](int x, int y) {
@@ -24,14 +26,18 @@ void DrawXorRectangle(QImage& image, int x0, int y0, int x1, int y1, TWindowsCol
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         line[x] = 0xff000000u | (~(p ^ line[x]) & 0xffffffu);
     };
-    for (int x = x0; x <= x1; ++x) {
-        flip(x, y0);
-        if (y1 != y0)
-            flip(x, y1);
-    }
-    for (int y = y0 + 1; y < y1; ++y) {
-        flip(x0, y);
-        if (x1 != x0)
-            flip(x1, y);
+    // The nested outlines share no pixel, so a second drawing still restores.
+    for (int k = 0; k < width && x0 + k <= x1 - k && y0 + k <= y1 - k; ++k) {
+        const int l = x0 + k, t = y0 + k, r = x1 - k, b = y1 - k;
+        for (int x = l; x <= r; ++x) {
+            flip(x, t);
+            if (b != t)
+                flip(x, b);
+        }
+        for (int y = t + 1; y < b; ++y) {
+            flip(l, y);
+            if (r != l)
+                flip(r, y);
+        }
     }
 }

@@ -77,6 +77,14 @@ TEST(MarkerShape, SmallCircleIsARimmedDotAndRectangleOneLarger)
     for (const TMarkerRun& r : box.Runs)
         total += r.Dy1 - r.Dy0 + 1;
     EXPECT_EQ(total, 25);
+    // At ratio 2 every logical pixel of the rectangle is a 2 x 2 square.
+    const TMarkerShape wide = MakeMarkerShape(false, 4, 4, 2);
+    int wideFill = 0, wideRim = 0;
+    for (const TMarkerRun& r : wide.Runs)
+        (r.Rim ? wideRim : wideFill) += r.Dy1 - r.Dy0 + 1;
+    EXPECT_EQ(wide.Width, 10);
+    EXPECT_EQ(wideFill, 4 * 9);  // the 3 x 3 middle of the 5 x 5 box
+    EXPECT_EQ(wideRim, 4 * 16);
 }
 
 TEST(Gradient, BandsFromStartAtTheBottomToEndAtTheTop)
