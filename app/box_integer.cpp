@@ -1,7 +1,7 @@
 #include "app/box_integer.h"
 
-#include "widgets/edit_box.h"
 #include "numbers/number_parse.h"
+#include "widgets/edit_box.h"
 
 int32_t BoxInteger(const QLineEdit* box, int32_t fallback)
 {

@@ -1,7 +1,7 @@
 #include "app/chart_config.h"
 
-#include "chart/point_series.h"
 #include "chart/paint/plot.h"
+#include "chart/point_series.h"
 
 namespace {
 
@@ -92,7 +92,8 @@ DataChartSeries ConfigureDataChart(TPlot& ChartF)
 
     c.TopAxis().Visible = false;
 
-    DataChartSeries series{c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>()};
+    DataChartSeries series{c.AddSeries<TLineSeries>(), c.AddSeries<TLineSeries>(),
+                           c.AddSeries<TLineSeries>()};
     ConfigureDataPoints(*series.Series2, DataColor, Colors::Red);
     ConfigureDataPoints(*series.Series3, Colors::Aqua, Colors::Blue);
     series.Series3->SetVertAxis(bindRight);

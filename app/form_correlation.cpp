@@ -34,8 +34,8 @@ void TForm1::ButtonGraphPatClick()
 
 void TForm1::QuantizePattern()
 {
-    const TPartial<TPatternCodes> pattern = QuantizePatternCodes(
-        *State.PatternValues, State.PatternLength, State.PatternAdc, *State.PatternCodes);
+    const TPartial<TPatternCodes> pattern = QuantizePatternCodes(*State.PatternValues, State.PatternLength,
+                                                                 State.PatternAdc, *State.PatternCodes);
     PlotCodes(*Series4, pattern.done.codes);
     pattern.RaiseFault();
     State.PatternMean = pattern.done.mean;
@@ -65,8 +65,8 @@ void TForm1::ButtonStartAutoKorClick()
         return;
     }
     SetPanelText(2, std::string());
-    const TAutoWindow window = FitAutoWindow(BoxInteger(EditStartPattern, 0),
-                                             BoxInteger(EditWidthPattern, 1), State.QuantizedCount);
+    const TAutoWindow window =
+        FitAutoWindow(BoxInteger(EditStartPattern, 0), BoxInteger(EditWidthPattern, 1), State.QuantizedCount);
     State.AutoStart = window.start;
     State.AutoWidth = window.width;
     Series3->ClearPoints();
@@ -84,6 +84,7 @@ void TForm1::CorrelatePattern()
 void TForm1::CorrelateWindow()
 {
     // The window's codes and mean are its own: the pattern state stays untouched.
-    PlotCodes(*Series3, Autocorrelate(DFT->DataCodes->Elements<int32_t>(0, State.QuantizedCount),
-                                      {State.AutoStart, State.AutoWidth}));
+    PlotCodes(*Series3,
+              Autocorrelate(DFT->DataCodes->Elements<int32_t>(0, State.QuantizedCount),
+                            {State.AutoStart, State.AutoWidth}));
 }

@@ -8,9 +8,9 @@
 #include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
 #include "input/sample_parser.h"
-#include "widgets/edit_box.h"
 #include "numbers/number_format.h"
 #include "numbers/number_parse.h"
+#include "widgets/edit_box.h"
 
 #include <QCheckBox>
 #include <chrono>

@@ -5,12 +5,12 @@
 #include "input/bad_line_mark.h"
 #include "input/data_file_header.h"
 #include "input/sample_parser.h"
-#include "runtime/code_page.h"
-#include "widgets/edit_box.h"
 #include "numbers/number_format.h"
-#include "widgets/rich_pane.h"
+#include "runtime/code_page.h"
 #include "text/text_file_reader.h"
+#include "widgets/edit_box.h"
 #include "widgets/qt_text.h"
+#include "widgets/rich_pane.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,8 +46,9 @@ bool ShowParseOutcome(TForm1& form, TRichPane* pane, const char* prefixUtf8, con
         form.SetPanelText(2, std::string());
         return true;
     }
-    form.SetPanelText(2, Cp(prefixUtf8) + IntegerText(int64_t(r.errorLine) + 1) + Cp(" в позиции ") +
-                             IntegerText(r.errorPosition));
+    form.SetPanelText(2,
+                      Cp(prefixUtf8) + IntegerText(int64_t(r.errorLine) + 1) + Cp(" в позиции ") +
+                          IntegerText(r.errorPosition));
     MarkBadCharacter(pane, r.errorLine, r.errorPosition);
     return false;
 }

@@ -2,13 +2,13 @@
 #include "app/main_window.h"
 
 #include "chart/paint/plot.h"
-#include "runtime/code_page.h"
-#include "widgets/qt_text.h"
 #include "numbers/random.h"
-#include "widgets/rich_pane.h"
+#include "runtime/code_page.h"
 #include "tools/about_text.h"
 #include "tools/export_table.h"
 #include "tools/test_signal.h"
+#include "widgets/qt_text.h"
+#include "widgets/rich_pane.h"
 
 #include <QPlainTextEdit>
 
@@ -16,10 +16,7 @@ void TForm1::NSpectrClick() { ExportTable(kExportSpectrum); }
 
 void TForm1::NKorrClick() { ExportTable(kExportCorrelation); }
 
-void TForm1::ExportTable(int kind)
-{
-    ExportTableFile(kind, *ChartSpectr, *ChartF);
-}
+void TForm1::ExportTable(int kind) { ExportTableFile(kind, *ChartSpectr, *ChartF); }
 
 void TForm1::NGenClick()
 {

@@ -1,14 +1,14 @@
 #include "app/main_window.h"
 
-#include "runtime/code_page.h"
-#include "widgets/qt_text.h"
-#include "runtime/progress.h"
 #include "chart/axis_panel.h"
 #include "chart/paint/plot.h"
 #include "numbers/float_model.h"
 #include "numbers/locale_separators.h"
 #include "numbers/number_format.h"
+#include "runtime/code_page.h"
+#include "runtime/progress.h"
 #include "widgets/error_display.h"
+#include "widgets/qt_text.h"
 #include "widgets/rich_pane.h"
 #include "widgets/status_panels.h"
 #include "widgets/system_locale.h"
@@ -28,7 +28,7 @@ namespace {
 // The progress bar as the computations see it.
 class TProgressBarAdapter final : public TProgress {
 public:
-    explicit TProgressBarAdapter(QProgressBar* bar) : bar_(bar) {}
+    explicit TProgressBarAdapter(QProgressBar* bar) : bar_(bar) { }
     // A 0..0 range would turn the bar into a busy indicator; an empty parse must
     // leave it still and empty.
     void SetMaximum(int maximum) override { bar_->setMaximum(std::max(maximum, 1)); }
@@ -41,10 +41,9 @@ private:
 QString ChooseWithDialog(QWidget* parent, const QString& folder)
 {
     // Linux names are case-sensitive; the filter must still take ".dat" as ".DAT".
-    return QFileDialog::getOpenFileName(parent, QString(), folder,
-                                        QStringLiteral("Sampex (*.[Dd][Aa][Tt])"), nullptr,
-                                        QFileDialog::DontUseNativeDialog |
-                                            QFileDialog::HideNameFilterDetails);
+    return QFileDialog::getOpenFileName(
+        parent, QString(), folder, QStringLiteral("Sampex (*.[Dd][Aa][Tt])"), nullptr,
+        QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
 }
 
 } // namespace
@@ -83,17 +82,14 @@ void TForm1::SetPanelText(int index, const std::string& text)
     StatusBar1->Panel(index)->setText(FromCp1251(text));
 }
 
-std::string TForm1::PanelText(int index) const
-{
-    return ToCp1251(StatusBar1->Panel(index)->text());
-}
+std::string TForm1::PanelText(int index) const { return ToCp1251(StatusBar1->Panel(index)->text()); }
 
 void TForm1::ShowMeanPanel()
 {
     // The product is taken in extended precision before truncation.
     const long double inAdcUnits = static_cast<long double>(DFT->AdcScale) * DFT->DataMean;
-    SetPanelText(1, Cp("Среднее: ") + GeneralText(DFT->DataMean, 4, 4) + " / " +
-                        IntegerText(Trunc(inAdcUnits)));
+    SetPanelText(1,
+                 Cp("Среднее: ") + GeneralText(DFT->DataMean, 4, 4) + " / " + IntegerText(Trunc(inAdcUnits)));
 }
 
 TProgress& TForm1::Progress() { return *progress_; }

@@ -132,7 +132,8 @@ public:
     void NLoadClick();
     // Everything of the data load after the dialog: the file at path into the
     // data pane, its rate into EditScaleX, its header removed, the samples
-    // parsed; a file dropped on the window takes the same road. Raises what the load raises, so callers run it through Dispatch.
+    // parsed; a file dropped on the window takes the same road. Raises what the load raises, so callers run
+    // it through Dispatch.
     void LoadDataFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();

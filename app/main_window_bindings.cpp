@@ -13,7 +13,8 @@ namespace {
 template <class Sender, class Signal>
 void Bind(TForm1* form, Sender* sender, Signal signal, void (TForm1::*handler)())
 {
-    QObject::connect(sender, signal, form, [form, handler] { form->Dispatch([form, handler] { (form->*handler)(); }); });
+    QObject::connect(sender, signal, form,
+                     [form, handler] { form->Dispatch([form, handler] { (form->*handler)(); }); });
 }
 
 } // namespace

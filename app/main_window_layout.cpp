@@ -23,7 +23,8 @@ namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-template <class W> W* Place(W* widget, int left, int top, int width, int height)
+template <class W>
+W* Place(W* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(left, top, width, height);
     return widget;

@@ -29,6 +29,6 @@ struct TRunState {
 
     // Codes the correlations read: those the last data quantization wrote and the
     // last quantized pattern, kept apart from counts a later failed parse may change.
-    int32_t QuantizedCount = 0;        // data codes written by the last quantization
+    int32_t QuantizedCount = 0;         // data codes written by the last quantization
     int32_t QuantizedPatternLength = 0; // codes written by the last pattern quantization
 };

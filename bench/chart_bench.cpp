@@ -121,10 +121,18 @@ void BM_ZoomPanWheelStep(benchmark::State& state)
     int k = 0;
     for (auto _ : state) {
         switch (k++ % 4) {
-        case 0: interaction.ZoomToRect(c.frame, 100, 100, 1000, 500); break;
-        case 1: interaction.PanBy(c.frame, 600, 300, 590, 305); break;
-        case 2: interaction.Wheel(WheelNotch); break;
-        default: interaction.UndoZoom(); break;
+        case 0:
+            interaction.ZoomToRect(c.frame, 100, 100, 1000, 500);
+            break;
+        case 1:
+            interaction.PanBy(c.frame, 600, 300, 590, 305);
+            break;
+        case 2:
+            interaction.Wheel(WheelNotch);
+            break;
+        default:
+            interaction.UndoZoom();
+            break;
         }
         c.Paint();
         benchmark::ClobberMemory();

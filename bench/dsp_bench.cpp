@@ -68,7 +68,11 @@ void BM_SpectrumRun(benchmark::State& state)
     benchmark::DoNotOptimize(checksum);
     state.SetLabel("N = 1,000,000, K = 32: tables, quantization and points (target <= 40 ms)");
 }
-BENCHMARK(BM_SpectrumRun)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_SpectrumRun)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(2.0);
 
 void BM_HarmonicSums(benchmark::State& state)
 {
@@ -94,7 +98,11 @@ void BM_Autocorrelation(benchmark::State& state)
     }
     state.SetLabel("N = 1,000,000, window 100 (target <= 0.2 s)");
 }
-BENCHMARK(BM_Autocorrelation)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->MinTime(1.0);
+BENCHMARK(BM_Autocorrelation)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(1.0);
 
 void BM_PatternCorrelation(benchmark::State& state)
 {
@@ -107,7 +115,11 @@ void BM_PatternCorrelation(benchmark::State& state)
     }
     state.SetLabel("N = 1,000,000, pattern of 1,000 codes (target <= 0.2 s)");
 }
-BENCHMARK(BM_PatternCorrelation)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->MinTime(1.0);
+BENCHMARK(BM_PatternCorrelation)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(1.0);
 
 } // namespace
 

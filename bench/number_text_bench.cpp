@@ -16,7 +16,7 @@ namespace {
 void BM_ParseFloatTypicalTexts(benchmark::State& state)
 {
     constexpr std::array<std::string_view, 8> texts = {"-0.123", "12.75", "1.5e-3", "0.806",
-                                                       "-3.450", "1.234", "-0.5", "2000"};
+                                                       "-3.450", "1.234", "-0.5",   "2000"};
     size_t i = 0;
     for (auto _ : state) {
         const FloatParse r = ParseFloat(texts[i]);
@@ -25,9 +25,8 @@ void BM_ParseFloatTypicalTexts(benchmark::State& state)
     }
     // Inverted rate: CPU seconds per text, shown as e.g. "20ns" (the Time
     // column is wall time and grows when other processes share the cores).
-    state.counters["per_text"] =
-        benchmark::Counter(static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_text"] = benchmark::Counter(
+        static_cast<double>(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ParseFloatTypicalTexts);
 
@@ -44,9 +43,8 @@ void BM_PatternTextThreeDecimals(benchmark::State& state)
         benchmark::DoNotOptimize(text);
         i = (i + 1) % values.size();
     }
-    state.counters["per_value"] =
-        benchmark::Counter(static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_value"] = benchmark::Counter(
+        static_cast<double>(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PatternTextThreeDecimals);
 

@@ -1,8 +1,8 @@
 // A million-line acquisition file: load into the data pane with header removal
 // and parse, the parse of an already loaded pane, and the pane's resident memory.
 #include "app/main_window.h"
-#include "widgets/rich_pane.h"
 #include "bench/qt_bench_main.h"
+#include "widgets/rich_pane.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -89,8 +89,8 @@ void BM_LoadRemoveHeaderAndParse(benchmark::State& state)
     QDir::setCurrent(cwd);
     state.SetLabel("samples " + std::to_string(form->DFT->SampleCount) + ", rate " +
                    form->EditScaleX->text().toStdString());
-    state.counters["seconds"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate |
-                                                                               benchmark::Counter::kInvert);
+    state.counters["seconds"] = benchmark::Counter(double(state.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_LoadRemoveHeaderAndParse)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
@@ -103,8 +103,8 @@ void BM_ParseLoadedPane(benchmark::State& state)
     for (auto _ : state)
         form->ParseDataPane();
     state.SetLabel("samples " + std::to_string(form->DFT->SampleCount));
-    state.counters["seconds"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate |
-                                                                               benchmark::Counter::kInvert);
+    state.counters["seconds"] = benchmark::Counter(double(state.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ParseLoadedPane)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 

@@ -15,5 +15,5 @@ inline int RunQtBenchmarks(int argc, char** argv)
     return 0;
 }
 
-#define DFT_QT_BENCHMARK_MAIN()                                                                   \
+#define DFT_QT_BENCHMARK_MAIN()                                                                              \
     int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

@@ -90,7 +90,8 @@ void WriteDataFile(const std::string& path)
     uint32_t noise = 12345;
     for (int i = 0; i < g_samples; ++i) {
         noise = noise * 1103515245u + 12345u;
-        const double v = 2.0 * std::sin(i / 20.0) + 0.5 * std::cos(i / 700.0) + double((noise >> 16) % 100) / 500.0;
+        const double v =
+            2.0 * std::sin(i / 20.0) + 0.5 * std::cos(i / 700.0) + double((noise >> 16) % 100) / 500.0;
         const int n = std::snprintf(line, sizeof line, "%.3f\r\n", v);
         out.write(line, n);
     }

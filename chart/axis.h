@@ -40,7 +40,11 @@ public:
     // Makes the axis manual with both ends (in either order), at least 1e-10 apart.
     void SetBothEnds(double a, double b);
     // Used by the automatic range pass only: no checks, no repaint.
-    void StoreRange(double minimum, double maximum) { minimum_ = minimum; maximum_ = maximum; }
+    void StoreRange(double minimum, double maximum)
+    {
+        minimum_ = minimum;
+        maximum_ = maximum;
+    }
 
     // ---- look ----
     double Increment = 0;

@@ -8,9 +8,9 @@
 #include <vector>
 
 struct TAxisLabel {
-    int Position = 0;    // pixel along the axis
-    double Value = 0;    // the value (value labels) or the point's X (text labels)
-    std::string Text;    // Windows-1251
+    int Position = 0; // pixel along the axis
+    double Value = 0; // the value (value labels) or the point's X (text labels)
+    std::string Text; // Windows-1251
 };
 
 // 1, 2, 5, 10, 20, 50 ... and 0.5, 0.2, 0.1 ... below 1.

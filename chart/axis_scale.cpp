@@ -3,7 +3,8 @@
 #include <cmath>
 
 TAxisMapper::TAxisMapper(const TAxisScale& s)
-    : minimum_(s.Minimum), base_(s.Horizontal ? s.Start : s.End), centre_(s.Centre()), horizontal_(s.Horizontal)
+        : minimum_(s.Minimum), base_(s.Horizontal ? s.Start : s.End), centre_(s.Centre()),
+          horizontal_(s.Horizontal)
 {
     const double range = s.Maximum - s.Minimum;
     zero_ = range == 0;
@@ -33,10 +34,7 @@ void TAxisMapper::Pixels(const double* values, int count, int* pixels) const
         pixels[k] = Pixel(values[k]);
 }
 
-int AxisValueToPixel(const TAxisScale& s, double value)
-{
-    return TAxisMapper(s).Pixel(value);
-}
+int AxisValueToPixel(const TAxisScale& s, double value) { return TAxisMapper(s).Pixel(value); }
 
 double AxisPixelToValue(const TAxisScale& s, int pixel)
 {

@@ -4,10 +4,10 @@
 #include <emmintrin.h>
 
 struct TAxisScale {
-    double Minimum = 0;   // working minimum (after marker padding)
-    double Maximum = 0;   // working maximum
-    int Start = 0;        // first pixel of the span (left, or top for a vertical axis)
-    int End = 0;          // last pixel of the span (right, or bottom)
+    double Minimum = 0; // working minimum (after marker padding)
+    double Maximum = 0; // working maximum
+    int Start = 0;      // first pixel of the span (left, or top for a vertical axis)
+    int End = 0;        // last pixel of the span (right, or bottom)
     bool Horizontal = true;
 
     double Range() const { return Maximum - Minimum; }

@@ -45,8 +45,8 @@ struct TStretchState {
 // values forwards, and kept for the following stretches.
 class TStretchWalker {
 public:
-    TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal, const TAxisMapper& vertical,
-                   int first);
+    TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
+                   const TAxisMapper& vertical, int first);
 
     // Takes points state.Index - 1, - 2, ... down to First while they fall in
     // column X with a row inside the limit, and appends their steps that may

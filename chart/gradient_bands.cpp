@@ -13,10 +13,7 @@ int MulDiv(int a, int b, int c)
     return int(negative ? -q : q);
 }
 
-int GradientBandCount(int height)
-{
-    return std::min(height, 256);
-}
+int GradientBandCount(int height) { return std::min(height, 256); }
 
 TWindowsColor GradientBandColor(TWindowsColor start, TWindowsColor end, int k, int n)
 {

@@ -4,7 +4,8 @@
 
 TPixelPoint TSeriesFrame::PixelOf(const TSeries& series, int index) const
 {
-    return {AxisValueToPixel(Horizontal, series.XValueAt(index)), AxisValueToPixel(Vertical, series.YValueAt(index))};
+    return {AxisValueToPixel(Horizontal, series.XValueAt(index)),
+            AxisValueToPixel(Vertical, series.YValueAt(index))};
 }
 
 const TSeriesFrame& TPlotFrame::SeriesAt(int index) const

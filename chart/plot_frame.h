@@ -15,15 +15,15 @@
 class TSeries;
 
 struct TAxisFrame {
-    TAxisScale Scale;                // working range after marker padding, pixel span
-    bool Shown = false;              // drawn and given space
+    TAxisScale Scale;                               // working range after marker padding, pixel span
+    bool Shown = false;                             // drawn and given space
     int TitleBand = 0, LabelBand = 0, TickBand = 0; // band sizes, inner to outer: ticks, labels, title
-    int AxisLinePos = 0;             // the plot side the axis runs along
-    int OutwardStep = 1;             // +1 when away from the plot is toward larger pixels
-    TLabelStyle Style = lsNone;      // lsAuto resolved; lsNone when no labels are drawn
-    double Step = 0;                 // value labels only
+    int AxisLinePos = 0;                            // the plot side the axis runs along
+    int OutwardStep = 1;                            // +1 when away from the plot is toward larger pixels
+    TLabelStyle Style = lsNone;                     // lsAuto resolved; lsNone when no labels are drawn
+    double Step = 0;                                // value labels only
     std::vector<TAxisLabel> Labels;
-    std::vector<int> Ticks;          // one per drawn label
+    std::vector<int> Ticks; // one per drawn label
 
     // Pixel of the plot side moved outward by `distance` (down for the bottom axis, ...).
     int Outward(int distance) const { return AxisLinePos + OutwardStep * distance; }
@@ -45,7 +45,7 @@ struct TPlotFrame {
     TDeviceScale Device;
     TPixelRect Bounds;
     TPixelRect PlotRect;
-    std::array<TAxisFrame, 4> Axes; // in panel order: bottom, top, left, right
+    std::array<TAxisFrame, 4> Axes;   // in panel order: bottom, top, left, right
     std::vector<TSeriesFrame> Series; // in series list order
 
     const TAxisFrame& AxisFrame(const TAxis& axis) const { return Axes[size_t(axis.Kind())]; }

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-void TPlotInteraction::MouseDown(const TPlotFrame& frame, TPressButton button, TPressFlags flags, int x, int y)
+void TPlotInteraction::MouseDown(const TPlotFrame& frame, TPressButton button, TPressFlags flags, int x,
+                                 int y)
 {
     if (panel_.ZoomRecord.Active || panel_.PanRecord.Active)
         return;

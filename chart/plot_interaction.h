@@ -15,7 +15,7 @@ constexpr int WheelNotch = 120;
 
 class TPlotInteraction {
 public:
-    explicit TPlotInteraction(TAxisPanel& panel) : panel_(panel) {}
+    explicit TPlotInteraction(TAxisPanel& panel) : panel_(panel) { }
 
     // ---- events from the widget ----
     // The click dispatch: raises the clicked series' OnClick, or starts a drag.

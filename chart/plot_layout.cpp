@@ -55,7 +55,8 @@ int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure
         int widest = 0;
         for (long double v : {(long double)s.Minimum, (long double)s.Maximum}) {
             const long double whole = std::trunc(v / step) * step;
-            widest = std::max(widest, MultiLineWidth(measure, axis.LabelsFont, PatternText(axis.AxisValuesFormat, whole)));
+            widest = std::max(
+                widest, MultiLineWidth(measure, axis.LabelsFont, PatternText(axis.AxisValuesFormat, whole)));
         }
         return widest + measure.TextWidth(axis.LabelsFont, " ");
     }
@@ -217,10 +218,18 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& logicalMeasur
         f.TickBand = TickBandSize(a, device);
         const int cut = f.TitleBand + f.LabelBand + f.TickBand;
         switch (a.Kind()) {
-        case TAxisKind::Bottom: r.Bottom -= cut; break;
-        case TAxisKind::Top: r.Top += cut; break;
-        case TAxisKind::Left: r.Left += cut; break;
-        case TAxisKind::Right: r.Right -= cut; break;
+        case TAxisKind::Bottom:
+            r.Bottom -= cut;
+            break;
+        case TAxisKind::Top:
+            r.Top += cut;
+            break;
+        case TAxisKind::Left:
+            r.Left += cut;
+            break;
+        case TAxisKind::Right:
+            r.Right -= cut;
+            break;
         }
     }
     frame.PlotRect = r;
@@ -228,13 +237,21 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& logicalMeasur
     for (const TAxis& a : panel.Axes()) {
         TAxisFrame& f = frame.Axes[size_t(a.Kind())];
         const bool horizontal = a.Horizontal();
-        const TAxisScale s{a.Minimum(), a.Maximum(), horizontal ? r.Left : r.Top, horizontal ? r.Right : r.Bottom,
-                           horizontal};
+        const TAxisScale s{a.Minimum(), a.Maximum(), horizontal ? r.Left : r.Top,
+                           horizontal ? r.Right : r.Bottom, horizontal};
         switch (a.Kind()) {
-        case TAxisKind::Bottom: f.AxisLinePos = r.Bottom; break;
-        case TAxisKind::Top: f.AxisLinePos = r.Top; break;
-        case TAxisKind::Left: f.AxisLinePos = r.Left; break;
-        case TAxisKind::Right: f.AxisLinePos = r.Right; break;
+        case TAxisKind::Bottom:
+            f.AxisLinePos = r.Bottom;
+            break;
+        case TAxisKind::Top:
+            f.AxisLinePos = r.Top;
+            break;
+        case TAxisKind::Left:
+            f.AxisLinePos = r.Left;
+            break;
+        case TAxisKind::Right:
+            f.AxisLinePos = r.Right;
+            break;
         }
         // Away from the plot: down from the bottom side, right from the right one.
         f.OutwardStep = a.FarSide() != horizontal ? 1 : -1;

@@ -10,7 +10,12 @@ enum TMarkerStyle { markRectangle, markCircle };
 class TPointMarker {
 public:
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { visible_ = v; if (OnChange) OnChange(); }
+    void SetVisible(bool v)
+    {
+        visible_ = v;
+        if (OnChange)
+            OnChange();
+    }
     TMarkerStyle Style = markRectangle;
     int HorizSize = 4;
     int VertSize = 4;

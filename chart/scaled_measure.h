@@ -9,7 +9,10 @@ TPlotFont ScaledFont(const TPlotFont& font, const TDeviceScale& device);
 
 class TScaledMeasure : public TTextMeasure {
 public:
-    TScaledMeasure(const TTextMeasure& measure, const TDeviceScale& device) : measure_(measure), device_(device) {}
+    TScaledMeasure(const TTextMeasure& measure, const TDeviceScale& device)
+            : measure_(measure), device_(device)
+    {
+    }
     int TextWidth(const TPlotFont& font, std::string_view text) const override;
     int FontHeight(const TPlotFont& font) const override;
 

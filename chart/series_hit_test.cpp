@@ -9,7 +9,7 @@ namespace {
 bool Beyond(TPixelPoint m, TPixelPoint e, TPixelPoint f, int t)
 {
     return (f.X + t < e.X && e.X + t < m.X) || (f.Y + t < e.Y && e.Y + t < m.Y) ||
-           (m.X + t < e.X && e.X + t < f.X) || (m.Y + t < e.Y && e.Y + t < f.Y);
+        (m.X + t < e.X && e.X + t < f.X) || (m.Y + t < e.Y && e.Y + t < f.Y);
 }
 
 } // namespace

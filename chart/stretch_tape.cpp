@@ -16,7 +16,8 @@ void TStretchTape::Start(const TStretchKey& key)
 
 const TStretchRecord* TStretchTape::Next(int x, const TStretchState& before)
 {
-    if (mode_ == Mode::Replay && next_ < records_.size() && records_[next_].X == x && records_[next_].Before == before)
+    if (mode_ == Mode::Replay && next_ < records_.size() && records_[next_].X == x &&
+        records_[next_].Before == before)
         return &records_[next_++];
     mode_ = Mode::Off;
     complete_ = false;

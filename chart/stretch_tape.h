@@ -40,7 +40,8 @@ public:
     // otherwise, which drops the recording (the paint walks on its own).
     const TStretchRecord* Next(int x, const TStretchState& before);
     const TStretchStep* StepsOf(const TStretchRecord& r) const { return steps_.data() + r.FirstStep; }
-    void Record(int x, const TStretchState& before, const TStretchState& after, const std::vector<TStretchStep>& steps);
+    void Record(int x, const TStretchState& before, const TStretchState& after,
+                const std::vector<TStretchStep>& steps);
     // The paint is over: a recording made in full can be replayed.
     void Finish();
 

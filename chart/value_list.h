@@ -7,7 +7,7 @@ enum TValueOrder { ordNone, ordAscending, ordDescending };
 
 class TValueList {
 public:
-    explicit TValueList(TValueOrder order) : order_(order) {}
+    explicit TValueList(TValueOrder order) : order_(order) { }
 
     TValueOrder Order() const { return order_; }
 
@@ -28,14 +28,26 @@ public:
         return InsertOrderedScan(value);
     }
     void InsertAt(int index, double value);
-    void Append(double value) { values_.push_back(value); Changed(); }
+    void Append(double value)
+    {
+        values_.push_back(value);
+        Changed();
+    }
     // Keeps the storage: a series refilled with as many points does not
     // allocate again.
     void Clear();
 
     // Statistics over the values; both 0 for an empty list.
-    double Minimum() const { Refresh(); return min_; }
-    double Maximum() const { Refresh(); return max_; }
+    double Minimum() const
+    {
+        Refresh();
+        return min_;
+    }
+    double Maximum() const
+    {
+        Refresh();
+        return max_;
+    }
     // How many times the statistics were recomputed (tests and benchmarks).
     int StatisticsPasses() const { return passes_; }
 

@@ -13,8 +13,8 @@ constexpr int kVectors = 4;
 // order of summation) or int32_t (every partial sum below 2^31, so nothing wraps).
 template <class Element>
 __attribute__((always_inline)) inline void CrossTermsInLanes(const Element* data, const Element* dy,
-                                                             int64_t patternCount, int64_t begin,
-                                                             int64_t end, WideInt* out)
+                                                             int64_t patternCount, int64_t begin, int64_t end,
+                                                             WideInt* out)
 {
     constexpr int kLanes = kVectorBytes / int(sizeof(Element));
     constexpr int kBlock = kLanes * kVectors;
@@ -43,16 +43,18 @@ __attribute__((always_inline)) inline void CrossTermsInLanes(const Element* data
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void CrossTermsInDouble(
-    const double* data, const double* dy, int64_t patternCount, int64_t begin, int64_t end,
-    WideInt* out)
+__attribute__((target_clones("avx2", "default"))) void CrossTermsInDouble(const double* data,
+                                                                          const double* dy,
+                                                                          int64_t patternCount, int64_t begin,
+                                                                          int64_t end, WideInt* out)
 {
     CrossTermsInLanes(data, dy, patternCount, begin, end, out);
 }
 
-__attribute__((target_clones("avx2", "default"))) void CrossTermsInWords(
-    const int32_t* data, const int32_t* dy, int64_t patternCount, int64_t begin, int64_t end,
-    WideInt* out)
+__attribute__((target_clones("avx2", "default"))) void CrossTermsInWords(const int32_t* data,
+                                                                         const int32_t* dy,
+                                                                         int64_t patternCount, int64_t begin,
+                                                                         int64_t end, WideInt* out)
 {
     CrossTermsInLanes(data, dy, patternCount, begin, end, out);
 }

@@ -7,10 +7,10 @@
 #include <vector>
 
 struct TCrossTermInput {
-    const int32_t* data;   // N codes
-    const int64_t* dy;     // M deviations of the pattern from its mean
-    int64_t patternCount;  // M
-    uint64_t maxAbsData;   // bounds that choose the evaluation
+    const int32_t* data;  // N codes
+    const int64_t* dy;    // M deviations of the pattern from its mean
+    int64_t patternCount; // M
+    uint64_t maxAbsData;  // bounds that choose the evaluation
     uint64_t maxAbsDy;
 };
 

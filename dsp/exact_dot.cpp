@@ -1,6 +1,5 @@
 #include "dsp/exact_dot.h"
 
-
 namespace {
 
 // Lanes of 32 bits when no partial sum can reach 2^31, of 64 bits when none
@@ -14,14 +13,14 @@ __attribute__((always_inline)) inline Sum DotIn(const int32_t* a, const int32_t*
     return sum;
 }
 
-__attribute__((target_clones("avx2", "default"))) int32_t DotIn32(const int32_t* a,
-                                                                  const int32_t* b, int64_t count)
+__attribute__((target_clones("avx2", "default"))) int32_t DotIn32(const int32_t* a, const int32_t* b,
+                                                                  int64_t count)
 {
     return DotIn<int32_t>(a, b, count);
 }
 
-__attribute__((target_clones("avx2", "default"))) int64_t DotIn64(const int32_t* a,
-                                                                  const int32_t* b, int64_t count)
+__attribute__((target_clones("avx2", "default"))) int64_t DotIn64(const int32_t* a, const int32_t* b,
+                                                                  int64_t count)
 {
     return DotIn<int64_t>(a, b, count);
 }
@@ -36,8 +35,7 @@ WideInt DotIn128(const int32_t* a, const int32_t* b, int64_t count)
 
 } // namespace
 
-WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b, uint64_t maxAbsA,
-                 uint64_t maxAbsB)
+WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b, uint64_t maxAbsA, uint64_t maxAbsB)
 {
     const int64_t count = int64_t(a.size());
     // maxAbsA, maxAbsB <= 2^31 and count < 2^63: the bound fits 128 bits.
@@ -52,8 +50,7 @@ WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b, uint64_
 long double WideToExtended(WideInt value)
 {
     const bool negative = value < 0;
-    const WideUInt magnitude =
-        negative ? (WideUInt)0 - (WideUInt)value : (WideUInt)value;
+    const WideUInt magnitude = negative ? (WideUInt)0 - (WideUInt)value : (WideUInt)value;
     const uint64_t high = uint64_t(magnitude >> 64);
     const uint64_t low = uint64_t(magnitude);
     long double result;

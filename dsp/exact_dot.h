@@ -11,8 +11,7 @@ __extension__ typedef unsigned __int128 WideUInt;
 // is at most count x maxAbsA x maxAbsB in magnitude, and that bound picks the
 // narrowest evaluation that cannot wrap: 32-bit lanes below 2^31, 64 bits
 // below 2^63, otherwise 128 bits (|sum| < 2^31 x 2^31 x 2^31 always fits).
-WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b, uint64_t maxAbsA,
-                 uint64_t maxAbsB);
+WideInt ExactDot(std::span<const int32_t> a, std::span<const int32_t> b, uint64_t maxAbsA, uint64_t maxAbsB);
 
 // A wide integer in extended precision: exact up to 2^64 in magnitude, and
 // rounded to the nearest 64-bit significand beyond.

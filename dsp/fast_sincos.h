@@ -72,11 +72,9 @@ __attribute__((always_inline)) inline void SinCos(const VDouble& x, VDouble& sin
     const VInt quadrant = shiftedBits & 3;
     const VDouble r = ((x - q * kC1) - q * kC2) - q * kC3;
     const VDouble r2 = r * r;
-    const VDouble s =
-        r + r * r2 * (kS3 + r2 * (kS5 + r2 * (kS7 + r2 * (kS9 + r2 * (kS11 + r2 * kS13)))));
+    const VDouble s = r + r * r2 * (kS3 + r2 * (kS5 + r2 * (kS7 + r2 * (kS9 + r2 * (kS11 + r2 * kS13)))));
     const VDouble c =
-        1.0 + r2 * (kC2t +
-                    r2 * (kC4 + r2 * (kC6 + r2 * (kC8 + r2 * (kC10 + r2 * (kC12 + r2 * kC14))))));
+        1.0 + r2 * (kC2t + r2 * (kC4 + r2 * (kC6 + r2 * (kC8 + r2 * (kC10 + r2 * (kC12 + r2 * kC14))))));
     const VInt odd = (quadrant & 1) != 0;
     const VInt sinNegative = (quadrant & 2) != 0;
     const VInt cosNegative = ((quadrant + 1) & 2) != 0;

@@ -18,7 +18,7 @@ TPartial<std::span<const int32_t>> QuantizeDataCodes(TDFT& dft, const TMemoryBuf
                                                      bool removeZeroHarmonic);
 
 struct THarmonicPoint {
-    double amplitude; // sqrt(re^2 + im^2) in extended precision, stored in 64 bits
+    double amplitude;  // sqrt(re^2 + im^2) in extended precision, stored in 64 bits
     std::string label; // the frequency k x rate / N in Hz, stored in 64 bits, "%0.2f"
 };
 

@@ -23,9 +23,8 @@ constexpr int kGroup = kStride * kTurns;
 // Entries of a group of 256 from sample n0 on; lists in `direct` the indexes
 // whose turned value lies within the margin of a rounding boundary and gives
 // how many it listed.
-__attribute__((target_clones("avx2", "default"))) int TurnedGroup(const THarmonicRow& row,
-                                                                  int64_t n0, int32_t* sinOut,
-                                                                  int32_t* cosOut, int* direct)
+__attribute__((target_clones("avx2", "default"))) int
+TurnedGroup(const THarmonicRow& row, int64_t n0, int32_t* sinOut, int32_t* cosOut, int* direct)
 {
     VDouble s[kChains], c[kChains];
     for (int chain = 0; chain < kChains; ++chain) {
@@ -70,8 +69,7 @@ __attribute__((target_clones("avx2", "default"))) int TurnedGroup(const THarmoni
 }
 
 // Entries through TableEntries, from their stored angles.
-void AngleEntries(const THarmonicRow& row, int64_t first, int64_t count, int32_t* sinOut,
-                  int32_t* cosOut)
+void AngleEntries(const THarmonicRow& row, int64_t first, int64_t count, int32_t* sinOut, int32_t* cosOut)
 {
     constexpr int kBatch = 256;
     double angles[kBatch];
@@ -111,27 +109,24 @@ THarmonicRow PlanRow(int32_t k, int32_t sampleCount, double angleStep, int32_t a
     row.k = k;
     row.adcScale = adcScale;
     row.angleStep = angleStep;
-    const long double largest =
-        static_cast<long double>(int64_t(sampleCount > 0 ? sampleCount - 1 : 0) * k) * angleStep *
-        (1 + 0x1p-50L);
+    const long double largest = static_cast<long double>(int64_t(sampleCount > 0 ? sampleCount - 1 : 0) * k) *
+        angleStep * (1 + 0x1p-50L);
     const long double turn = static_cast<long double>(int64_t(kStride) * k) * angleStep;
     row.turnCos = double(Cos(turn));
     row.turnSin = double(Sin(turn));
     const long double perPart = 0x1p-54L + 0x1p-58L + turn * (0x1p-60L + 0x1p-64L) * (1 + 0x1p-50L);
     const long double ew = 1.4143L * perPart;
     // (1 + ew)^J <= e^(J ew) <= 1 + 2 J ew while J ew <= 1, J = kTurns - 1.
-    const long double turned = (1.4143L * kPolynomialError + (kTurns - 1) * (ew + 3 * 0x1p-53L)) *
-                               (1 + 2 * (kTurns - 1) * ew);
-    const long double bound = turned + 0x1p-51L * largest + kHardwareBase +
-                              kHardwareSlope * largest + 0x1p-52L;
-    row.margin = double((std::fabs(static_cast<long double>(adcScale)) * bound + 0x1p-52L) *
-                        (1 + 0x1p-20L));
+    const long double turned =
+        (1.4143L * kPolynomialError + (kTurns - 1) * (ew + 3 * 0x1p-53L)) * (1 + 2 * (kTurns - 1) * ew);
+    const long double bound =
+        turned + 0x1p-51L * largest + kHardwareBase + kHardwareSlope * largest + 0x1p-52L;
+    row.margin = double((std::fabs(static_cast<long double>(adcScale)) * bound + 0x1p-52L) * (1 + 0x1p-20L));
     row.turns = largest <= kFastLimit && (kTurns - 1) * ew <= 1;
     return row;
 }
 
-void RowEntries(const THarmonicRow& row, int64_t first, int64_t count, int32_t* sinOut,
-                int32_t* cosOut)
+void RowEntries(const THarmonicRow& row, int64_t first, int64_t count, int32_t* sinOut, int32_t* cosOut)
 {
     int64_t done = 0;
     if (row.turns) {

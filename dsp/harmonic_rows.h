@@ -28,5 +28,4 @@ struct THarmonicRow {
 THarmonicRow PlanRow(int32_t k, int32_t sampleCount, double angleStep, int32_t adcScale);
 
 // Entries first .. first + count - 1 of the row into sinOut and cosOut.
-void RowEntries(const THarmonicRow& row, int64_t first, int64_t count, int32_t* sinOut,
-                int32_t* cosOut);
+void RowEntries(const THarmonicRow& row, int64_t first, int64_t count, int32_t* sinOut, int32_t* cosOut);

@@ -15,8 +15,8 @@ constexpr int64_t kShortestSplit = 512;
 
 // The sums of every row over samples [begin, end), with the two blocks of
 // entries at sinBlock and cosBlock.
-void SumRange(const TDFT& dft, const int32_t* codes, int64_t begin, int64_t end,
-              int32_t* sinBlock, int32_t* cosBlock, std::vector<THarmonicSum>& sums)
+void SumRange(const TDFT& dft, const int32_t* codes, int64_t begin, int64_t end, int32_t* sinBlock,
+              int32_t* cosBlock, std::vector<THarmonicSum>& sums)
 {
     for (int64_t first = begin; first < end; first += kTableBlock) {
         const int64_t count = std::min(kTableBlock, end - first);
@@ -45,13 +45,12 @@ void SumHarmonics(TDFT& dft)
     const size_t rows = dft.Rows.size();
     int32_t* sinBlocks = dft.SinTable->ElementsForWrite<int32_t>(2 * kTableBlock).data();
     int32_t* cosBlocks = dft.CosTable->ElementsForWrite<int32_t>(2 * kTableBlock).data();
-    std::vector<THarmonicSum> halves[2] = {std::vector<THarmonicSum>(rows),
-                                           std::vector<THarmonicSum>(rows)};
+    std::vector<THarmonicSum> halves[2] = {std::vector<THarmonicSum>(rows), std::vector<THarmonicSum>(rows)};
     const bool split = n >= kShortestSplit && n * int64_t(rows) >= kEntriesForSplit;
     SplitOverTwoCores(n, split ? 0 : INT64_MAX, [&](int64_t begin, int64_t end) {
         const int half = begin == 0 ? 0 : 1;
-        SumRange(dft, codes, begin, end, sinBlocks + half * kTableBlock,
-                 cosBlocks + half * kTableBlock, halves[half]);
+        SumRange(dft, codes, begin, end, sinBlocks + half * kTableBlock, cosBlocks + half * kTableBlock,
+                 halves[half]);
     });
     dft.SinTable->CommitElements<int32_t>(2 * kTableBlock);
     dft.CosTable->CommitElements<int32_t>(2 * kTableBlock);

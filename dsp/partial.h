@@ -4,7 +4,8 @@
 // midway leaves on screen what a point-by-point run would have left.
 #include <exception>
 
-template <class T> struct TPartial {
+template <class T>
+struct TPartial {
     T done;
     std::exception_ptr fault; // null when the computation completed
 

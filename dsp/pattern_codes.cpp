@@ -2,8 +2,8 @@
 
 #include "dsp/sample_quantizer.h"
 
-TPartial<TPatternCodes> QuantizePatternCodes(const TMemoryBuffer& values, int32_t length,
-                                             int32_t scale, TMemoryBuffer& codes)
+TPartial<TPatternCodes> QuantizePatternCodes(const TMemoryBuffer& values, int32_t length, int32_t scale,
+                                             TMemoryBuffer& codes)
 {
     // A length below 1 is refused as a read past the stored samples: no
     // successful parse leaves a pattern without samples, which has no mean.

@@ -18,5 +18,5 @@ struct TPatternCodes {
 // mean; otherwise the codes before the sample without one are given with its
 // fault and `codes` is left as it was. Raises "Stream read error" when values
 // holds fewer than length samples or length is below 1.
-TPartial<TPatternCodes> QuantizePatternCodes(const TMemoryBuffer& values, int32_t length,
-                                             int32_t scale, TMemoryBuffer& codes);
+TPartial<TPatternCodes> QuantizePatternCodes(const TMemoryBuffer& values, int32_t length, int32_t scale,
+                                             TMemoryBuffer& codes);

@@ -19,7 +19,7 @@ constexpr double kQuotientError = 0x1p-40;
 } // namespace
 
 TPearsonPercent::TPearsonPercent(WideInt syy)
-    : rootY_(SquareRoot(WideToExtended(syy))), rootYDouble_(double(rootY_))
+        : rootY_(SquareRoot(WideToExtended(syy))), rootYDouble_(double(rootY_))
 {
 }
 

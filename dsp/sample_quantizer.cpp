@@ -2,8 +2,8 @@
 
 #include "dsp/code_word.h"
 #include "numbers/fast_round.h"
-#include "runtime/exceptions.h"
 #include "numbers/float_model.h"
+#include "runtime/exceptions.h"
 
 int32_t QuantizeSample(double value, int32_t scale, double offset)
 {

@@ -65,8 +65,8 @@ void CorrelateRange(const TPearsonInput& in, int64_t begin, int64_t end, int32_t
 
 } // namespace
 
-std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes,
-                                    std::span<const int32_t> patternCodes, int32_t patternMean)
+std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes, std::span<const int32_t> patternCodes,
+                                    int32_t patternMean)
 {
     const int32_t* data = dataCodes.data();
     const int32_t* pattern = patternCodes.data();

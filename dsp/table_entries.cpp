@@ -11,7 +11,6 @@ namespace {
 
 using namespace fast_sincos;
 
-
 thread_local int64_t g_directCount = 0;
 
 // The fast evaluation (fast_sincos.h) is within kPolynomialError of sin and
@@ -26,9 +25,8 @@ constexpr double kMarginBase = 0x1p-39; // > 2^-40 + 4 x 2^-60 + 2^-53 + 2^-64
 // indexes whose fast value lies too near a boundary (or whose angle is beyond
 // the reduction's range); returns how many it listed. Those entries are left
 // for the direct evaluation.
-__attribute__((target_clones("avx2", "default"))) int FastLanes(const double* angles, int count,
-                                                                double adc, int32_t* sinOut,
-                                                                int32_t* cosOut, int* direct)
+__attribute__((target_clones("avx2", "default"))) int FastLanes(const double* angles, int count, double adc,
+                                                                int32_t* sinOut, int32_t* cosOut, int* direct)
 {
     const double absAdc = std::fabs(adc);
     int listed = 0;
@@ -62,8 +60,7 @@ void DirectTableEntries(double angle, int32_t adcScale, int32_t& sinEntry, int32
     cosEntry = LowWord(Round(Cos(angle) * a));
 }
 
-void TableEntries(const double* angles, int count, int32_t adcScale, int32_t* sinEntries,
-                  int32_t* cosEntries)
+void TableEntries(const double* angles, int count, int32_t adcScale, int32_t* sinEntries, int32_t* cosEntries)
 {
     constexpr int kBatch = 256;
     int direct[kBatch];
@@ -81,8 +78,7 @@ void TableEntries(const double* angles, int count, int32_t adcScale, int32_t* si
             int32_t cosTail[kLanes];
             int tailDirect[kLanes];
             std::memcpy(tail, batch + whole, sizeof(double) * size_t(n - whole));
-            const int tailListed =
-                FastLanes(tail, kLanes, double(adcScale), sinTail, cosTail, tailDirect);
+            const int tailListed = FastLanes(tail, kLanes, double(adcScale), sinTail, cosTail, tailDirect);
             std::memcpy(sinBatch + whole, sinTail, sizeof(int32_t) * size_t(n - whole));
             std::memcpy(cosBatch + whole, cosTail, sizeof(int32_t) * size_t(n - whole));
             for (int d = 0; d < tailListed; ++d)
@@ -90,8 +86,7 @@ void TableEntries(const double* angles, int count, int32_t adcScale, int32_t* si
                     direct[listed++] = whole + tailDirect[d];
         }
         for (int d = 0; d < listed; ++d)
-            DirectTableEntries(batch[direct[d]], adcScale, sinBatch[direct[d]],
-                               cosBatch[direct[d]]);
+            DirectTableEntries(batch[direct[d]], adcScale, sinBatch[direct[d]], cosBatch[direct[d]]);
     }
 }
 

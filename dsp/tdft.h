@@ -19,9 +19,8 @@ struct THarmonicSum {
 class TDFT {
 public:
     TDFT()
-        : SinTable(std::make_unique<TMemoryBuffer>()),
-          CosTable(std::make_unique<TMemoryBuffer>()),
-          DataCodes(std::make_unique<TMemoryBuffer>())
+            : SinTable(std::make_unique<TMemoryBuffer>()), CosTable(std::make_unique<TMemoryBuffer>()),
+              DataCodes(std::make_unique<TMemoryBuffer>())
     {
     }
 

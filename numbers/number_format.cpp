@@ -66,8 +66,7 @@ std::string GeneralText(long double x, int precision, int expDigits)
         const int shown = exponent - 1;
         if (shown < 0)
             out += '-';
-        AppendUnsigned(out, static_cast<uint64_t>(shown < 0 ? -shown : shown),
-                       expDigits > 4 ? 0 : expDigits);
+        AppendUnsigned(out, static_cast<uint64_t>(shown < 0 ? -shown : shown), expDigits > 4 ? 0 : expDigits);
     } else if (exponent > 0) {
         for (int k = 0; k < exponent; ++k)
             out += DigitOrZero(r, k);

@@ -147,7 +147,7 @@ public:
     static constexpr size_t kCapacity = 1536;
 
     PatternWriter(const DecimalDigits& r, const Layout& l)
-        : r_(r), l_(l), point_(DecimalPointChar()), group_(DigitGroupChar())
+            : r_(r), l_(l), point_(DecimalPointChar()), group_(DigitGroupChar())
     {
         firstDigit_ = std::max(0, l.decimalIndex - l.firstZero);
         lastDigit_ = std::min(0, l.decimalIndex - l.lastZero);

@@ -10,7 +10,8 @@ char16_t Cp1251ToUnicode(unsigned char byte);
 // One Unicode character to its 1251 byte; false when it has none.
 bool UnicodeToCp1251(char32_t c, char& out);
 
-// UTF-8 (source literals, the system's messages) to 1251; a malformed sequence counts as one character without a 1251 form.
+// UTF-8 (source literals, the system's messages) to 1251; a malformed sequence counts as one character
+// without a 1251 form.
 std::string Utf8ToCp1251(std::string_view utf8);
 
 // Shorthand for literals written in UTF-8 in the source.

@@ -6,7 +6,7 @@
 
 class Exception : public std::exception {
 public:
-    explicit Exception(std::string message) : message_(std::move(message)) {}
+    explicit Exception(std::string message) : message_(std::move(message)) { }
     const std::string& Message() const noexcept { return message_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
@@ -14,10 +14,10 @@ private:
     std::string message_;
 };
 
-#define DFT_EXCEPTION(Name, Base)                   \
-    class Name : public Base {                       \
-    public:                                          \
-        using Base::Base;                            \
+#define DFT_EXCEPTION(Name, Base)                                                                            \
+    class Name : public Base {                                                                               \
+    public:                                                                                                  \
+        using Base::Base;                                                                                    \
     };
 
 // Floating-point faults.
@@ -46,8 +46,7 @@ DFT_EXCEPTION(EChartAxisError, Exception)
 // The I/O check's error: carries the pending error code it was raised for.
 class EInOutError : public Exception {
 public:
-    EInOutError(std::string message, int errorCode)
-        : Exception(std::move(message)), ErrorCode(errorCode) {}
+    EInOutError(std::string message, int errorCode) : Exception(std::move(message)), ErrorCode(errorCode) { }
     int ErrorCode;
 };
 

@@ -100,4 +100,3 @@ void TMemoryBuffer::WriteBuffer(const void* src, size_t n)
     if (position_ > size_)
         size_ = position_;
 }
-

@@ -17,7 +17,7 @@ public:
     // Capacity grows in whole multiples of this many bytes.
     static constexpr size_t kGrowthStep = 8192;
 
-    void Seek(int64_t offset);           // absolute byte offset from the start
+    void Seek(int64_t offset); // absolute byte offset from the start
     int64_t Position() const { return position_; }
     int64_t Size() const { return size_; }
     size_t Capacity() const { return capacity_; }
@@ -28,7 +28,8 @@ public:
     // "Out of memory while expanding memory stream" when it cannot grow.
     void WriteBuffer(const void* src, size_t n);
 
-    template <class T> T Read()
+    template <class T>
+    T Read()
     {
         T v;
         ReadBuffer(&v, sizeof v);
@@ -36,7 +37,8 @@ public:
     }
     // Inline for the common case, room at a position within the data: what
     // WriteBuffer does then, without its growth and gap handling.
-    template <class T> void Write(const T& v)
+    template <class T>
+    void Write(const T& v)
     {
         if (position_ >= 0 && position_ <= size_ && capacity_ - size_t(position_) >= sizeof v) {
             std::memcpy(data_ + position_, &v, sizeof v);
@@ -51,7 +53,8 @@ public:
     // The count elements of type T from element first on, as stored: what
     // reading them one by one would give, with the same "Stream read error"
     // when the buffer holds fewer.
-    template <class T> std::span<const T> Elements(int64_t first, int64_t count) const
+    template <class T>
+    std::span<const T> Elements(int64_t first, int64_t count) const
     {
         const int64_t stored = size_ / int64_t(sizeof(T));
         if (first < 0 || count < 0 || first > stored || count > stored - first)
@@ -61,7 +64,8 @@ public:
     // Room for count elements of T from offset 0, for a writer that fills them
     // in place and then calls CommitElements; raises the growth error like a
     // write of that many bytes, before anything changes.
-    template <class T> std::span<T> ElementsForWrite(int64_t count)
+    template <class T>
+    std::span<T> ElementsForWrite(int64_t count)
     {
         if (count < 0 || uint64_t(count) > uint64_t(INT64_MAX) / sizeof(T))
             RaiseGrowthError();
@@ -70,7 +74,8 @@ public:
     }
     // After count elements of T were written from offset 0: the size covers
     // them and the position stands after them, as after writing them.
-    template <class T> void CommitElements(int64_t count)
+    template <class T>
+    void CommitElements(int64_t count)
     {
         const int64_t end = count * int64_t(sizeof(T));
         if (end > size_)

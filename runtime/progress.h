@@ -11,6 +11,6 @@ public:
 // Ignores everything: for callers that show no progress.
 class TNoProgress final : public TProgress {
 public:
-    void SetMaximum(int) override {}
-    void SetPosition(int) override {}
+    void SetMaximum(int) override { }
+    void SetPosition(int) override { }
 };

@@ -18,7 +18,7 @@ int WriteAll(int fd, const char* data, size_t n)
     return 0;
 }
 
-TBackgroundWriter::TBackgroundWriter(int fd) : fd_(fd), thread_([this] { Run(); }) {}
+TBackgroundWriter::TBackgroundWriter(int fd) : fd_(fd), thread_([this] { Run(); }) { }
 
 TBackgroundWriter::~TBackgroundWriter()
 {

@@ -184,12 +184,12 @@ std::string TPaneText::SelText() const { return text_.substr(size_t(SelStart()),
 void TPaneText::ReplaceStarts(int pos, int oldEnd, int newEnd)
 {
     const int64_t delta = int64_t(newEnd) - oldEnd;
-    const size_t keep = size_t(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), int32_t(pos)) -
-                               lineStarts_.begin());
+    const size_t keep =
+        size_t(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), int32_t(pos)) - lineStarts_.begin());
     // An old start at oldEnd + 2 or later had its CR LF outside the edit.
-    const size_t tail = size_t(std::lower_bound(lineStarts_.begin() + keep, lineStarts_.end(),
-                                                int32_t(int64_t(oldEnd) + 2)) -
-                               lineStarts_.begin());
+    const size_t tail =
+        size_t(std::lower_bound(lineStarts_.begin() + keep, lineStarts_.end(), int32_t(int64_t(oldEnd) + 2)) -
+               lineStarts_.begin());
     for (size_t k = tail; k < lineStarts_.size(); ++k)
         lineStarts_[k] = int32_t(lineStarts_[k] + delta);
     std::vector<int32_t> fresh;
@@ -222,8 +222,8 @@ void TPaneText::Record(int pos, std::string_view removed, std::string_view inser
     // Consecutive typed characters form one undo step.
     if (removed.empty() && !undo_.empty()) {
         Edit& last = undo_.back();
-        if (last.removed.empty() && last.pos + int(last.inserted.size()) == pos &&
-            inserted.size() == 1 && last.inserted.size() < 256) {
+        if (last.removed.empty() && last.pos + int(last.inserted.size()) == pos && inserted.size() == 1 &&
+            last.inserted.size() < 256) {
             last.inserted.append(inserted);
             return;
         }

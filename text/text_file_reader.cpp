@@ -4,9 +4,9 @@
 #include "runtime/exceptions.h"
 #include "text/os_error.h"
 
-#include <filesystem>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,13 +16,14 @@ namespace {
 [[noreturn]] void RaiseOpenError(const std::string& path, int err)
 {
     std::error_code ignored;
-    const std::string full = Utf8ToCp1251(std::filesystem::absolute(path, ignored).lexically_normal().string());
+    const std::string full =
+        Utf8ToCp1251(std::filesystem::absolute(path, ignored).lexically_normal().string());
     throw EFOpenError("Cannot open file \"" + full + "\". " + OsErrorText(err));
 }
 
 class FileHandle {
 public:
-    explicit FileHandle(int fd) : fd_(fd) {}
+    explicit FileHandle(int fd) : fd_(fd) { }
     ~FileHandle()
     {
         if (fd_ >= 0)
@@ -47,7 +48,7 @@ std::string ReadFileForPane(const std::string& path)
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         RaiseOpenError(path, errno);
-    struct stat st{};
+    struct stat st { };
     if (::fstat(file.get(), &st) != 0)
         RaiseOpenError(path, errno);
     // Only a regular file holds a data file: a folder, a pipe or a device

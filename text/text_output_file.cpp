@@ -67,7 +67,7 @@ void TextOutputFile::Rewrite()
         ::close(fd);
         Fail(errno == EWOULDBLOCK ? kSharingViolation : WindowsErrorCode(errno, name_));
     } else {
-        struct stat st{};
+        struct stat st { };
         if (::fstat(fd, &st) != 0) {
             Fail(WindowsErrorCode(errno, name_));
             ::close(fd);

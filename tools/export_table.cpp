@@ -1,8 +1,8 @@
 #include "tools/export_table.h"
 
 #include "chart/axis_panel.h"
-#include "runtime/code_page.h"
 #include "numbers/number_format.h"
+#include "runtime/code_page.h"
 #include "text/text_output_file.h"
 #include "tools/file_replace.h"
 
@@ -43,7 +43,7 @@ void WriteWholeCell(TextOutputFile& file, double value)
 // longest curve, so the per-point index check of ValueAt is left out.
 class TCurveValues {
 public:
-    explicit TCurveValues(const TSeries& series) : values_(series.YValues().Raw()) {}
+    explicit TCurveValues(const TSeries& series) : values_(series.YValues().Raw()) { }
     int Count() const { return int(values_.size()); }
     double At(int row) const { return values_[size_t(row)]; }
 

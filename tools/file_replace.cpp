@@ -16,16 +16,13 @@ namespace {
 
 constexpr int kSharingViolation = 32;
 
-[[noreturn]] void RaiseIoError(int code)
-{
-    throw EInOutError(TextOutputFile::MessageFor(code), code);
-}
+[[noreturn]] void RaiseIoError(int code) { throw EInOutError(TextOutputFile::MessageFor(code), code); }
 
 // The file a name stands for: the final target of a symbolic link (so the link
 // survives the rename), otherwise the name itself.
 std::string ResolvedTarget(const std::string& target)
 {
-    struct stat st{};
+    struct stat st { };
     if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
         return target;
     char* real = ::realpath(target.c_str(), nullptr);
@@ -41,7 +38,8 @@ std::string TemporaryName(const std::string& target)
 {
     static unsigned serial = 0;
     for (;;) {
-        std::string name = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".tmp";
+        std::string name =
+            target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".tmp";
         if (::access(name.c_str(), F_OK) != 0)
             return name;
     }
@@ -61,7 +59,7 @@ public:
                 return;
             RaiseIoError(WindowsErrorCode(errno, path));
         }
-        struct stat st{};
+        struct stat st { };
         if (::fstat(fd_, &st) != 0)
             Refuse(WindowsErrorCode(errno, path));
         if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)

@@ -15,10 +15,7 @@ double TestSampleValue(int i, int32_t draw)
     return StoreDouble(k * g + s);
 }
 
-std::string TestSampleLine(int i, int32_t draw)
-{
-    return PatternText("0.000", TestSampleValue(i, draw));
-}
+std::string TestSampleLine(int i, int32_t draw) { return PatternText("0.000", TestSampleValue(i, draw)); }
 
 void GenerateTestLines(const std::function<void(std::string_view line)>& appendLine)
 {

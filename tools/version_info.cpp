@@ -1,7 +1,7 @@
 #include "tools/version_info.h"
 
 TVersionInfo::TVersionInfo(std::string translation, std::vector<TVersionString> strings)
-    : prefix_("\\StringFileInfo\\" + translation + "\\"), strings_(std::move(strings))
+        : prefix_("\\StringFileInfo\\" + translation + "\\"), strings_(std::move(strings))
 {
 }
 
@@ -20,17 +20,18 @@ const TVersionInfo& ProgramVersionInfo()
 {
     // The resource's own key spellings ("LegalTrademarks", "OriginalFilename"),
     // which differ from the About panel's query table; both values are empty.
-    static const TVersionInfo info("041904E3", {
-                                                   {"CompanyName", "Dorvin"},
-                                                   {"FileDescription", ""},
-                                                   {"FileVersion", "3.0.0.0"},
-                                                   {"InternalName", "dftscope"},
-                                                   {"LegalCopyright", ""},
-                                                   {"LegalTrademarks", ""},
-                                                   {"OriginalFilename", ""},
-                                                   {"ProductName", ""},
-                                                   {"ProductVersion", "4.0.0.0"},
-                                                   {"Comments", ""},
-                                               });
+    static const TVersionInfo info("041904E3",
+                                   {
+                                       {"CompanyName", "Dorvin"},
+                                       {"FileDescription", ""},
+                                       {"FileVersion", "3.0.0.0"},
+                                       {"InternalName", "dftscope"},
+                                       {"LegalCopyright", ""},
+                                       {"LegalTrademarks", ""},
+                                       {"OriginalFilename", ""},
+                                       {"ProductName", ""},
+                                       {"ProductVersion", "4.0.0.0"},
+                                       {"Comments", ""},
+                                   });
     return info;
 }

@@ -6,9 +6,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-void SetClipboardText(std::string_view text)
-{
-    QGuiApplication::clipboard()->setText(FromCp1251(text));
-}
+void SetClipboardText(std::string_view text) { QGuiApplication::clipboard()->setText(FromCp1251(text)); }
 
 std::string ClipboardText() { return ToCp1251(QGuiApplication::clipboard()->text()); }

@@ -1,8 +1,8 @@
 #include "widgets/edit_box.h"
 
 #include "runtime/code_page.h"
-#include "widgets/qt_text.h"
 #include "widgets/clipboard.h"
+#include "widgets/qt_text.h"
 
 #include <QLineEdit>
 

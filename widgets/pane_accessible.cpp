@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TPaneAccessible::TPaneAccessible(TRichPane* pane) : QAccessibleWidget(pane, QAccessible::EditableText) {}
+TPaneAccessible::TPaneAccessible(TRichPane* pane) : QAccessibleWidget(pane, QAccessible::EditableText) { }
 
 TRichPane* TPaneAccessible::Pane() const { return static_cast<TRichPane*>(widget()); }
 
@@ -45,7 +45,10 @@ void TPaneAccessible::selection(int selectionIndex, int* startOffset, int* endOf
 
 int TPaneAccessible::selectionCount() const { return Pane()->SelLength() > 0 ? 1 : 0; }
 
-void TPaneAccessible::addSelection(int startOffset, int endOffset) { setSelection(0, startOffset, endOffset); }
+void TPaneAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
 
 void TPaneAccessible::removeSelection(int selectionIndex)
 {
@@ -103,9 +106,15 @@ QString TPaneAccessible::attributes(int offset, int* startOffset, int* endOffset
     return QString();
 }
 
-void TPaneAccessible::deleteText(int startOffset, int endOffset) { Pane()->ReplaceRange(startOffset, endOffset, {}); }
+void TPaneAccessible::deleteText(int startOffset, int endOffset)
+{
+    Pane()->ReplaceRange(startOffset, endOffset, {});
+}
 
-void TPaneAccessible::insertText(int offset, const QString& text) { Pane()->ReplaceRange(offset, offset, ToCp1251(text)); }
+void TPaneAccessible::insertText(int offset, const QString& text)
+{
+    Pane()->ReplaceRange(offset, offset, ToCp1251(text));
+}
 
 void TPaneAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {

@@ -1,11 +1,11 @@
 #include "widgets/rich_pane.h"
 
 #include "runtime/code_page.h"
-#include "widgets/qt_text.h"
 #include "runtime/exceptions.h"
+#include "text/text_file_reader.h"
 #include "widgets/clipboard.h"
 #include "widgets/pane_accessible.h"
-#include "text/text_file_reader.h"
+#include "widgets/qt_text.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -208,7 +208,8 @@ void TRichPane::TextChanged(int pos, std::string_view removed, int insertedLengt
     EnsureCaretVisible();
     viewport()->update();
     if (QAccessible::isActive()) {
-        const std::string_view inserted = std::string_view(text_.Text()).substr(size_t(pos), size_t(insertedLength));
+        const std::string_view inserted =
+            std::string_view(text_.Text()).substr(size_t(pos), size_t(insertedLength));
         QAccessibleTextUpdateEvent event(this, pos, FromCp1251(removed), FromCp1251(inserted));
         QAccessible::updateAccessibility(&event);
     }

@@ -13,7 +13,7 @@ constexpr int kTextIndent = 2;
 } // namespace
 
 TStatusPanels::TStatusPanels(const std::vector<int>& widths, QWidget* parent)
-    : QStatusBar(parent), widths_(widths)
+        : QStatusBar(parent), widths_(widths)
 {
     setSizeGripEnabled(false);
     for (size_t i = 0; i < widths_.size(); ++i) {

@@ -15,12 +15,18 @@ namespace {
 Qt::PenStyle ToQtStyle(TLineStyle s)
 {
     switch (s) {
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
@@ -88,7 +94,8 @@ void DrawSmallDotsLine(QImage& image, int x0, int y0, int x1, int y1, TWindowsCo
     }
 }
 
-void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelRect& plot, const TDeviceScale& device)
+void DrawAxis(QPainter& p, const TAxis& axis, const TAxisFrame& f, const TPixelRect& plot,
+              const TDeviceScale& device)
 {
     const int centre = f.Scale.Centre();
     if (!axis.TitleCaption.empty())

@@ -19,25 +19,31 @@ namespace {
 TPressButton ToButton(Qt::MouseButton b)
 {
     switch (b) {
-    case Qt::RightButton: return TPressButton::Right;
-    case Qt::MiddleButton: return TPressButton::Middle;
-    default: return TPressButton::Left;
+    case Qt::RightButton:
+        return TPressButton::Right;
+    case Qt::MiddleButton:
+        return TPressButton::Middle;
+    default:
+        return TPressButton::Left;
     }
 }
 
 TPressFlags ToFlags(Qt::KeyboardModifiers m)
 {
     TPressFlags s = 0;
-    if (m & Qt::ShiftModifier) s |= pressShift;
-    if (m & Qt::ControlModifier) s |= pressCtrl;
-    if (m & Qt::AltModifier) s |= pressAlt;
+    if (m & Qt::ShiftModifier)
+        s |= pressShift;
+    if (m & Qt::ControlModifier)
+        s |= pressCtrl;
+    if (m & Qt::AltModifier)
+        s |= pressAlt;
     return s;
 }
 
 } // namespace
 
 TPlot::TPlot(QWidget* parent)
-    : QWidget(parent), measure_(std::make_unique<TQtTextMeasure>()), interaction_(*this)
+        : QWidget(parent), measure_(std::make_unique<TQtTextMeasure>()), interaction_(*this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -60,10 +66,7 @@ TPlot::TPlot(QWidget* parent)
 
 TPlot::~TPlot() = default;
 
-void TPlot::SetHint(const std::string& text)
-{
-    setToolTip(FromCp1251(text));
-}
+void TPlot::SetHint(const std::string& text) { setToolTip(FromCp1251(text)); }
 
 void TPlot::DrawZoomRectangle(const TDragRecord& r)
 {
@@ -79,10 +82,7 @@ void TPlot::SetPixelRatio(double ratio)
 
 double TPlot::PixelRatio() const { return ratio_ > 0 ? ratio_ : devicePixelRatioF(); }
 
-QSize TPlot::DeviceSize() const
-{
-    return (QSizeF(size()) * PixelRatio()).toSize().expandedTo(QSize(1, 1));
-}
+QSize TPlot::DeviceSize() const { return (QSizeF(size()) * PixelRatio()).toSize().expandedTo(QSize(1, 1)); }
 
 const QImage& TPlot::RenderNow()
 {

@@ -5,7 +5,7 @@
 #include "widgets/accessible_factory.h"
 #include "widgets/qt_text.h"
 
-TPlotAccessible::TPlotAccessible(TPlot* plot) : QAccessibleWidget(plot, QAccessible::Chart) {}
+TPlotAccessible::TPlotAccessible(TPlot* plot) : QAccessibleWidget(plot, QAccessible::Chart) { }
 
 QString TPlotAccessible::text(QAccessible::Text kind) const
 {

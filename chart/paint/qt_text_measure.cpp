@@ -24,7 +24,4 @@ int TQtTextMeasure::TextWidth(const TPlotFont& font, std::string_view text) cons
     return Metrics(font).horizontalAdvance(FromCp1251(text));
 }
 
-int TQtTextMeasure::FontHeight(const TPlotFont& font) const
-{
-    return Metrics(font).height();
-}
+int TQtTextMeasure::FontHeight(const TPlotFont& font) const { return Metrics(font).height(); }

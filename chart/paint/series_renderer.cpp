@@ -28,7 +28,9 @@ constexpr int PixelLimit = 32766; // positions beyond +-32766 are skipped, never
 class TDirectSink {
 public:
     TDirectSink(QImage& image, const TPixelRect& clip)
-        : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip) {}
+            : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip)
+    {
+    }
 
     [[gnu::always_inline]] void Run(int x, int y0, int y1, QRgb c)
     {
@@ -51,10 +53,10 @@ private:
 class TCoverageSink {
 public:
     TCoverageSink(QImage& image, const TPixelRect& clip)
-        : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
-          rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1)),
-          band_(size_t(clip.Width() + 1), TBand{1, 0}),
-          markers_(size_t(clip.Width() + 1) * size_t(clip.Height() + 1), 0)
+            : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
+              rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1)),
+              band_(size_t(clip.Width() + 1), TBand{1, 0}),
+              markers_(size_t(clip.Width() + 1) * size_t(clip.Height() + 1), 0)
     {
         for (size_t c = 0; c < size_t(clip.Width() + 1); ++c) {
             int32_t* col = &next_[c * size_t(rows_ + 1)];
@@ -174,12 +176,11 @@ struct TPos {
 class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
-        : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
-          uniform_(s.UniformColor()), tape_(s.Stretches()),
-          seriesColor_(ToQRgb(s.SeriesColor())),
-          marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
-                                  f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
-          stroke_(f.Device.Of(1))
+            : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
+              uniform_(s.UniformColor()), tape_(s.Stretches()), seriesColor_(ToQRgb(s.SeriesColor())),
+              marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
+                                      f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
+              stroke_(f.Device.Of(1))
     {
         first_ = f.FirstShownIndex;
         last_ = std::min(f.LastShownIndex, s.PointCount() - 1);
@@ -293,8 +294,8 @@ private:
         // rows and columns it would count as hidden, so it draws point by point.
         const bool walkColumns = !area_ && uniform_ && stroke_ == 1;
         if (walkColumns)
-            tape_.Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_, last_,
-                         markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
+            tape_.Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_,
+                         last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
         std::vector<TStretchStep> steps;
         while (true) {
             if (i == first_) {
@@ -407,7 +408,8 @@ private:
             Stroke(k, a.X, std::min(a.Y, b.Y), std::max(a.Y, b.Y), c);
             return;
         }
-        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { Stroke(k, x, y0, y1, c); });
+        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right,
+                   [&](int x, int y0, int y1) { Stroke(k, x, y0, y1, c); });
     }
 
     // A run of a one-pixel line at the device scale: the square of stroke_
@@ -423,13 +425,15 @@ private:
     void AreaFill(Sink& k, const TPos& a, const TPos& b) const
     {
         const QRgb c = areaColor_ == DefaultPointColor ? b.Color : ToQRgb(areaColor_);
-        const int xl = std::max(std::min(a.X, b.X), clip_.Left), xr = std::min(std::max(a.X, b.X), clip_.Right);
+        const int xl = std::max(std::min(a.X, b.X), clip_.Left),
+                  xr = std::min(std::max(a.X, b.X), clip_.Right);
         const TPos& l = a.X <= b.X ? a : b;
         const TPos& r = a.X <= b.X ? b : a;
         const long long dx = (long long)r.X - l.X, dy = (long long)r.Y - l.Y;
         for (int x = xl; x <= xr; ++x) {
             // Row of the top edge at this column, rounded half up.
-            const int yt = dx == 0 ? std::min(a.Y, b.Y) : int(l.Y + FloorDiv(2 * ((long long)x - l.X) * dy + dx, 2 * dx));
+            const int yt = dx == 0 ? std::min(a.Y, b.Y)
+                                   : int(l.Y + FloorDiv(2 * ((long long)x - l.X) * dy + dx, 2 * dx));
             k.Run(x, std::min(yt, origin_), std::max(yt, origin_), c);
         }
     }
@@ -490,7 +494,8 @@ private:
     TMarkerShape marker_;
     int stroke_ = 1;
     int first_ = -1, last_ = -1, origin_ = 0;
-    bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true, penDraws_ = true;
+    bool area_ = false, lines_ = true, areaPen_ = true, markers_ = false, lineTakesPoint_ = true,
+         penDraws_ = true;
     QRgb lineColor_ = 0, areaLine_ = 0;
     TWindowsColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
     const double* xs_ = nullptr;

@@ -12,8 +12,8 @@
 #include <QImage>
 
 enum class TSeriesDrawing {
-    Fast,     // every pixel takes the last primitive that covers it, found back to front
-    OneByOne  // every segment and marker painted in order (the reference)
+    Fast,    // every pixel takes the last primitive that covers it, found back to front
+    OneByOne // every segment and marker painted in order (the reference)
 };
 
 // Draws every active series of the chart (in list order, over what the image

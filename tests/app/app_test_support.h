@@ -1,9 +1,9 @@
 #pragma once
 // Shared helpers of the window tests.
 #include "app/main_window.h"
+#include "numbers/locale_separators.h"
 #include "runtime/code_page.h"
 #include "widgets/error_display.h"
-#include "numbers/locale_separators.h"
 
 #include <memory>
 #include <string>

@@ -20,9 +20,13 @@ TEST(CurveToggles, EachBoxHidesAndShowsItsCurve)
 {
     auto form = MakeForm();
     RunSpectrum(*form, Lines({"1", "2", "3"}));
-    const struct { QCheckBox* box; TLineSeries* series; } pairs[] = {
-        {form->CheckBoxViewF, form->Series2}, {form->CheckBoxViewPat, form->Series4},
-        {form->CheckBoxViewS, form->Series3}, {form->CheckBoxViewPatKor, form->Series3}};
+    const struct {
+        QCheckBox* box;
+        TLineSeries* series;
+    } pairs[] = {{form->CheckBoxViewF, form->Series2},
+                 {form->CheckBoxViewPat, form->Series4},
+                 {form->CheckBoxViewS, form->Series3},
+                 {form->CheckBoxViewPatKor, form->Series3}};
     for (const auto& p : pairs) {
         ASSERT_TRUE(Shown(*p.series));
         p.box->setChecked(false);

@@ -9,8 +9,8 @@
 #include "widgets/status_panels.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -130,7 +130,7 @@ TEST(ErrorDisplay, AppendsAPeriodOnlyAfterCharactersAboveIt)
     EXPECT_EQ(ErrorDisplayText("Done."), "Done.");
     EXPECT_EQ(ErrorDisplayText("ends with space "), "ends with space ");
     EXPECT_EQ(ErrorDisplayText("(paren)"), "(paren)");
-    EXPECT_EQ(ErrorDisplayText("dash-"), "dash-");   // '-' is below '.'
+    EXPECT_EQ(ErrorDisplayText("dash-"), "dash-");    // '-' is below '.'
     EXPECT_EQ(ErrorDisplayText("slash/"), "slash/."); // '/' is above '.'
     EXPECT_EQ(ErrorDisplayText(""), "");
     EXPECT_EQ(ErrorDisplayText("\xC4\xE0"), "\xC4\xE0."); // Cyrillic bytes are above '.'

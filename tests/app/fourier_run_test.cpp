@@ -15,7 +15,7 @@ namespace {
 std::string MeanPanel(double mean, int adc)
 {
     return Cp("Среднее: ") + GeneralText(mean, 4, 4) + " / " +
-           IntegerText(Trunc(static_cast<long double>(adc) * mean));
+        IntegerText(Trunc(static_cast<long double>(adc) * mean));
 }
 
 const std::string kFourSamples = Lines({"0.5", "1.25", "-0.75", "2"});
@@ -35,8 +35,7 @@ TEST(SpectrumRun, FillsTheCurvesLabelsAndPanels)
     EXPECT_EQ(XValues(*form->Series1), (std::vector<double>{0, 1, 2}));
     EXPECT_DOUBLE_EQ(form->Series1->YValueAt(0), 3.0); // |sum of codes| / A
     EXPECT_EQ(form->Series1->LabelAt(2), "500.00");    // 2 x 1000 / 4 Hz
-    EXPECT_THAT(form->PanelText(3), testing::MatchesRegex("[0-9]+   [0-9]+   [0-9]+"))
-        << form->PanelText(3);
+    EXPECT_THAT(form->PanelText(3), testing::MatchesRegex("[0-9]+   [0-9]+   [0-9]+")) << form->PanelText(3);
     EXPECT_EQ(form->PanelText(1), MeanPanel(0.75, 100));
     EXPECT_TRUE(form->State.DataReady);
     EXPECT_EQ(form->State.QuantizedCount, 4);
@@ -46,8 +45,10 @@ TEST(SpectrumRun, FillsTheCurvesLabelsAndPanels)
 
 TEST(SpectrumRun, HarmonicCountFallsBackTo32)
 {
-    const struct { const char* text; int points; } cases[] = {
-        {"0", 32}, {"-5", 32}, {"abc", 32}, {"", 32}, {"1", 1}, {"9", 9}};
+    const struct {
+        const char* text;
+        int points;
+    } cases[] = {{"0", 32}, {"-5", 32}, {"abc", 32}, {"", 32}, {"1", 1}, {"9", 9}};
     for (const auto& c : cases) {
         auto form = MakeForm();
         RunSpectrum(*form, kFourSamples, "10", c.text); // 9 > N is honoured

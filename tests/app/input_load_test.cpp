@@ -2,8 +2,8 @@
 // test: rate through the clipboard, header removal, parse, flags, errors.
 #include "app_test_support.h"
 
-#include "widgets/clipboard.h"
 #include "text/os_error.h"
+#include "widgets/clipboard.h"
 #include "widgets/rich_pane.h"
 
 #include <QAction>
@@ -90,7 +90,7 @@ TEST_F(DataLoad, RateFallsBackToOne)
         const char* file;
         const char* clipboardAfter; // nullptr: not touched
     } table[] = {
-        {"Hz):\t\r\n*******\r\n1\r\n", "\t"},  // tab right after the colon
+        {"Hz):\t\r\n*******\r\n1\r\n", "\t"}, // tab right after the colon
         {"no rate here\r\n*******\r\n1\r\n", nullptr},
         {"Hz): 1000,5\t\r\n*******\r\n1\r\n", "1000,5"},
         {"Hz): 250x\t\r\n*******\r\n1\r\n", "250x"},
@@ -164,7 +164,10 @@ TEST_F(DataLoad, AnythingButARegularFileIsRefusedAndChangesNothing)
     form_->EditScaleX->setText("7");
     const QString folder = dir_.filePath("folder.DAT");
     ASSERT_TRUE(QDir().mkdir(folder));
-    const struct { QString path; int reason; } cases[] = {{folder, EISDIR}, {"/dev/null", EINVAL}};
+    const struct {
+        QString path;
+        int reason;
+    } cases[] = {{folder, EISDIR}, {"/dev/null", EINVAL}};
     for (const auto& c : cases) {
         ClearShownErrors();
         answer_ = c.path;

@@ -2,9 +2,9 @@
 // counts, the selected bad character, the progress bar and the hourglass.
 #include "app_test_support.h"
 
-#include "runtime/exceptions.h"
 #include "numbers/float_model.h"
 #include "numbers/number_format.h"
+#include "runtime/exceptions.h"
 #include "widgets/rich_pane.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ void ParsePattern(TForm1& form, const std::string& text)
 std::string MeanPanel(double mean, int adc)
 {
     return Cp("Среднее: ") + GeneralText(mean, 4, 4) + " / " +
-           IntegerText(Trunc(static_cast<long double>(adc) * mean));
+        IntegerText(Trunc(static_cast<long double>(adc) * mean));
 }
 
 } // namespace

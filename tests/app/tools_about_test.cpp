@@ -10,10 +10,7 @@
 
 namespace {
 
-QStringList MemoLines(const QPlainTextEdit& memo)
-{
-    return memo.toPlainText().split(QLatin1Char('\n'));
-}
+QStringList MemoLines(const QPlainTextEdit& memo) { return memo.toPlainText().split(QLatin1Char('\n')); }
 
 } // namespace
 
@@ -36,7 +33,7 @@ TEST(ToolsAbout, CentresShowsAndRaisesThePanelAndOpensTheMakersPage)
             top = w;
     EXPECT_EQ(top, form->PanelAbout);
     const QStringList expected = {
-        QString::fromUtf8("Компания: Dorvin"),        QString::fromUtf8("Версия файла: 3.0.0.0"),
+        QString::fromUtf8("Компания: Dorvin"),         QString::fromUtf8("Версия файла: 3.0.0.0"),
         QString::fromUtf8("Внутреннее имя: dftscope"), QString::fromUtf8("Версия продукта: 4.0.0.0"),
         QStringLiteral("http://www.dorvin.example/"),
     };

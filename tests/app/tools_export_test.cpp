@@ -7,8 +7,8 @@
 #include "chart/paint/plot.h"
 #include "chart/point_series.h"
 #include "numbers/number_format.h"
-#include "widgets/rich_pane.h"
 #include "tools/export_test_support.h"
+#include "widgets/rich_pane.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -22,7 +22,6 @@ using export_test::ScratchFolder;
 using export_test::WriteBytes;
 
 namespace {
-
 
 // The table lines after a header, each split into its tab-separated cells.
 std::vector<std::vector<std::string>> Rows(const std::string& bytes, const std::string& header)

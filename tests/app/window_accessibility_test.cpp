@@ -27,9 +27,12 @@ TEST(WindowAccessibility, EachEditBoxIsNamedByItsOwnLabel)
 {
     auto form = MakeForm();
     const std::pair<QLineEdit*, const char*> named[] = {
-        {form->EditScaleX, "Скорость потока (Hz):"}, {form->EditADC, "ADC:"},
-        {form->EditKmax, "Количество гармоник:"},     {form->EditMaxX, "Значений :"},
-        {form->EditADCpat, "ADC:"},                   {form->EditStartPattern, "Начало образца:"},
+        {form->EditScaleX, "Скорость потока (Hz):"},
+        {form->EditADC, "ADC:"},
+        {form->EditKmax, "Количество гармоник:"},
+        {form->EditMaxX, "Значений :"},
+        {form->EditADCpat, "ADC:"},
+        {form->EditStartPattern, "Начало образца:"},
         {form->EditWidthPattern, "Размер образца:"},
     };
     for (const auto& [edit, caption] : named) {

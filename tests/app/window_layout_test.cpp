@@ -151,7 +151,8 @@ Caption ButtonCaption(const QAbstractButton* button)
         contents = QStyle::SE_CheckBoxContents;
     else if (qobject_cast<const QRadioButton*>(button))
         contents = QStyle::SE_RadioButtonContents;
-    return {button->text(), button->font(), button->style()->subElementRect(contents, &option, button).width()};
+    return {button->text(), button->font(),
+            button->style()->subElementRect(contents, &option, button).width()};
 }
 
 QStyleOptionGroupBox GroupOption(const QGroupBox* group)
@@ -169,7 +170,8 @@ QStyleOptionGroupBox GroupOption(const QGroupBox* group)
 Caption GroupCaption(const QGroupBox* group)
 {
     const QStyleOptionGroupBox option = GroupOption(group);
-    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+    const QRect label =
+        group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
     const int frame = group->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     return {group->title(), group->font(), group->width() - frame - label.left()};
 }
@@ -201,8 +203,10 @@ TEST(WindowLayout, GroupCaptionsSitOnTheFrameLineIndented)
         SCOPED_TRACE(group->title().toStdString());
         const QStyleOptionGroupBox option = GroupOption(group);
         const QStyle* style = group->style();
-        const QRect frame = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
-        const QRect label = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        const QRect frame =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
+        const QRect label =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
         EXPECT_GE(frame.top(), 5);
         EXPECT_LE(frame.top(), 7);
         EXPECT_LT(label.top(), frame.top());

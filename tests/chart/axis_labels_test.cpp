@@ -43,7 +43,8 @@ TEST(LabelStep, IsTheFirstStepOfTheSeriesThatFits)
             EXPECT_LE(std::llrint(range / step), fit);
             // Mantissa 1, 2 or 5.
             const double m = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
-            EXPECT_TRUE(std::fabs(m - 1) < 1e-6 || std::fabs(m - 2) < 1e-6 || std::fabs(m - 5) < 1e-6) << step;
+            EXPECT_TRUE(std::fabs(m - 1) < 1e-6 || std::fabs(m - 2) < 1e-6 || std::fabs(m - 5) < 1e-6)
+                << step;
             // The step before it in the series (5 -> 2, 2 -> 1, 1 -> 0.5) would
             // not fit, unless the search started at this step.
             if (step > 1e-12 && !(range >= 1 && step == 1)) {
@@ -117,7 +118,8 @@ TEST(TextLabelThinning, FirstKeepsHalfExtentSevenLaterOnesNeedSixteenThenEightee
     EXPECT_EQ(Positions(ThinTextLabels(Candidates({100, 110, 115, 116, 130, 133, 134, 151, 152}), 10)),
               (std::vector<int>{100, 116, 134, 152}));
     // Moving toward smaller pixels, the mirror rule.
-    EXPECT_EQ(Positions(ThinTextLabels(Candidates({300, 285, 284, 267, 266}), 10)), (std::vector<int>{300, 284, 266}));
+    EXPECT_EQ(Positions(ThinTextLabels(Candidates({300, 285, 284, 267, 266}), 10)),
+              (std::vector<int>{300, 284, 266}));
     // No separation: everything.
     EXPECT_EQ(ThinTextLabels(Candidates({1, 2, 3}), 0).size(), 3u);
     EXPECT_TRUE(ThinTextLabels({}, 10).empty());

@@ -1,10 +1,10 @@
-#include "chart/axis_scale.h"
 #include "chart/axis_panel.h"
+#include "chart/axis_scale.h"
 
 #include "runtime/exceptions.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -17,7 +17,7 @@ struct PixelCase {
     int pixel;
 };
 
-class ValueToPixel : public ::testing::TestWithParam<PixelCase> {};
+class ValueToPixel : public ::testing::TestWithParam<PixelCase> { };
 
 TEST_P(ValueToPixel, MapsAsExpected)
 {
@@ -32,18 +32,19 @@ TEST_P(ValueToPixel, MapsAsExpected)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValueToPixel,
-    ::testing::Values(PixelCase{Horizontal(0, 100, 10, 210), 0, 10}, PixelCase{Horizontal(0, 100, 10, 210), 100, 210},
-                      PixelCase{Horizontal(0, 100, 10, 210), 25, 60},
-                      // 0.25 of a pixel rounds down, 0.75 up, exact halves to even.
-                      PixelCase{Horizontal(0, 8, 0, 2), 1, 0}, PixelCase{Horizontal(0, 8, 0, 2), 3, 1},
-                      PixelCase{Horizontal(0, 4, 0, 2), 1, 0}, PixelCase{Horizontal(0, 4, 0, 2), 3, 2},
-                      // Vertical axes grow upward: the minimum at the bottom end.
-                      PixelCase{Vertical(-50, 50, 20, 120), -50, 120}, PixelCase{Vertical(-50, 50, 20, 120), 50, 20},
-                      PixelCase{Vertical(-50, 50, 20, 120), 0, 70},
-                      // A zero range and an overflowing position map to the centre.
-                      PixelCase{Horizontal(5, 5, 10, 21), 5, 15}, PixelCase{Horizontal(5, 5, 10, 21), 1e9, 15},
-                      PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200},
-                      PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110}));
+    ::testing::Values(
+        PixelCase{Horizontal(0, 100, 10, 210), 0, 10}, PixelCase{Horizontal(0, 100, 10, 210), 100, 210},
+        PixelCase{Horizontal(0, 100, 10, 210), 25, 60},
+        // 0.25 of a pixel rounds down, 0.75 up, exact halves to even.
+        PixelCase{Horizontal(0, 8, 0, 2), 1, 0}, PixelCase{Horizontal(0, 8, 0, 2), 3, 1},
+        PixelCase{Horizontal(0, 4, 0, 2), 1, 0}, PixelCase{Horizontal(0, 4, 0, 2), 3, 2},
+        // Vertical axes grow upward: the minimum at the bottom end.
+        PixelCase{Vertical(-50, 50, 20, 120), -50, 120}, PixelCase{Vertical(-50, 50, 20, 120), 50, 20},
+        PixelCase{Vertical(-50, 50, 20, 120), 0, 70},
+        // A zero range and an overflowing position map to the centre.
+        PixelCase{Horizontal(5, 5, 10, 21), 5, 15}, PixelCase{Horizontal(5, 5, 10, 21), 1e9, 15},
+        PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200},
+        PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110}));
 
 TEST(AxisScaleRoundTrip, PixelToValueAndBackIsTheSamePixel)
 {

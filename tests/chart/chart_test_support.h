@@ -12,8 +12,11 @@
 // wide, a font is as high as its pixel size.
 class TFixedMeasure : public TTextMeasure {
 public:
-    explicit TFixedMeasure(int charWidth = 8) : charWidth_(charWidth) {}
-    int TextWidth(const TPlotFont&, std::string_view text) const override { return int(text.size()) * charWidth_; }
+    explicit TFixedMeasure(int charWidth = 8) : charWidth_(charWidth) { }
+    int TextWidth(const TPlotFont&, std::string_view text) const override
+    {
+        return int(text.size()) * charWidth_;
+    }
     int FontHeight(const TPlotFont& font) const override { return font.PixelSize; }
 
 private:

@@ -11,7 +11,7 @@ struct SegmentCase {
     bool hit;
 };
 
-class Segment : public ::testing::TestWithParam<SegmentCase> {};
+class Segment : public ::testing::TestWithParam<SegmentCase> { };
 
 TEST_P(Segment, FollowsTheCrossProductAndEndRules)
 {
@@ -22,17 +22,18 @@ TEST_P(Segment, FollowsTheCrossProductAndEndRules)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Segment,
-    ::testing::Values(SegmentCase{{5, 5}, {0, 0}, {10, 10}, true},   // on the diagonal
-                      SegmentCase{{5, 6}, {0, 0}, {10, 10}, false},  // cross 10, not below span 10
-                      SegmentCase{{5, 0}, {0, 0}, {10, 0}, true},    // on a horizontal segment
+    ::testing::Values(SegmentCase{{5, 5}, {0, 0}, {10, 10}, true},  // on the diagonal
+                      SegmentCase{{5, 6}, {0, 0}, {10, 10}, false}, // cross 10, not below span 10
+                      SegmentCase{{5, 0}, {0, 0}, {10, 0}, true},   // on a horizontal segment
                       SegmentCase{{5, 1}, {0, 0}, {10, 0}, false},
-                      SegmentCase{{11, 0}, {0, 0}, {10, 0}, false},  // beyond an end
+                      SegmentCase{{11, 0}, {0, 0}, {10, 0}, false}, // beyond an end
                       SegmentCase{{-1, 0}, {0, 0}, {10, 0}, false},
-                      SegmentCase{{0, 0}, {0, 0}, {10, 0}, true},    // on an end
-                      SegmentCase{{3, 1}, {0, 0}, {10, 3}, true},    // cross |3*3 - 1*10| = 1 < 10
-                      SegmentCase{{3, 2}, {0, 0}, {10, 3}, false},   // cross 11
-                      SegmentCase{{4, 4}, {4, 4}, {4, 4}, false},    // zero length never hits
-                      SegmentCase{{0, 20}, {0, 0}, {0, 40}, true}, SegmentCase{{1, 20}, {0, 0}, {0, 40}, false}));
+                      SegmentCase{{0, 0}, {0, 0}, {10, 0}, true},  // on an end
+                      SegmentCase{{3, 1}, {0, 0}, {10, 3}, true},  // cross |3*3 - 1*10| = 1 < 10
+                      SegmentCase{{3, 2}, {0, 0}, {10, 3}, false}, // cross 11
+                      SegmentCase{{4, 4}, {4, 4}, {4, 4}, false},  // zero length never hits
+                      SegmentCase{{0, 20}, {0, 0}, {0, 40}, true},
+                      SegmentCase{{1, 20}, {0, 0}, {0, 40}, false}));
 
 TEST(Polygon, EvenOddInsideTest)
 {

@@ -38,7 +38,10 @@ protected:
     }
     void Layout() { frame = LayOut(chart, measure, 645, 381); }
     // Where point i of series `series` (0 data, 1 correlation, 2 pattern) was laid out.
-    TPixelPoint PixelOf(int series, int i) const { return frame.SeriesAt(series).PixelOf(*chart.SeriesAt(series), i); }
+    TPixelPoint PixelOf(int series, int i) const
+    {
+        return frame.SeriesAt(series).PixelOf(*chart.SeriesAt(series), i);
+    }
     // A plot pixel with no curve near it.
     TPixelPoint Empty() const { return {frame.PlotRect.Left + 150, frame.PlotRect.Top + 5}; }
     TClickedPart PartAt(int x, int y) const { return FindClickedPart(chart, frame, x, y); }
@@ -72,7 +75,9 @@ protected:
 TEST_F(InteractionTest, ClickOnACurveRaisesItsHandlerAndStartsNoZoom)
 {
     std::vector<std::pair<TSeries*, int>> clicks;
-    data->OnClick = [&](TSeries& s, int i, TPressButton, TPressFlags, int, int) { clicks.push_back({&s, i}); };
+    data->OnClick = [&](TSeries& s, int i, TPressButton, TPressFlags, int, int) {
+        clicks.push_back({&s, i});
+    };
     const TPixelPoint p = PixelOf(0, 17);
     interaction.MouseDown(frame, TPressButton::Left, 0, p.X, p.Y);
     ASSERT_EQ(clicks.size(), 1u);

@@ -1,8 +1,8 @@
 #include "chart/plot_layout.h"
 
 #include "chart_test_support.h"
-#include "runtime/exceptions.h"
 #include "numbers/number_format.h"
+#include "runtime/exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -22,7 +22,7 @@ struct InsertCase {
     int expectedIndex;
 };
 
-class OrderedInsertion : public ::testing::TestWithParam<InsertCase> {};
+class OrderedInsertion : public ::testing::TestWithParam<InsertCase> { };
 
 TEST_P(OrderedInsertion, PlacesValueByOrderAndKeepsEqualOnesInAdditionOrder)
 {
@@ -39,10 +39,12 @@ TEST_P(OrderedInsertion, PlacesValueByOrderAndKeepsEqualOnesInAdditionOrder)
 INSTANTIATE_TEST_SUITE_P(
     Orders, OrderedInsertion,
     ::testing::Values(InsertCase{ordAscending, {}, 3, 0}, InsertCase{ordAscending, {0, 5, 10}, 5, 2},
-                      InsertCase{ordAscending, {0, 5, 10}, -1, 0}, InsertCase{ordAscending, {0, 5, 10}, 10, 3},
-                      InsertCase{ordAscending, {0, 5, 10}, 7, 2}, InsertCase{ordAscending, {5, 5, 5}, 5, 3},
-                      InsertCase{ordNone, {9, 1, 4}, 0, 3}, InsertCase{ordDescending, {10, 5, 0}, -3, 3},
-                      InsertCase{ordDescending, {10, 5, 0}, 5, 1}, InsertCase{ordDescending, {10, 5, 0}, 20, 0}));
+                      InsertCase{ordAscending, {0, 5, 10}, -1, 0},
+                      InsertCase{ordAscending, {0, 5, 10}, 10, 3}, InsertCase{ordAscending, {0, 5, 10}, 7, 2},
+                      InsertCase{ordAscending, {5, 5, 5}, 5, 3}, InsertCase{ordNone, {9, 1, 4}, 0, 3},
+                      InsertCase{ordDescending, {10, 5, 0}, -3, 3},
+                      InsertCase{ordDescending, {10, 5, 0}, 5, 1},
+                      InsertCase{ordDescending, {10, 5, 0}, 20, 0}));
 
 TEST(ValueListStatistics, EmptyListReadsZero)
 {

@@ -9,10 +9,12 @@
 
 TEST(Autocorrelation, WindowsThatDoNotFitFallBackToTheFirstCode)
 {
-    const struct { int32_t start, width, usedStart, usedWidth; } cases[] = {
+    const struct {
+        int32_t start, width, usedStart, usedWidth;
+    } cases[] = {
         {0, 100, 0, 100},  {1900, 100, 1900, 100}, // ends on the last code
-        {1950, 100, 0, 1}, {-5, 10, 0, 1},  {3, -4, 0, 1},
-        {3, 0, 3, 1},      {2147483647, 2, 0, 1},   {5, 2147483647, 0, 1},
+        {1950, 100, 0, 1}, {-5, 10, 0, 1},         {3, -4, 0, 1},
+        {3, 0, 3, 1},      {2147483647, 2, 0, 1},  {5, 2147483647, 0, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("start " + std::to_string(c.start) + " width " + std::to_string(c.width));

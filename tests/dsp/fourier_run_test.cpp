@@ -3,9 +3,9 @@
 // locale's form, and what a fault midway leaves.
 #include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
+#include "numbers/locale_separators.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
-#include "numbers/locale_separators.h"
 
 #include <cfloat>
 #include <cmath>

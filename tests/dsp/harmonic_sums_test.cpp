@@ -4,9 +4,9 @@
 #include "dsp/harmonic_sums.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/sample_quantizer.h"
+#include "numbers/float_model.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
-#include "numbers/float_model.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -60,11 +60,16 @@ double DirectPart(TDFT& dft, bool sine, int32_t k)
 TEST(HarmonicSums, MatchAPlainExactSum)
 {
     std::mt19937 random(3);
-    struct Case { int32_t n, k, adc, codeRange; };
+    struct Case {
+        int32_t n, k, adc, codeRange;
+    };
     // 5000 x 16 is split over both cores; the last two need more than 64
     // bits: codes near 2^31 times entries near 2^31.
-    const Case cases[] = {{1000, 5, 100, 1000}, {777, 3, -37, 50000}, {5000, 16, 100, 300},
-                          {300, 2, 65536, 1 << 30}, {64, 2, INT32_MAX, INT32_MAX}};
+    const Case cases[] = {{1000, 5, 100, 1000},
+                          {777, 3, -37, 50000},
+                          {5000, 16, 100, 300},
+                          {300, 2, 65536, 1 << 30},
+                          {64, 2, INT32_MAX, INT32_MAX}};
     for (const Case& c : cases) {
         TDFT dft = EngineWithTables(c.n, c.k, c.adc);
         std::uniform_int_distribution<int32_t> code(-c.codeRange, c.codeRange);

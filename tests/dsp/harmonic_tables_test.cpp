@@ -3,9 +3,9 @@
 // the progress, and the refusal of runs the machine cannot hold.
 #include "dsp/harmonic_tables.h"
 #include "dsp/table_entries.h"
+#include "numbers/float_model.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
-#include "numbers/float_model.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -64,11 +64,13 @@ std::vector<int32_t> Row(const TDFT& dft, int32_t k, bool sine)
 
 TEST(HarmonicTables, EveryEntryEqualsTheDirectEvaluation)
 {
-    struct Case { int32_t n, k, adc; };
+    struct Case {
+        int32_t n, k, adc;
+    };
     // Rows shorter and longer than a group of 256 turned entries; 6000 is a
     // multiple of 12, so some entries sit exactly on rounding boundaries.
-    const Case cases[] = {{5, 3, 100}, {6000, 4, 1}, {6000, 3, 3}, {9001, 2, -250}, {7, 20, 9},
-                          {4096, 6, INT32_MAX}, {3000, 3, INT32_MIN}};
+    const Case cases[] = {{5, 3, 100}, {6000, 4, 1},         {6000, 3, 3},        {9001, 2, -250},
+                          {7, 20, 9},  {4096, 6, INT32_MAX}, {3000, 3, INT32_MIN}};
     for (const Case& c : cases) {
         TDFT dft = Engine(c.n, c.k, c.adc);
         TNoProgress progress;
@@ -186,14 +188,16 @@ TEST(HarmonicTables, ARebuildReplacesTheRowsAndForgetsTheSums)
 
 TEST(HarmonicTables, RunsTheMachineCannotHoldAreRefusedFirst)
 {
-    struct Case { uint64_t limit; int32_t n, refusedK, acceptedK; };
-    const Case cases[] = {
-        // 10 harmonics of 100,000 samples: 8 MB of tables against 1 MB, though
-        // the harmonics' own memory would fit; one harmonic is 0.8 MB.
-        {1 << 20, 100000, 10, 1},
-        // 200,000 harmonics of 2 samples: their 4 x 10^5 entry pairs fit 16 MB
-        // eight times over, but their results take 80 MB; 20,000 take 8 MB.
-        {16 << 20, 2, 200000, 20000}};
+    struct Case {
+        uint64_t limit;
+        int32_t n, refusedK, acceptedK;
+    };
+    const Case cases[] = {// 10 harmonics of 100,000 samples: 8 MB of tables against 1 MB, though
+                          // the harmonics' own memory would fit; one harmonic is 0.8 MB.
+                          {1 << 20, 100000, 10, 1},
+                          // 200,000 harmonics of 2 samples: their 4 x 10^5 entry pairs fit 16 MB
+                          // eight times over, but their results take 80 MB; 20,000 take 8 MB.
+                          {16 << 20, 2, 200000, 20000}};
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
     for (const Case& c : cases) {
         TMemoryBuffer::SetGrowthLimit(c.limit);

@@ -1,7 +1,7 @@
 // Quantization of samples and the rounded mean.
 #include "dsp/sample_quantizer.h"
-#include "runtime/exceptions.h"
 #include "numbers/float_model.h"
+#include "runtime/exceptions.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ TEST(SampleQuantizer, CodesBeyondThirtyTwoBitsAreAnOverflow)
 {
     EXPECT_EQ(QuantizeSample(1.0, INT32_MAX, 0.0), INT32_MAX);
     EXPECT_EQ(QuantizeSample(-1.0, INT32_MAX, 1.0), INT32_MIN);
-    EXPECT_EQ(QuantizeSample(-2147483648.5, 1, 0.0), INT32_MIN); // the tie goes to the even -2^31
+    EXPECT_EQ(QuantizeSample(-2147483648.5, 1, 0.0), INT32_MIN);   // the tie goes to the even -2^31
     EXPECT_THROW(QuantizeSample(2147483647.5, 1, 0.0), EOverflow); // and here to 2^31
     EXPECT_THROW(QuantizeSample(1.0, INT32_MAX, -1.0), EOverflow);
     EXPECT_THROW(QuantizeSample(-3.0, INT32_MAX, 0.0), EOverflow);

@@ -1,7 +1,7 @@
 // The sliding correlation against a direct double pass written here, and its
 // known values and properties.
-#include "dsp/sample_quantizer.h"
 #include "dsp/pearson_percent.h"
+#include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
 #include "numbers/float_model.h"
 
@@ -39,7 +39,7 @@ std::vector<int32_t> DirectPearson(const std::vector<int32_t>& d, const std::vec
             continue;
         }
         const long double q = static_cast<long double>(sxy) /
-                              (sqrtl(static_cast<long double>(syy)) * sqrtl(static_cast<long double>(sxx)));
+            (sqrtl(static_cast<long double>(syy)) * sqrtl(static_cast<long double>(sxx)));
         r.push_back(int32_t(Round(q * 100)));
     }
     return r;
@@ -67,9 +67,9 @@ TEST(SlidingPearson, KnownCurves)
     // Rounded means: window mean 15, pattern mean Round(1.5) = 2, so r = Round(70.71) = 71.
     EXPECT_EQ(Fast({10, 20, 30}, {1, 2}, 2), (std::vector<int32_t>{71, 71}));
     EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2), DirectPearson({5, 5, 5, 1, 9}, {1, 2, 3}, 2));
-    EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2)[0], 0);             // constant window
+    EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2)[0], 0);                      // constant window
     EXPECT_EQ(Fast({1, 7, 3, 9}, {4, 4}, 4), (std::vector<int32_t>{0, 0, 0})); // constant pattern
-    EXPECT_EQ(Fast({1, 2, 3}, {1, 2}, 2).size(), 2u);                // one more code than the pattern
+    EXPECT_EQ(Fast({1, 2, 3}, {1, 2}, 2).size(), 2u); // one more code than the pattern
     EXPECT_TRUE(Fast({1, 2}, {1, 2, 3}, 2).empty());
     EXPECT_TRUE(Fast({1, 2}, {}, 0).empty());
     EXPECT_EQ(Fast({3, 8, 1}, {5}, 5), (std::vector<int32_t>{0, 0, 0})); // one-code windows
@@ -103,12 +103,14 @@ TEST(SlidingPearson, LinearImagesCorrelateFully)
 TEST(SlidingPearson, RandomDataMatchesTheDirectPass)
 {
     std::mt19937 random(9);
-    struct Case { size_t n, m; int32_t range; };
+    struct Case {
+        size_t n, m;
+        int32_t range;
+    };
     // Small and large codes (the latter beyond the exact double path, beyond
     // 64-bit products); sizes below and above the two-core split.
-    const Case cases[] = {{500, 1, 1000},    {500, 17, 1000},      {5000, 100, 1000},
-                          {3000, 40, 1 << 20}, {700, 30, INT32_MAX}, {6000, 3, INT32_MAX},
-                          {257, 256, 5}};
+    const Case cases[] = {{500, 1, 1000},       {500, 17, 1000},      {5000, 100, 1000}, {3000, 40, 1 << 20},
+                          {700, 30, INT32_MAX}, {6000, 3, INT32_MAX}, {257, 256, 5}};
     for (const Case& c : cases) {
         const std::vector<int32_t> d = RandomCodes(random, c.n, c.range);
         const std::vector<int32_t> p = RandomCodes(random, c.m, c.range);

@@ -26,8 +26,8 @@ std::vector<int32_t> Ints(const TSeries& series)
 }
 
 // Twelve samples whose codes are known in advance with scale 1 or 100.
-const std::vector<std::string> kSamples = {"1.25", "-0.5", "3", "2.75", "0", "-1.5",
-                                           "4", "0.25", "-2", "1", "0.5", "-3.25"};
+const std::vector<std::string> kSamples = {"1.25", "-0.5", "3",  "2.75", "0",   "-1.5",
+                                           "4",    "0.25", "-2", "1",    "0.5", "-3.25"};
 
 std::vector<double> SampleValues()
 {
@@ -40,15 +40,18 @@ std::vector<double> SampleValues()
     return values;
 }
 
-const std::string kHuge = "99999999999999999999";      // beyond 64 bits
-const std::string kLong = std::string(30000, '7');      // a pasted wall of digits
+const std::string kHuge = "99999999999999999999";  // beyond 64 bits
+const std::string kLong = std::string(30000, '7'); // a pasted wall of digits
 
 } // namespace
 
 TEST_F(EndToEnd, HarmonicCountAndScaleFallBackWithoutAMessage)
 {
-    const struct { std::string kmax; int points; } kmaxCases[] = {
-        {"", 32}, {"abc", 32}, {"0", 32}, {"-5", 32}, {kHuge, 32}, {kLong, 32}, {"7x", 32}, {"7", 7}};
+    const struct {
+        std::string kmax;
+        int points;
+    } kmaxCases[] = {{"", 32},    {"abc", 32}, {"0", 32},  {"-5", 32},
+                     {kHuge, 32}, {kLong, 32}, {"7x", 32}, {"7", 7}};
     for (const auto& c : kmaxCases) {
         SCOPED_TRACE("EditKmax '" + c.kmax.substr(0, 24) + "'");
         RunSpectrum(*form_, Lines(kSamples), "100", c.kmax.c_str());
@@ -66,7 +69,10 @@ TEST_F(EndToEnd, HarmonicCountAndScaleFallBackWithoutAMessage)
     }
     // A rate is read as a sample is; one that is no number is 1 (cycles per
     // sample, k / 12 here), and the box keeps the typed text.
-    const struct { const char* rate; const char* labels[4]; } rates[] = {
+    const struct {
+        const char* rate;
+        const char* labels[4];
+    } rates[] = {
         {"", {"0.00", "0.08", "0.17", "0.25"}},    {"  ", {"0.00", "0.08", "0.17", "0.25"}},
         {"abc", {"0.00", "0.08", "0.17", "0.25"}}, {"$10", {"0.00", "0.08", "0.17", "0.25"}},
         {"1,5", {"0.00", "0.13", "0.25", "0.38"}}, {"24.", {"0.00", "2.00", "4.00", "6.00"}},
@@ -89,11 +95,20 @@ TEST_F(EndToEnd, CorrelationAndAxisBoxesFallBackWithoutAMessage)
     // Start and width that do not convert are 0 and 1, width 0 is 1; a
     // window that does not fit, however large the numbers, is start 0 and
     // width 1 (every offset then gives 0).
-    const struct { std::string start, width; int usedStart, usedWidth; } cases[] = {
-        {"", "", 0, 1},           {"a", "b", 0, 1},         {"0", "0", 0, 1},
-        {kHuge, "4", 0, 4},       {"3", kHuge, 3, 1},       {"2147483647", "100", 0, 1},
-        {"5", "2147483647", 0, 1}, {"2147483600", "2147483600", 0, 1},
-        {"11", "2", 0, 1},        {"8", "4", 8, 4}, // the window ending on the last code fits
+    const struct {
+        std::string start, width;
+        int usedStart, usedWidth;
+    } cases[] = {
+        {"", "", 0, 1},
+        {"a", "b", 0, 1},
+        {"0", "0", 0, 1},
+        {kHuge, "4", 0, 4},
+        {"3", kHuge, 3, 1},
+        {"2147483647", "100", 0, 1},
+        {"5", "2147483647", 0, 1},
+        {"2147483600", "2147483600", 0, 1},
+        {"11", "2", 0, 1},
+        {"8", "4", 8, 4}, // the window ending on the last code fits
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("start '" + c.start + "' width '" + c.width + "'");
@@ -101,7 +116,8 @@ TEST_F(EndToEnd, CorrelationAndAxisBoxesFallBackWithoutAMessage)
         SetEdit(form_->EditStartPattern, c.start.c_str());
         SetEdit(form_->EditWidthPattern, c.width.c_str());
         form_->ButtonStartAutoKor->click();
-        const std::vector<int32_t> window(codes.begin() + c.usedStart, codes.begin() + c.usedStart + c.usedWidth);
+        const std::vector<int32_t> window(codes.begin() + c.usedStart,
+                                          codes.begin() + c.usedStart + c.usedWidth);
         const std::vector<int32_t> expected =
             reference::SlidingPearson(codes, window, reference::RoundedMean(window.data(), c.usedWidth));
         EXPECT_EQ(Ints(*form_->Series3), expected);
@@ -202,7 +218,8 @@ TEST_F(EndToEnd, FileVanishingBeforeItIsReadIsReportedAndTheProgramGoesOn)
     beforeAnswer_ = [path] { QFile::remove(QString::fromStdString(path)); };
     LoadDataFile();
     ASSERT_EQ(ShownErrors().size(), 1u);
-    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + path + "\". ", 0), 0u) << ShownErrors()[0].text;
+    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + path + "\". ", 0), 0u)
+        << ShownErrors()[0].text;
     EXPECT_FALSE(ShownErrors()[0].title.empty());
     // Results already computed stay: curves and the codes the correlations read.
     EXPECT_EQ(form_->Series2->PointCount(), 12);
@@ -284,7 +301,11 @@ TEST_F(EndToEnd, CodesBeyondThirtyTwoBitsEndTheRunWithAnOverflow)
     // The largest scale with samples near 3, and a sample 3e7 with scale 100
     // (code 3,000,000,000): the codes before the first that does not fit stay
     // on the curve, nothing wrapped is plotted, and no correlation runs on them.
-    const struct { const char* adc; std::vector<std::string> lines; std::vector<int32_t> codes; } cases[] = {
+    const struct {
+        const char* adc;
+        std::vector<std::string> lines;
+        std::vector<int32_t> codes;
+    } cases[] = {
         {"2147483647", {"1", "-3", "2"}, {2147483647}},
         {"100", {"1.5", "-2", "3e7", "4"}, {150, -200}},
     };
@@ -327,7 +348,8 @@ TEST_F(EndToEnd, RunStoppedAtABadLineLeavesNothingToCorrelate)
     }
     // The export holds what the charts show: the pattern only.
     form_->NKorr->trigger();
-    EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")), reference::CorrelationFile({}, {}, {100, -50, 200}));
+    EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")),
+              reference::CorrelationFile({}, {}, {100, -50, 200}));
     EXPECT_TRUE(ShownErrors().empty());
 }
 
@@ -340,7 +362,8 @@ TEST_F(EndToEnd, FolderChosenInTheDialogIsRefusedAndTheSamplesStay)
     answer_ = QString::fromStdString(folder);
     LoadDataFile();
     ASSERT_EQ(ShownErrors().size(), 1u);
-    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + folder + "\". ", 0), 0u) << ShownErrors()[0].text;
+    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + folder + "\". ", 0), 0u)
+        << ShownErrors()[0].text;
     EXPECT_EQ(form_->RichEdit1->Text(), Lines(kSamples));
     EXPECT_EQ(form_->EditScaleX->text(), "250");
     EXPECT_EQ(form_->Series2->PointCount(), 12);

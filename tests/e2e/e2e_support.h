@@ -51,7 +51,10 @@ protected:
         QDir::setCurrent(startDir_);
     }
 
-    std::string PathIn(const char* name) const { return dir_.filePath(QString::fromLatin1(name)).toStdString(); }
+    std::string PathIn(const char* name) const
+    {
+        return dir_.filePath(QString::fromLatin1(name)).toStdString();
+    }
     // Writes the bytes into the folder and makes the file the dialog's answer.
     void AnswerDialogWith(const std::string& bytes, const char* name = "signal.DAT")
     {

@@ -73,7 +73,8 @@ TEST_F(EndToEnd, GeneratorThenSpectrumAndAutocorrelationWithDefaults)
     ASSERT_EQ(form_->Series3->PointCount(), 1901);
     EXPECT_EQ(form_->Series3->YValueAt(0), 100);
     const std::vector<int32_t> window(codes.begin(), codes.begin() + 100);
-    const std::vector<int32_t> curve = reference::SlidingPearson(codes, window, reference::RoundedMean(window.data(), 100));
+    const std::vector<int32_t> curve =
+        reference::SlidingPearson(codes, window, reference::RoundedMean(window.data(), 100));
     EXPECT_EQ(Ints(*form_->Series3), curve);
 
     form_->NSpectr->trigger();

@@ -10,11 +10,24 @@
 
 TEST(ReferenceText, FixedDecimalsRoundHalfAwayOnTheStoredValue)
 {
-    const struct { double x; int decimals; const char* text; } cases[] = {
-        {0.125, 2, "0,13"},  {2.675, 2, "2,67"}, // the stored 2.675 lies just below
-        {12.5, 0, "13"},     {2.5, 0, "3"},      {-0.004, 2, "0,00"}, {1234.5, 1, "1234,5"},
-        {5, 0, "5"},         {0, 1, "0,0"},      {-0.05, 1, "-0,1"},  {99.96, 1, "100,0"},
-        {-7, 0, "-7"},       {0.25, 1, "0,3"},   {1e15 + 0.5, 0, "1000000000000001"},
+    const struct {
+        double x;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {0.125, 2, "0,13"},
+        {2.675, 2, "2,67"}, // the stored 2.675 lies just below
+        {12.5, 0, "13"},
+        {2.5, 0, "3"},
+        {-0.004, 2, "0,00"},
+        {1234.5, 1, "1234,5"},
+        {5, 0, "5"},
+        {0, 1, "0,0"},
+        {-0.05, 1, "-0,1"},
+        {99.96, 1, "100,0"},
+        {-7, 0, "-7"},
+        {0.25, 1, "0,3"},
+        {1e15 + 0.5, 0, "1000000000000001"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(reference::Fixed(c.x, c.decimals, ','), c.text) << c.x << " with " << c.decimals;

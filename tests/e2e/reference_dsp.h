@@ -136,8 +136,8 @@ inline double Frequency(int k, double rate, int64_t n)
 
 // Pearson percentage at every offset j = 0 .. N - M; both means rounded to
 // whole numbers before the deviations are formed, 0 for a constant side.
-inline std::vector<int32_t> SlidingPearson(const std::vector<int32_t>& data, const std::vector<int32_t>& pattern,
-                                           int32_t patternMean)
+inline std::vector<int32_t> SlidingPearson(const std::vector<int32_t>& data,
+                                           const std::vector<int32_t>& pattern, int32_t patternMean)
 {
     const int64_t n = int64_t(data.size()), m = int64_t(pattern.size());
     std::vector<int32_t> curve;
@@ -156,7 +156,7 @@ inline std::vector<int32_t> SlidingPearson(const std::vector<int32_t>& data, con
             continue;
         }
         const long double q = static_cast<long double>(sxy) /
-                              (std::sqrt(static_cast<long double>(syy)) * std::sqrt(static_cast<long double>(sxx)));
+            (std::sqrt(static_cast<long double>(syy)) * std::sqrt(static_cast<long double>(sxx)));
         curve.push_back(int32_t(RoundEven(q * 100)));
     }
     return curve;

@@ -50,7 +50,8 @@ inline std::string Fixed(double x, int decimals, char point)
     if (digits.size() > keep) {
         const std::string rest = digits.substr(keep);
         std::string head = digits.substr(0, keep);
-        const bool above = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
+        const bool above =
+            rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
         const bool tie = rest[0] == '5' && !above;
         if (above || (tie && (head.back() - '0') % 2 == 1)) {
             const size_t before = head.size();
@@ -78,8 +79,8 @@ inline std::string Fixed(double x, int decimals, char point)
     return out;
 }
 
-inline const std::string kSpectrumHeader =
-    "\xC3\xE0\xF0\xEC\xEE\xED\xE8\xEA\xE0\t\xD7\xE0\xF1\xF2\xEE\xF2\xE0\t\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5\t\r\n";
+inline const std::string kSpectrumHeader = "\xC3\xE0\xF0\xEC\xEE\xED\xE8\xEA\xE0\t\xD7\xE0\xF1\xF2\xEE\xF2"
+                                           "\xE0\t\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5\t\r\n";
 inline const std::string kCorrelationHeader =
     "\xC4\xE0\xED\xFB\xE5\t\xCA\xEE\xF0\xF0\xE5\xEB\xFF\xF6\xE8\xFF\t\xCE\xE1\xF0\xE0\xE7\t\r\n";
 
@@ -94,7 +95,7 @@ inline std::string SpectrumFile(const std::vector<SpectrumRow>& rows, char point
     std::string file = kSpectrumHeader;
     for (const SpectrumRow& r : rows)
         file += std::to_string(r.harmonic) + "\t" + Fixed(r.frequency, 2, point) + "\t" +
-                Fixed(r.amplitude, 1, point) + "\r\n";
+            Fixed(r.amplitude, 1, point) + "\r\n";
     return file;
 }
 
@@ -104,7 +105,9 @@ inline std::string CorrelationFile(const std::vector<int32_t>& data, const std::
                                    const std::vector<int32_t>& pattern)
 {
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
-    const auto cell = [](const std::vector<int32_t>& v, size_t i) { return i < v.size() ? std::to_string(v[i]) : ""; };
+    const auto cell = [](const std::vector<int32_t>& v, size_t i) {
+        return i < v.size() ? std::to_string(v[i]) : "";
+    };
     std::string file = kCorrelationHeader;
     for (size_t i = 0; i < rows; ++i)
         file += cell(data, i) + "\t" + cell(correlation, i) + "\t" + cell(pattern, i) + "\r\n";

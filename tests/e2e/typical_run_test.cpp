@@ -29,8 +29,8 @@ std::vector<std::string> SampleLines()
 {
     std::vector<std::string> lines;
     for (int i = 0; i < kSamples; ++i) {
-        const double v = 1.5 * std::sin(2 * M_PI * 10 * i / kSamples) +
-                         0.4 * std::cos(2 * M_PI * 24 * i / kSamples) + 0.3;
+        const double v =
+            1.5 * std::sin(2 * M_PI * 10 * i / kSamples) + 0.4 * std::cos(2 * M_PI * 24 * i / kSamples) + 0.3;
         char text[32];
         std::snprintf(text, sizeof text, "%.3f", v);
         std::string line = text;
@@ -45,7 +45,8 @@ std::vector<std::string> SampleLines()
 
 std::string DataFile(const std::vector<std::string>& lines)
 {
-    std::string file = "Sampex 2.1 acquisition\r\nChannel:\t1\r\nStream rate (Hz): 500\tgain 1\r\n*******\r\n";
+    std::string file =
+        "Sampex 2.1 acquisition\r\nChannel:\t1\r\nStream rate (Hz): 500\tgain 1\r\n*******\r\n";
     for (const std::string& line : lines)
         file += line + "\r\n";
     return file;
@@ -91,7 +92,8 @@ int ClickableIndex(TPlot* chart, TSeries& series, int from, int to)
     for (int i = from; i < to; ++i) {
         const QPoint p = PixelOf(chart, series, i);
         const TClickedPart part = FindClickedPart(*chart, chart->Frame(), p.x(), p.y());
-        if (part.Part == TPlotPart::Series && chart->SeriesAt(part.SeriesIndex) == &series && part.ValueIndex == i)
+        if (part.Part == TPlotPart::Series && chart->SeriesAt(part.SeriesIndex) == &series &&
+            part.ValueIndex == i)
             return i;
     }
     ADD_FAILURE() << "no point of the series is clear of the curves above it";
@@ -177,7 +179,8 @@ TEST_F(EndToEnd, TypicalRunFromDataFileToBothExports)
     form_->SetPanelText(2, Cp("Данные: ошибка в строке 1 в позиции 0"));
     const int clicked = ClickableIndex(form_->ChartF, *form_->Series2, 150, kSamples);
     ClickPoint(form_->ChartF, *form_->Series2, clicked);
-    const std::string dataReadOut = "X: " + std::to_string(clicked) + "  Y:" + std::to_string(codes[size_t(clicked)]);
+    const std::string dataReadOut =
+        "X: " + std::to_string(clicked) + "  Y:" + std::to_string(codes[size_t(clicked)]);
     EXPECT_EQ(form_->PanelText(2), dataReadOut);
     EXPECT_EQ(form_->ChartF->toolTip(), QString::fromStdString(dataReadOut));
 
@@ -218,7 +221,8 @@ TEST_F(EndToEnd, TypicalRunFromDataFileToBothExports)
     EXPECT_TRUE(Shown(*form_->Series3));
     const int hidden = ClickableIndex(form_->ChartF, *form_->Series2, 200, kSamples);
     ClickPoint(form_->ChartF, *form_->Series2, hidden);
-    EXPECT_EQ(form_->PanelText(2), "X: " + std::to_string(hidden) + "  Y:" + std::to_string(codes[size_t(hidden)]));
+    EXPECT_EQ(form_->PanelText(2),
+              "X: " + std::to_string(hidden) + "  Y:" + std::to_string(codes[size_t(hidden)]));
 
     // 8. Both exports write what the charts hold, hidden curves included.
     form_->NSpectr->trigger();
@@ -274,7 +278,8 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         EXPECT_EQ(bottom.Minimum(), zoomedMin);
 
         // Dragged up and left: back to the automatic view saved before the zoom.
-        const QPoint c = PressablePixel(chart, plot.Left + width / 2, plot.Bottom - 4, plot.Bottom - height / 3);
+        const QPoint c =
+            PressablePixel(chart, plot.Left + width / 2, plot.Bottom - 4, plot.Bottom - height / 3);
         LeftDrag(chart, c, c - QPoint(60, 60));
         EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
         EXPECT_TRUE(bottom.Automatic());

@@ -36,9 +36,8 @@ TEST(ParseSampleLine, AcceptedForms)
         const char* line;
         double value;
     } table[] = {
-        {"1.5", 1.5},   {"1,5", 1.5},      {" 7", 7},         {"-2e3", -2000},
-        {"2.5\t", 2.5}, {"2.5 \t", 2.5},   {"2.5 ", 2.5},     {"-0,25", -0.25},
-        {"1e-2", 0.01}, {"+3.", 3},
+        {"1.5", 1.5},    {"1,5", 1.5},  {" 7", 7},        {"-2e3", -2000}, {"2.5\t", 2.5},
+        {"2.5 \t", 2.5}, {"2.5 ", 2.5}, {"-0,25", -0.25}, {"1e-2", 0.01},  {"+3.", 3},
     };
     std::string scratch;
     for (const auto& row : table) {
@@ -56,9 +55,8 @@ TEST(ParseSampleLine, BadLinesAndTheirPositions)
         const char* line;
         int position; // -1: no conversion made, the position stays as it was
     } table[] = {
-        {"1.5x", 4},  {"1-2", 2},   {"abc", 1},  {"2.5\t ", 4}, {"2.5  ", 4},
-        {"1.2.3", 4}, {"1,5,5", 4}, {"1..", 3},  {"", -1},      {"\t", -1},
-        {" ", -1},    {" \t", -1},  {"\t\t", 1}, {"1 5", 2},
+        {"1.5x", 4}, {"1-2", 2}, {"abc", 1}, {"2.5\t ", 4}, {"2.5  ", 4}, {"1.2.3", 4}, {"1,5,5", 4},
+        {"1..", 3},  {"", -1},   {"\t", -1}, {" ", -1},     {" \t", -1},  {"\t\t", 1},  {"1 5", 2},
     };
     std::string scratch;
     for (const auto& row : table) {
@@ -76,9 +74,8 @@ TEST(SampleRateFromText, ReadAsASampleOrOne)
         const char* text;
         double rate;
     } table[] = {
-        {"1000", 1000}, {"1,5", 1.5},   {"250.5", 250.5}, {" 2e3", 2000}, {"44100\t", 44100},
-        {"", 1},        {"   ", 1},     {"abc", 1},       {"$10", 1},     {"1.2.3", 1},
-        {"-8", -8},     {"0", 0},
+        {"1000", 1000}, {"1,5", 1.5}, {"250.5", 250.5}, {" 2e3", 2000}, {"44100\t", 44100}, {"", 1},
+        {"   ", 1},     {"abc", 1},   {"$10", 1},       {"1.2.3", 1},   {"-8", -8},         {"0", 0},
     };
     for (const auto& row : table)
         EXPECT_EQ(SampleRateFromText(row.text), row.rate) << "'" << row.text << "'";

@@ -19,10 +19,19 @@ constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 TEST(FloatModelRound, TiesToEvenAndRange)
 {
     const std::pair<long double, int64_t> cases[] = {
-        {2.5L, 2}, {3.5L, 4}, {-2.5L, -2}, {0.5L, 0}, {1.5L, 2}, {-0.5L, 0}, {-1.5L, -2},
-        {2.4999999999999999999L, 2}, {4503599627370496.5L, 4503599627370496},
-        {4503599627370497.5L, 4503599627370498}, {-kTwo63, INT64_MIN},
-        {kTwo63 - 1.0L, INT64_MAX}, {kTwo63 - 1.5L, INT64_MAX - 1},
+        {2.5L, 2},
+        {3.5L, 4},
+        {-2.5L, -2},
+        {0.5L, 0},
+        {1.5L, 2},
+        {-0.5L, 0},
+        {-1.5L, -2},
+        {2.4999999999999999999L, 2},
+        {4503599627370496.5L, 4503599627370496},
+        {4503599627370497.5L, 4503599627370498},
+        {-kTwo63, INT64_MIN},
+        {kTwo63 - 1.0L, INT64_MAX},
+        {kTwo63 - 1.5L, INT64_MAX - 1},
     };
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(Round(x), expected) << static_cast<double>(x);
@@ -34,8 +43,13 @@ TEST(FloatModelRound, TiesToEvenAndRange)
 TEST(FloatModelTrunc, TowardZeroAndRange)
 {
     const std::pair<long double, int64_t> cases[] = {
-        {-2.7L, -2}, {2.7L, 2}, {2.999L, 2}, {-0.5L, 0}, {kTwo63 - 0.5L, INT64_MAX},
-        {-kTwo63, INT64_MIN}, {-kTwo63 + 0.5L, INT64_MIN + 1},
+        {-2.7L, -2},
+        {2.7L, 2},
+        {2.999L, 2},
+        {-0.5L, 0},
+        {kTwo63 - 0.5L, INT64_MAX},
+        {-kTwo63, INT64_MIN},
+        {-kTwo63 + 0.5L, INT64_MIN + 1},
     };
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(Trunc(x), expected) << static_cast<double>(x);
@@ -95,7 +109,7 @@ TEST(FloatModelFaults, FlagsBecomeTheirErrors)
     r = huge * huge;
     EXPECT_THROW(CheckFpFaults(), EOverflow);
     EXPECT_NO_THROW(CheckFpFaults()); // the error cleared its flag
-    r = tiny * tiny; // underflow and inexact are silent
+    r = tiny * tiny;                  // underflow and inexact are silent
     EXPECT_NO_THROW(CheckFpFaults());
     EXPECT_EQ(r, 0.0L);
 }

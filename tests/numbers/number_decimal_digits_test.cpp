@@ -1,5 +1,5 @@
-#include "support/number_test_support.h"
 #include "numbers/decimal_digits.h"
+#include "support/number_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -210,7 +210,7 @@ TEST(NumberDecimalDigits, RoundingAtPrecisionOrDecimals)
         int exponent;
     };
     const Case cases[] = {
-        {0.125, 18, 2, "13", 0},  {0.6, 18, 0, "1", 1},     {0.4, 18, 0, "", -0},
+        {0.125, 18, 2, "13", 0},   {0.6, 18, 0, "1", 1},         {0.4, 18, 0, "", -0},
         {999.96, 4, 9999, "1", 4}, {999.94, 4, 9999, "9999", 3}, {-0.004, 18, 2, "", -2},
         {0.004, 18, 0, "", 0},     {123.456, 2, 9999, "12", 3},  {123.456, 18, 9999, "123456000000000003", 3},
     };

@@ -1,7 +1,7 @@
-#include "support/number_test_support.h"
 #include "numbers/float_model.h"
 #include "numbers/number_format.h"
 #include "numbers/number_parse.h"
+#include "support/number_test_support.h"
 
 #include "runtime/exceptions.h"
 
@@ -26,14 +26,13 @@ struct FloatCase {
 TEST(NumberParseFloat, SyntaxAndErrorPositions)
 {
     const FloatCase cases[] = {
-        {"1.5", 1.5L, 0},     {" 1.5", 1.5L, 0},    {"1.5 ", 15, 4},      {"1,5", 1, 2},
-        {"\t1.5", 0, 1},      {"", 0, 1},           {"-", 0, 2},          {"+", 0, 2},
-        {"   ", 0, 4},        {" -", 0, 3},         {"+7", 7, 0},         {"1E3", 1000, 0},
-        {"1e+3", 1000, 0},    {"2.5e-1", 0.25L, 0}, {"1e", 1, 3},         {"1e+", 1, 4},
-        {"1e-x", 1, 4},       {".", 0, 0},          {"e5", 0, 0},         {".e5", 0, 0},
-        {"-.", -0.0L, 0},         {"5.", 5, 0},         {".5", 0.5L, 0},      {"12,5", 12, 3},
-        {"1.2.3", 12, 4},     {"+-1", 0, 2},        {"0x10", 0, 2},       {"1 2", 1, 2},
-        {"007.50", 7.5L, 0},  {"1e05", 1e5L, 0},    {"1E-0", 1, 0},       {"3.25e1x", 325, 7},
+        {"1.5", 1.5L, 0}, {" 1.5", 1.5L, 0},   {"1.5 ", 15, 4},   {"1,5", 1, 2},        {"\t1.5", 0, 1},
+        {"", 0, 1},       {"-", 0, 2},         {"+", 0, 2},       {"   ", 0, 4},        {" -", 0, 3},
+        {"+7", 7, 0},     {"1E3", 1000, 0},    {"1e+3", 1000, 0}, {"2.5e-1", 0.25L, 0}, {"1e", 1, 3},
+        {"1e+", 1, 4},    {"1e-x", 1, 4},      {".", 0, 0},       {"e5", 0, 0},         {".e5", 0, 0},
+        {"-.", -0.0L, 0}, {"5.", 5, 0},        {".5", 0.5L, 0},   {"12,5", 12, 3},      {"1.2.3", 12, 4},
+        {"+-1", 0, 2},    {"0x10", 0, 2},      {"1 2", 1, 2},     {"007.50", 7.5L, 0},  {"1e05", 1e5L, 0},
+        {"1E-0", 1, 0},   {"3.25e1x", 325, 7},
     };
     for (const FloatCase& c : cases) {
         const FloatParse r = ParseFloat(c.text);
@@ -94,7 +93,7 @@ Uint128 RoundTo64Bits(Uint128 v)
 long double ToExtended(Uint128 v)
 {
     return std::ldexp(static_cast<long double>(static_cast<uint64_t>(v >> 64)), 64) +
-           static_cast<long double>(static_cast<uint64_t>(v));
+        static_cast<long double>(static_cast<uint64_t>(v));
 }
 
 // Beyond 19 digits every step M * 10 + digit is rounded to extended; the
@@ -102,8 +101,8 @@ long double ToExtended(Uint128 v)
 TEST(NumberParseFloat, LongDigitStringsRoundEveryStep)
 {
     std::mt19937_64 rng(7);
-    std::vector<std::string> texts = {"18446744073709551615", "18446744073709551619",
-                                      "98765432109876543210", "12345678901234567890"};
+    std::vector<std::string> texts = {"18446744073709551615", "18446744073709551619", "98765432109876543210",
+                                      "12345678901234567890"};
     for (int k = 0; k < 2000; ++k) {
         std::string t(1, static_cast<char>('1' + rng() % 9));
         const int length = 20 + static_cast<int>(rng() % 18);
@@ -146,8 +145,8 @@ TEST(NumberParseFloat, StoringToDoubleIsTheSecondRounding)
     EXPECT_EQ(StoreDouble(ParseFloat("1e-400").value), 0.0);
     EXPECT_EQ(StoreDouble(ParseFloat("4.9e-324").value), 4.9406564584124654e-324);
     for (const char* text : {"0.1", "-0.123", "12.75", "1.5e-3", "2.675", "123456789.987654321"})
-        EXPECT_EQ(StoreDouble(ParseFloat(text).value),
-                  static_cast<double>(std::strtold(text, nullptr))) << text;
+        EXPECT_EQ(StoreDouble(ParseFloat(text).value), static_cast<double>(std::strtold(text, nullptr)))
+            << text;
 }
 
 // Every line the test-data generator writes ("0.000" texts of values within
@@ -186,18 +185,40 @@ struct IntegerCase {
 TEST(NumberParseInteger, DecimalAndHexadecimalForms)
 {
     const IntegerCase cases[] = {
-        {"32", true, 32},           {" 32", true, 32},          {"32 ", false, 0},
-        {"", false, 0},             {"  ", false, 0},           {"\t1", false, 0},
-        {"-2147483648", true, INT32_MIN}, {"2147483647", true, INT32_MAX},
-        {"2147483648", false, 0},   {"-2147483649", false, 0},  {"99999999999", false, 0},
-        {"$1F", true, 31},          {"x1F", true, 31},          {"X1f", true, 31},
-        {"0x1F", true, 31},         {"0X1f", true, 31},         {"-$10", true, -16},
-        {"+$10", true, 16},         {"$FFFFFFFF", true, -1},    {"$7FFFFFFF", true, INT32_MAX},
-        {"-$80000000", true, INT32_MIN}, {"$000000001", true, 1}, {"$100000000", false, 0},
-        {"$", false, 0},            {"0x", false, 0},           {"$G", false, 0},
-        {"1.0", false, 0},          {"0", true, 0},             {"007", true, 7},
-        {"-0", true, 0},            {"+5", true, 5},            {"--5", false, 0},
-        {"5-", false, 0},           {"0x1F ", false, 0},
+        {"32", true, 32},
+        {" 32", true, 32},
+        {"32 ", false, 0},
+        {"", false, 0},
+        {"  ", false, 0},
+        {"\t1", false, 0},
+        {"-2147483648", true, INT32_MIN},
+        {"2147483647", true, INT32_MAX},
+        {"2147483648", false, 0},
+        {"-2147483649", false, 0},
+        {"99999999999", false, 0},
+        {"$1F", true, 31},
+        {"x1F", true, 31},
+        {"X1f", true, 31},
+        {"0x1F", true, 31},
+        {"0X1f", true, 31},
+        {"-$10", true, -16},
+        {"+$10", true, 16},
+        {"$FFFFFFFF", true, -1},
+        {"$7FFFFFFF", true, INT32_MAX},
+        {"-$80000000", true, INT32_MIN},
+        {"$000000001", true, 1},
+        {"$100000000", false, 0},
+        {"$", false, 0},
+        {"0x", false, 0},
+        {"$G", false, 0},
+        {"1.0", false, 0},
+        {"0", true, 0},
+        {"007", true, 7},
+        {"-0", true, 0},
+        {"+5", true, 5},
+        {"--5", false, 0},
+        {"5-", false, 0},
+        {"0x1F ", false, 0},
     };
     for (const IntegerCase& c : cases) {
         const IntegerParse r = ParseInteger(c.text);

@@ -63,8 +63,7 @@ TEST(RandomBelow, SeedFromClockChangesBetweenRuns)
     SeedFromClock();
     const uint32_t first = GeneratorSeed;
     const auto start = std::chrono::steady_clock::now();
-    while (std::chrono::steady_clock::now() - start < std::chrono::microseconds(50)) {
-    }
+    while (std::chrono::steady_clock::now() - start < std::chrono::microseconds(50)) { }
     SeedFromClock();
     EXPECT_NE(GeneratorSeed, first);
 }

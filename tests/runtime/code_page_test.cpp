@@ -28,9 +28,9 @@ TEST(CodePage, EveryAssignedByteRoundTripsAndUnmappableCharactersBecomeQuestionM
 
 TEST(CodePage, MalformedUtf8GivesOneQuestionMarkPerBadByte)
 {
-    EXPECT_EQ(Utf8ToCp1251("a\x80z"), "a?z");             // stray continuation byte
-    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");                 // cut off at the end
-    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");            // overlong "/"
-    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");       // a surrogate half
+    EXPECT_EQ(Utf8ToCp1251("a\x80z"), "a?z");              // stray continuation byte
+    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");                  // cut off at the end
+    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");             // overlong "/"
+    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");        // a surrogate half
     EXPECT_EQ(Utf8ToCp1251("\xD0\x41\xD0\x90"), "?A\xC0"); // broken, then a whole "А"
 }

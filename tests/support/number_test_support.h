@@ -5,7 +5,7 @@
 class ScopedSeparators {
 public:
     ScopedSeparators(char decimalPoint, char digitGroup)
-        : point_(DecimalPointChar()), group_(DigitGroupChar())
+            : point_(DecimalPointChar()), group_(DigitGroupChar())
     {
         SetLocaleSeparators(decimalPoint, digitGroup);
     }
@@ -19,7 +19,4 @@ private:
 };
 
 // Bitwise equality of two extended values (tells 0 from -0, compares NaNs).
-inline bool SameBits(long double a, long double b)
-{
-    return __builtin_memcmp(&a, &b, 10) == 0;
-}
+inline bool SameBits(long double a, long double b) { return __builtin_memcmp(&a, &b, 10) == 0; }

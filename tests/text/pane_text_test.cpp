@@ -48,8 +48,8 @@ TEST(PaneTextLines, CountsFollowTheBreaks)
         const char* text;
         int lines;
     } cases[] = {
-        {"", 0},          {"1\r\n2\r\n", 2}, {"1\r\n2", 2},   {"1\r\n\r\n2", 3},
-        {"\r\n", 1},      {"abc", 1},        {"a\nb", 1},     {"a\rb\r\n", 1},
+        {"", 0},     {"1\r\n2\r\n", 2}, {"1\r\n2", 2}, {"1\r\n\r\n2", 3},
+        {"\r\n", 1}, {"abc", 1},        {"a\nb", 1},   {"a\rb\r\n", 1},
     };
     for (const Case& c : cases) {
         TPaneText pane;
@@ -75,10 +75,9 @@ TEST(PaneTextLines, LineReadStopsAt4096Characters)
 TEST(PaneTextLoad, AllLineEndStylesBecomeCrLf)
 {
     const std::string expected = "1.5\r\n\xC0\xE1\xE2\r\n\r\n-3\r\n";
-    for (const std::string& raw : {std::string("1.5\n\xC0\xE1\xE2\n\n-3\n"),
-                                   std::string("1.5\r\xC0\xE1\xE2\r\r-3\r"),
-                                   std::string("1.5\r\n\xC0\xE1\xE2\r\n\r\n-3\r\n"),
-                                   std::string("1.5\r\xC0\xE1\xE2\n\r\n-3\r")}) {
+    for (const std::string& raw :
+         {std::string("1.5\n\xC0\xE1\xE2\n\n-3\n"), std::string("1.5\r\xC0\xE1\xE2\r\r-3\r"),
+          std::string("1.5\r\n\xC0\xE1\xE2\r\n\r\n-3\r\n"), std::string("1.5\r\xC0\xE1\xE2\n\r\n-3\r")}) {
         TPaneText pane;
         pane.LoadBytes(raw);
         EXPECT_EQ(pane.Text(), expected);
@@ -104,14 +103,14 @@ TEST(PaneTextFind, RangeCaseAndPositions)
     EXPECT_EQ(pane.Find("CD", 0, 6, false), 4);
     EXPECT_EQ(pane.Find("b", 2, 4, true), -1);
     EXPECT_EQ(pane.Find("b", 0, 2, true), 1);
-    EXPECT_EQ(pane.Find("bc", 0, 6, true), -1);          // a break lies between
-    EXPECT_EQ(pane.Find("c", 0, 4, true), -1);           // range ends before it
+    EXPECT_EQ(pane.Find("bc", 0, 6, true), -1); // a break lies between
+    EXPECT_EQ(pane.Find("c", 0, 4, true), -1);  // range ends before it
     EXPECT_EQ(pane.Find("", 0, 6, true), -1);
-    EXPECT_EQ(pane.Find("d", 0, 1000, true), 5);         // range past the end
+    EXPECT_EQ(pane.Find("d", 0, 1000, true), 5); // range past the end
     TPaneText cyr;
-    cyr.SetText("x\xC0\xE1\xA8");                        // "xАбЁ"
-    EXPECT_EQ(cyr.Find("\xE0\xC1", 0, 4, false), 1);     // "аБ"
-    EXPECT_EQ(cyr.Find("\xB8", 0, 4, false), 3);         // "ё"
+    cyr.SetText("x\xC0\xE1\xA8");                    // "xАбЁ"
+    EXPECT_EQ(cyr.Find("\xE0\xC1", 0, 4, false), 1); // "аБ"
+    EXPECT_EQ(cyr.Find("\xB8", 0, 4, false), 3);     // "ё"
     EXPECT_EQ(cyr.Find("\xE0", 0, 4, true), -1);
 }
 
@@ -202,8 +201,7 @@ TEST(PaneTextEdit, RandomEditsMatchADirectSplit)
     }
     ExpectLinesMatch(pane);
     // Undoing every step gives the starting text back, index included.
-    while (pane.Undo()) {
-    }
+    while (pane.Undo()) { }
     EXPECT_EQ(pane.Text(), original);
     ExpectLinesMatch(pane);
 }

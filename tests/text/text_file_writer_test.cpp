@@ -23,7 +23,8 @@ std::string ReadAll(const std::string& path)
 }
 
 // Runs a statement and gives the code of the EInOutError it raised (0 for none).
-template <class F> int IoErrorOf(F statement, std::string* message = nullptr)
+template <class F>
+int IoErrorOf(F statement, std::string* message = nullptr)
 {
     try {
         statement();
@@ -127,9 +128,15 @@ TEST(TextOutputFileErrors, FileHeldByAnotherWriterIsRefusedAndKept)
 TEST(TextOutputFileErrors, MessageTable)
 {
     const std::pair<int, const char*> table[] = {
-        {2, "File not found"},      {3, "Invalid filename"}, {4, "Too many open files"},
-        {5, "File access denied"},  {100, "Read beyond end of file"}, {101, "Disk full"},
-        {106, "Invalid numeric input"}, {32, "I/O error 32"}, {1117, "I/O error 1117"},
+        {2, "File not found"},
+        {3, "Invalid filename"},
+        {4, "Too many open files"},
+        {5, "File access denied"},
+        {100, "Read beyond end of file"},
+        {101, "Disk full"},
+        {106, "Invalid numeric input"},
+        {32, "I/O error 32"},
+        {1117, "I/O error 1117"},
     };
     for (const auto& [code, text] : table)
         EXPECT_EQ(TextOutputFile::MessageFor(code), text) << code;
@@ -145,10 +152,9 @@ TEST(OsErrorCodes, ErrnoMapsToWindowsCodes)
         std::string path;
         int code;
     } table[] = {
-        {EACCES, "", 5},  {EPERM, "", 5},        {EROFS, "", 5},  {EISDIR, "", 5},
-        {ENOENT, inExisting, 2}, {ENOENT, inMissing, 3}, {EMFILE, "", 4}, {ENFILE, "", 4},
-        {ENOSPC, "", 112}, {EDQUOT, "", 112},   {ETXTBSY, "", 32}, {EBUSY, "", 32},
-        {ENOTDIR, "", 3},
+        {EACCES, "", 5},        {EPERM, "", 5},  {EROFS, "", 5},   {EISDIR, "", 5},   {ENOENT, inExisting, 2},
+        {ENOENT, inMissing, 3}, {EMFILE, "", 4}, {ENFILE, "", 4},  {ENOSPC, "", 112}, {EDQUOT, "", 112},
+        {ETXTBSY, "", 32},      {EBUSY, "", 32}, {ENOTDIR, "", 3},
     };
     for (const auto& row : table)
         EXPECT_EQ(WindowsErrorCode(row.err, row.path), row.code) << row.err << " " << row.path;

@@ -28,11 +28,8 @@ TEST(ProgramVersionInfo, AnswersOnlyItsOwnTableAndExactKeys)
 TEST(AboutMemoLines, ProgramInfoGivesFourVersionLinesThenTheAddress)
 {
     const std::vector<std::string> expected = {
-        Cp("Компания: Dorvin"),
-        Cp("Версия файла: 3.0.0.0"),
-        Cp("Внутреннее имя: dftscope"),
-        Cp("Версия продукта: 4.0.0.0"),
-        "http://www.dorvin.example/",
+        Cp("Компания: Dorvin"),         Cp("Версия файла: 3.0.0.0"),  Cp("Внутреннее имя: dftscope"),
+        Cp("Версия продукта: 4.0.0.0"), "http://www.dorvin.example/",
     };
     EXPECT_EQ(AboutMemoLines(&ProgramVersionInfo()), expected);
 }
@@ -41,17 +38,18 @@ TEST(AboutMemoLines, EveryFoundNonEmptyValueInQueryTableOrder)
 {
     // Stored in reverse order; the lines still follow the query table. Keys
     // spelled as the query table spells them are found.
-    const TVersionInfo info("041904E3", {
-                                            {"Comments", "c"},
-                                            {"ProductName", "p"},
-                                            {"OriginalFileName", "o"},
-                                            {"LegalTradeMarks", "t"},
-                                            {"LegalCopyright", ""},
-                                            {"FileDescription", Cp("описание")},
-                                        });
+    const TVersionInfo info("041904E3",
+                            {
+                                {"Comments", "c"},
+                                {"ProductName", "p"},
+                                {"OriginalFileName", "o"},
+                                {"LegalTradeMarks", "t"},
+                                {"LegalCopyright", ""},
+                                {"FileDescription", Cp("описание")},
+                            });
     const std::vector<std::string> expected = {
         Cp("Файл: описание"), Cp("Торговые марки: t"), "OriginalFileName: o",
-        Cp("Продукт: p"),     Cp("Комментарии: c"),     kMakerWebPage,
+        Cp("Продукт: p"),     Cp("Комментарии: c"),    kMakerWebPage,
     };
     EXPECT_EQ(AboutMemoLines(&info), expected);
 }
@@ -70,11 +68,9 @@ TEST(CentredOrigin, TruncatesBothHalvesTowardZero)
         int parentW, parentH, w, h, left, top;
     };
     const Case cases[] = {
-        {649, 649, 273, 189, 188, 230},
-        {649, 100, 273, 189, 188, -44}, // -89 / 2
-        {100, 100, 273, 189, -86, -44}, // -173 / 2
-        {274, 190, 273, 189, 0, 0},
-        {273, 189, 273, 189, 0, 0},
+        {649, 649, 273, 189, 188, 230}, {649, 100, 273, 189, 188, -44}, // -89 / 2
+        {100, 100, 273, 189, -86, -44},                                 // -173 / 2
+        {274, 190, 273, 189, 0, 0},     {273, 189, 273, 189, 0, 0},
     };
     for (const Case& c : cases) {
         const TPanelOrigin o = CentredOrigin(c.parentW, c.parentH, c.w, c.h);

@@ -117,7 +117,7 @@ TEST(ExportFailure, AFolderOfTheTargetsNameIsAccessDenied)
     ASSERT_EQ(::mkdir("export_korr.dat", 0755), 0);
     const Charts charts(10);
     EXPECT_EQ(ExportErrorCode(charts), 5);
-    struct stat st{};
+    struct stat st { };
     ASSERT_EQ(::stat("export_korr.dat", &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
@@ -141,7 +141,7 @@ TEST(ExportFailure, ADeviceTargetIsWrittenDirectly)
     // A link to a device: nothing to protect and nothing to rename over, so the
     // device itself is written; the full-disk device reports the full disk.
     ScratchFolder folder;
-    struct stat st{};
+    struct stat st { };
     if (::stat("/dev/full", &st) != 0 || ::stat("/dev/null", &st) != 0)
         GTEST_SKIP() << "no /dev/full or /dev/null here";
     const Charts charts(1000);

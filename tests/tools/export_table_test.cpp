@@ -5,13 +5,13 @@
 #include "chart/axis_panel.h"
 #include "chart/point_series.h"
 #include "export_test_support.h"
-#include "runtime/exceptions.h"
 #include "numbers/locale_separators.h"
 #include "numbers/number_format.h"
+#include "runtime/exceptions.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using export_test::kCorrelationHeader;
 using export_test::kSpectrumHeader;
@@ -20,7 +20,6 @@ using export_test::ScratchFolder;
 using export_test::WriteBytes;
 
 namespace {
-
 
 struct CommaLocale {
     CommaLocale() { SetLocaleSeparators(',', ' '); }
@@ -82,9 +81,11 @@ TEST(SpectrumExport, HeaderThenHarmonicLabelAmplitudeRows)
     spectrum.series->AddPoint(4, 0.04, "");
     spectrum.series->AddPoint(5, 1234.25, "2,50");
     ExportTableFile(kExportSpectrum, spectrum.chart, unused.chart);
-    EXPECT_EQ(ReadBytes("export_spectr.dat"), kSpectrumHeader + "3\t1,50\t12,4\r\n"
-                                                                "4\t\t0,0\r\n"
-                                                                "5\t2,50\t1234,3\r\n");
+    EXPECT_EQ(ReadBytes("export_spectr.dat"),
+              kSpectrumHeader +
+                  "3\t1,50\t12,4\r\n"
+                  "4\t\t0,0\r\n"
+                  "5\t2,50\t1234,3\r\n");
     EXPECT_EQ(folder.Files(), std::set<std::string>{"export_spectr.dat"});
 }
 
@@ -111,11 +112,13 @@ TEST(CorrelationExport, ShorterCurvesLeaveEmptyCellsTwoTabsPerRow)
     Fill(*curves.correlation, {100, -100, 37});
     Fill(*curves.pattern, {8});
     ExportTableFile(kExportCorrelation, unused.chart, curves.chart);
-    EXPECT_EQ(ReadBytes("export_korr.dat"), kCorrelationHeader + "-5\t100\t8\r\n"
-                                                                 "17\t-100\t\r\n"
-                                                                 "2147483647\t37\t\r\n"
-                                                                 "-2147483648\t\t\r\n"
-                                                                 "0\t\t\r\n");
+    EXPECT_EQ(ReadBytes("export_korr.dat"),
+              kCorrelationHeader +
+                  "-5\t100\t8\r\n"
+                  "17\t-100\t\r\n"
+                  "2147483647\t37\t\r\n"
+                  "-2147483648\t\t\r\n"
+                  "0\t\t\r\n");
 }
 
 TEST(CorrelationExport, RowCountIsTheLongestCurveWhicheverItIs)
@@ -155,16 +158,33 @@ TEST(CorrelationExport, WholeCellsAreTheFixedZeroDecimalText)
 {
     // Whatever the curves hold, a cell is the number's "%0.0f" text.
     CommaLocale comma;
-    const std::vector<double> values = {0.0,   -0.0,   0.5,       1.5,  2.5,     -2.5, 0.49999999999999994,
-                                        -0.4,  123.7,  -1e-300,   1e17, 4.5e15,  -9007199254740993.0,
-                                        1e300, 65536.5, -2147483649.0, 9007199254740991.0, -9007199254740991.0,
-                                        9007199254740992.0, 999999999999999.0};
+    const std::vector<double> values = {0.0,
+                                        -0.0,
+                                        0.5,
+                                        1.5,
+                                        2.5,
+                                        -2.5,
+                                        0.49999999999999994,
+                                        -0.4,
+                                        123.7,
+                                        -1e-300,
+                                        1e17,
+                                        4.5e15,
+                                        -9007199254740993.0,
+                                        1e300,
+                                        65536.5,
+                                        -2147483649.0,
+                                        9007199254740991.0,
+                                        -9007199254740991.0,
+                                        9007199254740992.0,
+                                        999999999999999.0};
     ScratchFolder folder;
     SpectrumChart unused;
     CurvesChart curves;
     Fill(*curves.correlation, values);
     ExportTableFile(kExportCorrelation, unused.chart, curves.chart);
-    const std::vector<std::string> rows = SplitRows(ReadBytes("export_korr.dat").substr(kCorrelationHeader.size()));
+    const std::vector<std::string> rows =
+        SplitRows(ReadBytes("export_korr.dat").substr(kCorrelationHeader.size()));
     ASSERT_EQ(rows.size(), values.size());
     for (size_t i = 0; i < values.size(); ++i) {
         std::string expected(1, '\t');
@@ -187,7 +207,7 @@ TEST(ExportReplacement, ExportingAgainReplacesTheFileAndItsPermissionsStay)
     curves.data->ClearPoints();
     ExportTableFile(kExportCorrelation, unused.chart, curves.chart);
     EXPECT_EQ(ReadBytes("export_korr.dat"), kCorrelationHeader);
-    struct stat st{};
+    struct stat st { };
     ASSERT_EQ(::stat("export_korr.dat", &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
@@ -202,7 +222,7 @@ TEST(ExportReplacement, ALinkIsFollowedAndKept)
     WriteBytes("results/spectrum.txt", "old");
     ASSERT_EQ(::symlink("results/spectrum.txt", "export_spectr.dat"), 0);
     ExportTableFile(kExportSpectrum, spectrum.chart, unused.chart);
-    struct stat st{};
+    struct stat st { };
     ASSERT_EQ(::lstat("export_spectr.dat", &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(ReadBytes("results/spectrum.txt"), kSpectrumHeader);

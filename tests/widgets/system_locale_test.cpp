@@ -1,6 +1,6 @@
+#include "numbers/locale_separators.h"
 #include "support/number_test_support.h"
 #include "widgets/system_locale.h"
-#include "numbers/locale_separators.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST(NumberLocaleSeparators, OneWindows1251ByteOrTheFallback)
         {QString(QChar(0x2019)), '\x92'}, // right single quotation mark
         {QString(), '#'},
         {QStringLiteral("ab"), '#'},
-        {QString(QChar(0x066B)), '#'},    // Arabic decimal separator: not in 1251
+        {QString(QChar(0x066B)), '#'}, // Arabic decimal separator: not in 1251
         {QString::fromUcs4(U"\U0001D7CE"), '#'},
     };
     for (const auto& [text, expected] : cases)

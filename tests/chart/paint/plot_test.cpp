@@ -105,7 +105,8 @@ int MixedBlocks(const QImage& image, int left, int top, int right, int bottom)
     for (int y = top & ~1; y + 1 <= bottom; y += 2)
         for (int x = left & ~1; x + 1 <= right; x += 2) {
             const QRgb c = image.pixel(x, y);
-            mixed += image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c;
+            mixed +=
+                image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c;
         }
     return mixed;
 }

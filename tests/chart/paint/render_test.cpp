@@ -41,13 +41,13 @@ std::set<std::pair<int, int>> DdaPixels(int x0, int y0, int x1, int y1, int left
 
 TEST(RasterLine, RunsCoverExactlyThePixelsOfTheStepRule)
 {
-    const int lines[][4] = {{0, 0, 10, 3},   {0, 0, 3, 10},  {10, 3, 0, 0},   {3, 10, 0, 0},  {0, 0, 0, 7},
-                            {5, 5, 5, -4},   {0, 0, -9, 9},  {2, -3, 20, 40}, {-5, 7, 31, 6}, {4, 4, 4, 4},
+    const int lines[][4] = {{0, 0, 10, 3},  {0, 0, 3, 10},  {10, 3, 0, 0},   {3, 10, 0, 0},  {0, 0, 0, 7},
+                            {5, 5, 5, -4},  {0, 0, -9, 9},  {2, -3, 20, 40}, {-5, 7, 31, 6}, {4, 4, 4, 4},
                             {0, 0, 2, 100}, {0, 100, 7, 0}, {-40, 3, 60, 9}};
     for (const auto& l : lines)
         for (auto [left, right] : {std::pair{-100, 100}, std::pair{1, 4}, std::pair{-3, 0}}) {
-            SCOPED_TRACE(testing::Message() << l[0] << "," << l[1] << " -> " << l[2] << "," << l[3] << " clip "
-                                            << left << ".." << right);
+            SCOPED_TRACE(testing::Message() << l[0] << "," << l[1] << " -> " << l[2] << "," << l[3]
+                                            << " clip " << left << ".." << right);
             std::set<std::pair<int, int>> got;
             int lastColumn = INT32_MIN;
             bool columnsOnce = true;
@@ -69,8 +69,8 @@ TEST(MarkerShape, SmallCircleIsARimmedDotAndRectangleOneLarger)
     int fill = 0, rim = 0;
     for (const TMarkerRun& r : circle.Runs)
         (r.Rim ? rim : fill) += r.Dy1 - r.Dy0 + 1;
-    EXPECT_EQ(fill, 4);  // the 2 x 2 middle
-    EXPECT_EQ(rim, 8);   // the 4 x 4 box less its corners and middle
+    EXPECT_EQ(fill, 4); // the 2 x 2 middle
+    EXPECT_EQ(rim, 8);  // the 4 x 4 box less its corners and middle
     EXPECT_EQ(circle.Width, 4);
     const TMarkerShape box = MakeMarkerShape(false, 2, 2);
     int total = 0;
@@ -83,7 +83,7 @@ TEST(MarkerShape, SmallCircleIsARimmedDotAndRectangleOneLarger)
     for (const TMarkerRun& r : wide.Runs)
         (r.Rim ? wideRim : wideFill) += r.Dy1 - r.Dy0 + 1;
     EXPECT_EQ(wide.Width, 10);
-    EXPECT_EQ(wideFill, 4 * 9);  // the 3 x 3 middle of the 5 x 5 box
+    EXPECT_EQ(wideFill, 4 * 9); // the 3 x 3 middle of the 5 x 5 box
     EXPECT_EQ(wideRim, 4 * 16);
 }
 
@@ -244,7 +244,7 @@ TEST(AxisPaint, SmallDotsGridAlternatesAlongTheWholePlot)
 
 // Many points per pixel column, overlapping markers, several series: the
 // back-to-front drawing must give the picture of painting one by one.
-class FastEqualsOneByOne : public ::testing::TestWithParam<int> {};
+class FastEqualsOneByOne : public ::testing::TestWithParam<int> { };
 
 TEST_P(FastEqualsOneByOne, PixelForPixel)
 {
