@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -39,22 +40,12 @@ void WriteWholeCell(TextOutputFile& file, double value)
     }
 }
 
-// The Y values of a curve as stored: the export walks every row of the
-// longest curve, so the per-point index check of ValueAt is left out.
-class TCurveValues {
-public:
-    explicit TCurveValues(const TSeries& series) : values_(series.YValues().Raw()) { }
-    int Count() const { return int(values_.size()); }
-    double At(int row) const { return values_[size_t(row)]; }
-
-private:
-    const std::vector<double>& values_;
-};
-
-void WriteWholeCellIfPresent(TextOutputFile& file, const TCurveValues& curve, int row)
+// The export walks every row of the longest curve, so it reads the stored
+// values without ValueAt's per-point index check.
+void WriteWholeCellIfPresent(TextOutputFile& file, const std::vector<double>& curve, int row)
 {
-    if (row < curve.Count())
-        WriteWholeCell(file, curve.At(row));
+    if (size_t(row) < curve.size())
+        WriteWholeCell(file, curve[size_t(row)]);
 }
 
 } // namespace
@@ -90,11 +81,11 @@ void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
 {
     if (curves.SeriesTotal() <= 0)
         return;
-    const TCurveValues data(*curves.SeriesAt(0));
-    const TCurveValues correlation(*curves.SeriesAt(1));
-    const TCurveValues pattern(*curves.SeriesAt(2));
+    const std::vector<double>& data = curves.SeriesAt(0)->YValues().Raw();
+    const std::vector<double>& correlation = curves.SeriesAt(1)->YValues().Raw();
+    const std::vector<double>& pattern = curves.SeriesAt(2)->YValues().Raw();
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
-    const int rows = std::max({data.Count(), correlation.Count(), pattern.Count()});
+    const int rows = int(std::max({data.size(), correlation.size(), pattern.size()}));
     for (int i = 0; i < rows; ++i) {
         WriteWholeCellIfPresent(file, data, i);
         file.WriteChar('\t');
