@@ -37,6 +37,17 @@ public:
         return horizontal_ ? base_ + r : base_ - r;
     }
 
+    // True when Pixel() never decreases from lo up to hi (lo <= hi): the
+    // axis runs left to right and neither end is mapped to the centre for
+    // lying too far out. Values in between then keep their order in pixels.
+    bool Increasing(double lo, double hi) const
+    {
+        if (zero_ || !horizontal_ || !(factor_ > 0) || !(lo <= hi))
+            return false;
+        const double qLo = (lo - minimum_) * factor_, qHi = (hi - minimum_) * factor_;
+        return qLo < 2147483647.0 && qLo > -2147483647.0 && qHi < 2147483647.0 && qHi > -2147483647.0;
+    }
+
     // Pixel() of values[0 .. count - 1] into pixels[], two at a time with
     // the same operations, so every answer is the one Pixel() gives.
     void Pixels(const double* values, int count, int* pixels) const;

@@ -10,9 +10,49 @@ constexpr int Batch = 8192;
 } // namespace
 
 TStretchWalker::TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
-                               const TAxisMapper& vertical, int first)
-        : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first)
+                               const TAxisMapper& vertical, int first, bool columnsInOrder)
+        : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first), inOrder_(columnsInOrder)
 {
+}
+
+int TStretchWalker::ColumnStart(int x, int i)
+{
+    const auto inColumn = [&](int j) { return horizontal_.Pixel(xs_[j]) == x; };
+    // Evenly spaced data fills its columns alike: look first where the last
+    // column's length puts the start, then widen the step until the start
+    // is enclosed, then halve. `known` is in the column, `below` before it.
+    int known, below;
+    const int guess = std::max(first_, i - lastLength_ + 1);
+    if (inColumn(guess)) {
+        known = guess;
+        below = first_ - 1;
+        for (int step = 1; known - step >= first_; step *= 2) {
+            if (!inColumn(known - step)) {
+                below = known - step;
+                break;
+            }
+            known -= step;
+        }
+    } else {
+        below = guess;
+        known = i;
+        for (int step = 1; below + step < i; step *= 2) {
+            if (inColumn(below + step)) {
+                known = below + step;
+                break;
+            }
+            below += step;
+        }
+    }
+    while (known - below > 1) {
+        const int middle = below + (known - below) / 2;
+        if (inColumn(middle))
+            known = middle;
+        else
+            below = middle;
+    }
+    lastLength_ = i - known + 1;
+    return known;
 }
 
 void TStretchWalker::Fill(int last)
@@ -22,7 +62,8 @@ void TStretchWalker::Fill(int last)
     rows_.resize(Batch);
     to_ = last + 1;
     from_ = std::max(first_, to_ - Batch);
-    horizontal_.Pixels(xs_ + from_, to_ - from_, columns_.data());
+    if (!inOrder_)
+        horizontal_.Pixels(xs_ + from_, to_ - from_, columns_.data());
     vertical_.Pixels(ys_ + from_, to_ - from_, rows_.data());
 }
 
@@ -32,11 +73,14 @@ void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::ve
     const int x = in.X, limit = in.Limit, top = in.PlacedTop, bottom = in.PlacedBottom;
     const int markLo = in.MarkerLo, markHi = in.MarkerHi;
     int i = state.Index, yNext = state.Y, lo = state.RunLo, hi = state.RunHi;
-    for (int j = i - 1; j >= first_; --j) {
+    // In order, the column's points end at its start; otherwise at the first
+    // point of another column.
+    const int start = inOrder_ ? ColumnStart(x, i) : first_;
+    for (int j = i - 1; j >= start; --j) {
         if (j < from_ || j >= to_)
             Fill(j);
         const int y = rows_[size_t(j - from_)];
-        if (columns_[size_t(j - from_)] != x || y < -limit || y > limit)
+        if ((!inOrder_ && columns_[size_t(j - from_)] != x) || y < -limit || y > limit)
             break;
         bool marker = false;
         if (y >= markLo && y <= markHi) {

@@ -42,11 +42,14 @@ struct TStretchState {
 
 // Walks one series' points from the end towards First, a stretch (one
 // column) per call. Positions are worked out a batch at a time, reading the
-// values forwards, and kept for the following stretches.
+// values forwards, and kept for the following stretches. When the caller
+// vouches that columns never decrease with the index (X in order on an axis
+// that keeps it), each column's first point is found by a search on a few
+// X values instead of mapping them all.
 class TStretchWalker {
 public:
     TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
-                   const TAxisMapper& vertical, int first);
+                   const TAxisMapper& vertical, int first, bool columnsInOrder);
 
     // Takes points state.Index - 1, - 2, ... down to First while they fall in
     // column X with a row inside the limit, and appends their steps that may
@@ -56,11 +59,16 @@ public:
 private:
     // Maps a batch of points ending at index `last`.
     void Fill(int last);
+    // The first index of the points of column x ending at i (which lies in
+    // it), for columns in order.
+    int ColumnStart(int x, int i);
 
     const double* xs_;
     const double* ys_;
     TAxisMapper horizontal_, vertical_;
     int first_;
+    bool inOrder_;
+    int lastLength_ = 1; // points of the column found last: the guess for the next
     int from_ = 0, to_ = 0; // indexes from_ .. to_ - 1 are in the buffers
     std::vector<int> columns_, rows_;
 };

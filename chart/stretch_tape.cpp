@@ -33,11 +33,32 @@ void TStretchTape::Record(int x, const TStretchState& before, const TStretchStat
     steps_.insert(steps_.end(), steps.begin(), steps.end());
 }
 
+void TStretchTape::Append(const TStretchTape& ahead)
+{
+    if (mode_ != Mode::Record)
+        return;
+    next_ = records_.size();
+    const size_t offset = steps_.size();
+    for (TStretchRecord r : ahead.records_) {
+        r.FirstStep += offset;
+        records_.push_back(r);
+    }
+    steps_.insert(steps_.end(), ahead.steps_.begin(), ahead.steps_.end());
+    mode_ = Mode::Replay;
+}
+
+TStretchTape& TStretchTape::AheadTape()
+{
+    if (!ahead_)
+        ahead_ = std::make_unique<TStretchTape>();
+    return *ahead_;
+}
+
 void TStretchTape::Finish()
 {
     if (mode_ == Mode::Record)
         complete_ = true;
-    else if (mode_ == Mode::Replay && next_ != records_.size())
-        complete_ = false;
+    else if (mode_ == Mode::Replay)
+        complete_ = next_ == records_.size();
     mode_ = Mode::Off;
 }

@@ -8,6 +8,7 @@
 #include "chart/pixel_geometry.h"
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 // Everything a walk's answers depend on.
@@ -42,7 +43,14 @@ public:
     const TStretchStep* StepsOf(const TStretchRecord& r) const { return steps_.data() + r.FirstStep; }
     void Record(int x, const TStretchState& before, const TStretchState& after,
                 const std::vector<TStretchStep>& steps);
-    // The paint is over: a recording made in full can be replayed.
+    // Takes over the walks a second tape recorded ahead of this paint, over
+    // the points before every point recorded here, and replays them next.
+    void Append(const TStretchTape& ahead);
+    // The tape a walk ahead of the paint records into, kept with this one so
+    // that its storage stays from paint to paint.
+    TStretchTape& AheadTape();
+    // The paint is over: a recording made in full, or one whose walks
+    // recorded ahead were all taken, can be replayed.
     void Finish();
 
 private:
@@ -53,4 +61,5 @@ private:
     std::vector<TStretchRecord> records_;
     std::vector<TStretchStep> steps_;
     size_t next_ = 0;
+    std::unique_ptr<TStretchTape> ahead_;
 };

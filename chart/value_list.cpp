@@ -23,16 +23,14 @@ int TValueList::InsertOrderedScan(double value)
     int i = n - 1;
     if (order_ == ordAscending) {
         if (!(value < values_[size_t(i)])) {
-            values_.push_back(value);
-            Changed();
+            Append(value);
             return n;
         }
         while (i >= 0 && value < values_[size_t(i)])
             --i;
     } else {
         if (value < values_[size_t(i)]) {
-            values_.push_back(value);
-            Changed();
+            Append(value);
             return n;
         }
         while (i >= 0 && value >= values_[size_t(i)])
@@ -46,6 +44,15 @@ void TValueList::InsertAt(int index, double value)
 {
     if (index < 0 || index > Count())
         RaiseListIndexError(index);
+    const size_t at = size_t(index);
+    const bool before = at > 0, after = at < values_.size();
+    if (before && after)
+        disorder_ -= !(values_[at - 1] <= values_[at]);
+    if (before)
+        disorder_ += !(values_[at - 1] <= value);
+    if (after)
+        disorder_ += !(value <= values_[at]);
+    nans_ += value != value;
     values_.insert(values_.begin() + index, value);
     Changed();
 }
@@ -53,6 +60,7 @@ void TValueList::InsertAt(int index, double value)
 void TValueList::Clear()
 {
     values_.clear();
+    disorder_ = nans_ = 0;
     Changed();
 }
 

@@ -30,6 +30,9 @@ public:
     void InsertAt(int index, double value);
     void Append(double value)
     {
+        if (!values_.empty())
+            disorder_ += !(values_.back() <= value);
+        nans_ += value != value;
         values_.push_back(value);
         Changed();
     }
@@ -55,6 +58,11 @@ public:
     // is none.
     int LowerBound(double v) const;
 
+    // True when every value is a number and none is below the one before it,
+    // whatever Order() says; kept up to date at every change, so a paint can
+    // ask it of ten million values for nothing.
+    bool NonDecreasing() const { return disorder_ == 0 && nans_ == 0; }
+
     // Counts every change of the values, so that what was worked out from
     // them can tell it is out of date.
     unsigned long long Changes() const { return changes_; }
@@ -74,4 +82,6 @@ private:
     mutable double min_ = 0, max_ = 0;
     mutable int passes_ = 0;
     unsigned long long changes_ = 0;
+    // Neighbours out of order (or either one NaN), and NaN values.
+    long long disorder_ = 0, nans_ = 0;
 };

@@ -1,12 +1,15 @@
 #include "chart/paint/series_renderer.h"
 
 #include "chart/column_stretch.h"
+#include "chart/marker_flags.h"
 #include "chart/paint/qt_color.h"
 #include "chart/pixel_raster.h"
 #include "chart/point_series.h"
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -55,8 +58,7 @@ public:
     TCoverageSink(QImage& image, const TPixelRect& clip)
             : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
               rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1)),
-              band_(size_t(clip.Width() + 1), TBand{1, 0}),
-              markers_(size_t(clip.Width() + 1) * size_t(clip.Height() + 1), 0)
+              band_(size_t(clip.Width() + 1), TBand{1, 0}), markers_(clip)
     {
         for (size_t c = 0; c < size_t(clip.Width() + 1); ++c) {
             int32_t* col = &next_[c * size_t(rows_ + 1)];
@@ -113,29 +115,10 @@ public:
     }
     static constexpr bool Backward = true;
 
-    // True the first time a marker is placed at (x, y) since ResetMarkers;
-    // positions outside the clip always answer true.
-    [[gnu::always_inline]] bool FirstMarkerAt(int x, int y)
-    {
-        if (x < clip_.Left || x > clip_.Right || y < clip_.Top || y > clip_.Bottom)
-            return true;
-        // Column by column: dense data asks about one column many times in a row.
-        uint8_t& m = markers_[size_t(x - clip_.Left) * size_t(rows_) + size_t(y - clip_.Top)];
-        if (m)
-            return false;
-        m = 1;
-        return true;
-    }
-    // The column's "marker placed" flags (FirstMarkerAt's) by row from the
-    // clip's top, null for a column outside the clip.
-    uint8_t* MarkerColumn(int x)
-    {
-        if (x < clip_.Left || x > clip_.Right)
-            return nullptr;
-        return &markers_[size_t(x - clip_.Left) * size_t(rows_)];
-    }
-    // Marker shapes differ between series.
-    void ResetMarkers() { std::fill(markers_.begin(), markers_.end(), uint8_t(0)); }
+    // The marker flags of the series being drawn.
+    [[gnu::always_inline]] bool FirstMarkerAt(int x, int y) { return markers_.FirstMarkerAt(x, y); }
+    uint8_t* MarkerColumn(int x) { return markers_.MarkerColumn(x); }
+    void ResetMarkers() { markers_.Reset(); }
 
 private:
     // Full path compression: after one walk every row on it links straight
@@ -164,7 +147,68 @@ private:
         int Lo, Hi;
     };
     std::vector<TBand> band_;
-    std::vector<uint8_t> markers_;
+    TMarkerFlags markers_;
+};
+
+// Paints nothing and keeps only the marker flags: a walk ahead of the paint
+// over the same primitives records its column stretches for the paint to
+// take (the stretches depend on the flags alone, never on the coverage).
+class TFlagSink {
+public:
+    explicit TFlagSink(const TPixelRect& clip) : markers_(clip) { }
+    void Run(int, int, int, QRgb) { }
+    bool Covered(int, int, int) { return true; }
+    bool FirstMarkerAt(int x, int y) { return markers_.FirstMarkerAt(x, y); }
+    uint8_t* MarkerColumn(int x) { return markers_.MarkerColumn(x); }
+    static constexpr bool Backward = true;
+
+private:
+    TMarkerFlags markers_;
+};
+
+// Points in view from which a walk ahead pays for its thread, and the share
+// of them it takes: the points before the split are only walked there, the
+// rest are walked and drawn here.
+constexpr int AheadMinimum = 65536;
+constexpr double AheadShare = 0.62;
+
+// A walk of column stretches on a thread of its own, into a tape of its own.
+class TWalkAhead {
+public:
+    TWalkAhead() = default;
+    TWalkAhead(const TWalkAhead&) = delete;
+    TWalkAhead& operator=(const TWalkAhead&) = delete;
+    ~TWalkAhead()
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    template <class Walk>
+    void Start(TStretchTape& tape, Walk walk)
+    {
+        tape_ = &tape;
+        thread_ = std::thread([this, walk = std::move(walk)]() mutable {
+            try {
+                walk(*tape_);
+            } catch (...) {
+                error_ = std::current_exception();
+            }
+        });
+    }
+    // Waits for the walk to end; rethrows what it threw.
+    const TStretchTape& Tape()
+    {
+        thread_.join();
+        if (error_)
+            std::rethrow_exception(error_);
+        return *tape_;
+    }
+
+private:
+    TStretchTape* tape_ = nullptr;
+    std::exception_ptr error_;
+    std::thread thread_;
 };
 
 struct TPos {
@@ -177,7 +221,7 @@ class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
             : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
-              uniform_(s.UniformColor()), tape_(s.Stretches()), seriesColor_(ToQRgb(s.SeriesColor())),
+              uniform_(s.UniformColor()), tape_(&s.Stretches()), seriesColor_(ToQRgb(s.SeriesColor())),
               marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
                                       f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
               stroke_(f.Device.Of(1))
@@ -211,7 +255,7 @@ public:
             return;
         if constexpr (Sink::Backward) {
             EmitBackward(k);
-            tape_.Finish();
+            tape_->Finish();
         } else
             EmitForward(k);
     }
@@ -289,15 +333,26 @@ private:
         // of it, drawn before anything earlier is looked at, so an earlier
         // segment in the same column that ends inside it is covered.
         int runLo = p.Y, runHi = p.Y;
-        TStretchWalker walker(xs_, ys_, hx_, vy_, first_);
+        // Columns follow the index: X in order, on an axis that keeps it.
+        const bool inOrder = s_.XValues().NonDecreasing() && hx_.Increasing(xs_[first_], xs_[last_]);
+        TStretchWalker walker(xs_, ys_, hx_, vy_, first_, inOrder);
         // The walk reasons about one-pixel runs; a wider device stroke reaches
         // rows and columns it would count as hidden, so it draws point by point.
         const bool walkColumns = !area_ && uniform_ && stroke_ == 1;
         if (walkColumns)
-            tape_.Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_,
+            tape_->Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_,
                          last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
         std::vector<TStretchStep> steps;
+        TWalkAhead ahead;
+        int split = -1;
+        if (walkColumns && inOrder && !tape_->Replaying() && mayWalkAhead_)
+            split = StartWalkAhead(ahead);
         while (true) {
+            // The points before the split: their stretches come from the walk ahead.
+            if (i < split) {
+                tape_->Append(ahead.Tape());
+                split = -1;
+            }
             if (i == first_) {
                 if (first_ == last_)
                     Marker(k, p);
@@ -333,6 +388,38 @@ private:
         }
     }
 
+    // Starts, on the other core, the column walks of the points before an
+    // index where a new column begins, recording them as the paint would
+    // while it draws the points from there on; answers that index, or -1
+    // when no walk started. Only for columns in index order: then the points
+    // before the split share no column with those after, and their walks
+    // start from the same state and marker flags in either order.
+    int StartWalkAhead(TWalkAhead& ahead) const
+    {
+        const int count = last_ - first_ + 1;
+        if (count < AheadMinimum || std::thread::hardware_concurrency() < 2)
+            return -1;
+        int split = first_ + int(count * AheadShare);
+        const int column = hx_.Pixel(xs_[split - 1]);
+        while (split <= last_ && hx_.Pixel(xs_[split]) == column)
+            ++split;
+        // The paint reaches the points before the split at the first one it draws.
+        int entry = split - 1;
+        TPos p{};
+        while (entry >= first_ && !Pos(entry, p))
+            --entry;
+        if (split > last_ || entry < first_)
+            return -1;
+        ahead.Start(tape_->AheadTape(), [walk = *this, entry](TStretchTape& tape) mutable {
+            walk.tape_ = &tape;
+            walk.last_ = entry;
+            walk.mayWalkAhead_ = false;
+            TFlagSink flags(walk.clip_);
+            walk.EmitBackward(flags);
+        });
+        return split;
+    }
+
     // The steps of EmitBackward for the points before i that share p's
     // column, for a line series of one colour: the common case of dense data.
     // The walk leaves out what later steps of the column already cover; the
@@ -353,9 +440,9 @@ private:
         TStretchState state{i, p.Y, runLo, runHi};
         const TStretchStep* taken = nullptr;
         size_t count = 0;
-        if (const TStretchRecord* r = tape_.Replaying() ? tape_.Next(x, state) : nullptr) {
+        if (const TStretchRecord* r = tape_->Replaying() ? tape_->Next(x, state) : nullptr) {
             state = r->After;
-            taken = tape_.StepsOf(*r);
+            taken = tape_->StepsOf(*r);
             count = r->StepCount;
             // The flags the walk set: one for each marker it found in the clip.
             if (in.Placed)
@@ -366,7 +453,7 @@ private:
             const TStretchState before = state;
             steps.clear();
             walker.Walk(in, state, steps);
-            tape_.Record(x, before, state, steps);
+            tape_->Record(x, before, state, steps);
             taken = steps.data();
             count = steps.size();
         }
@@ -489,7 +576,9 @@ private:
     TAxisMapper hx_, vy_;
     TPixelRect clip_;
     bool uniform_;
-    TStretchTape& tape_;
+    TStretchTape* tape_;
+    // Off for the walk ahead itself.
+    bool mayWalkAhead_ = true;
     QRgb seriesColor_;
     TMarkerShape marker_;
     int stroke_ = 1;

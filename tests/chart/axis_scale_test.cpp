@@ -46,6 +46,21 @@ INSTANTIATE_TEST_SUITE_P(
         PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200},
         PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110}));
 
+// Increasing vouches that pixels keep the values' order between its ends.
+TEST(AxisMapperOrder, IncreasingOnlyWhereNoEndFallsToTheCentre)
+{
+    const TAxisMapper h(Horizontal(0, 100, 10, 1210));
+    EXPECT_TRUE(h.Increasing(-50, 1e6));
+    EXPECT_TRUE(h.Increasing(3, 3));
+    EXPECT_FALSE(h.Increasing(5, 4)) << "ends swapped";
+    EXPECT_FALSE(h.Increasing(0, 1e9)) << "1e9 maps to the centre, below pixels of smaller values";
+    EXPECT_LT(h.Pixel(1e9), h.Pixel(100));
+    EXPECT_FALSE(h.Increasing(-1e9, 0));
+    EXPECT_FALSE(h.Increasing(std::nan(""), 1));
+    EXPECT_FALSE(TAxisMapper(Horizontal(5, 5, 10, 21)).Increasing(1, 9)) << "a zero range is one column";
+    EXPECT_FALSE(TAxisMapper(Vertical(0, 100, 10, 210)).Increasing(1, 9)) << "rows run the other way";
+}
+
 TEST(AxisScaleRoundTrip, PixelToValueAndBackIsTheSamePixel)
 {
     const TAxisScale scales[] = {Horizontal(-3.7, 1234.5, 17, 617), Vertical(-3.7, 1234.5, 17, 617),

@@ -2,6 +2,8 @@
 
 #include "runtime/exceptions.h"
 
+#include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -45,6 +47,44 @@ INSTANTIATE_TEST_SUITE_P(
                       InsertCase{ordDescending, {10, 5, 0}, -3, 3},
                       InsertCase{ordDescending, {10, 5, 0}, 5, 1},
                       InsertCase{ordDescending, {10, 5, 0}, 20, 0}));
+
+// Whatever changes the values, NonDecreasing answers what a scan of them would.
+TEST(ValueListOrder, NonDecreasingFollowsEveryChange)
+{
+    const auto scanned = [](const std::vector<double>& v) {
+        for (size_t i = 0; i < v.size(); ++i)
+            if (std::isnan(v[i]) || (i > 0 && v[i] < v[i - 1]))
+                return false;
+        return true;
+    };
+    TValueList list(ordNone);
+    EXPECT_TRUE(list.NonDecreasing()) << "empty";
+    uint32_t seed = 7;
+    const double pool[] = {1, 2, 2, 3, -1, std::nan(""), 5, 0};
+    for (int step = 0; step < 3000; ++step) {
+        seed = seed * 1103515245u + 12345u;
+        const double value = pool[(seed >> 16) % 8];
+        const int kind = int(seed >> 28) % 8;
+        if (kind == 0 && step % 5 == 0)
+            list.Clear();
+        else if (kind < 4)
+            list.InsertAt(int((seed >> 8) % unsigned(list.Count() + 1)), value);
+        else if (kind < 7)
+            list.Append(value);
+        else
+            list.InsertOrdered(value);
+        ASSERT_EQ(list.NonDecreasing(), scanned(list.Raw())) << "step " << step;
+    }
+    TValueList ascending(ordAscending);
+    for (double v : {3.0, 1.0, 2.0, 2.0, 0.0})
+        ascending.InsertOrdered(v);
+    EXPECT_TRUE(ascending.NonDecreasing()) << "kept in order by insertion";
+    ascending.InsertOrdered(std::nan(""));
+    EXPECT_FALSE(ascending.NonDecreasing()) << "a NaN is no number";
+    TValueList single(ordNone);
+    single.Append(std::nan(""));
+    EXPECT_FALSE(single.NonDecreasing()) << "a lone NaN";
+}
 
 TEST(ValueListStatistics, EmptyListReadsZero)
 {
