@@ -54,6 +54,12 @@ void TSeries::ClearPoints()
         RequestRepaint();
 }
 
+void TSeries::ReservePoints(int count)
+{
+    xValues_.Reserve(count);
+    yValues_.Reserve(count);
+}
+
 std::string TSeries::LabelAt(int index) const
 {
     if (!HasLabelAt(index))

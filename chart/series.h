@@ -32,6 +32,9 @@ public:
     // Inserts by the X order; answers the new index.
     int AddPoint(double x, double y, std::string_view label = {}, TWindowsColor color = DefaultPointColor);
     void ClearPoints();
+    // Room for `count` points in all, so that adding up to that many grows
+    // no list (and copies none) on the way.
+    void ReservePoints(int count);
     int PointCount() const { return xValues_.Count(); }
     double XValueAt(int index) const { return xValues_.ValueAt(index); }
     double YValueAt(int index) const { return yValues_.ValueAt(index); }

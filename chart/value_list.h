@@ -1,6 +1,7 @@
 #pragma once
 // One column of a series' points: 64-bit values stored unchanged, with
 // lazily cached statistics.
+#include <cstddef>
 #include <vector>
 
 enum TValueOrder { ordNone, ordAscending, ordDescending };
@@ -35,6 +36,11 @@ public:
         nans_ += value != value;
         values_.push_back(value);
         Changed();
+    }
+    void Reserve(int count)
+    {
+        if (count > 0)
+            values_.reserve(size_t(count));
     }
     // Keeps the storage: a series refilled with as many points does not
     // allocate again.
