@@ -11,7 +11,8 @@ constexpr int Batch = 8192;
 
 TStretchWalker::TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
                                const TAxisMapper& vertical, int first, bool columnsInOrder)
-        : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first), inOrder_(columnsInOrder)
+        : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first),
+          inOrder_(columnsInOrder)
 {
 }
 

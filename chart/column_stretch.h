@@ -68,7 +68,7 @@ private:
     TAxisMapper horizontal_, vertical_;
     int first_;
     bool inOrder_;
-    int lastLength_ = 1; // points of the column found last: the guess for the next
+    int lastLength_ = 1;    // points of the column found last: the guess for the next
     int from_ = 0, to_ = 0; // indexes from_ .. to_ - 1 are in the buffers
     std::vector<int> columns_, rows_;
 };

@@ -46,14 +46,17 @@ void TValueList::InsertAt(int index, double value)
         RaiseListIndexError(index);
     const size_t at = size_t(index);
     const bool before = at > 0, after = at < values_.size();
+    long long disorder = 0;
     if (before && after)
-        disorder_ -= !(values_[at - 1] <= values_[at]);
+        disorder -= !(values_[at - 1] <= values_[at]);
     if (before)
-        disorder_ += !(values_[at - 1] <= value);
+        disorder += !(values_[at - 1] <= value);
     if (after)
-        disorder_ += !(value <= values_[at]);
-    nans_ += value != value;
+        disorder += !(value <= values_[at]);
+    // Counted once the value is in: an insertion that throws changes nothing.
     values_.insert(values_.begin() + index, value);
+    disorder_ += disorder;
+    nans_ += value != value;
     Changed();
 }
 

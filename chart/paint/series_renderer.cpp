@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -196,13 +197,12 @@ public:
             }
         });
     }
-    // Waits for the walk to end; rethrows what it threw.
-    const TStretchTape& Tape()
+    // Waits for the walk to end: its tape, or null when it failed (out of
+    // memory), and the paint walks those points itself.
+    const TStretchTape* Tape()
     {
         thread_.join();
-        if (error_)
-            std::rethrow_exception(error_);
-        return *tape_;
+        return error_ ? nullptr : tape_;
     }
 
 private:
@@ -341,7 +341,7 @@ private:
         const bool walkColumns = !area_ && uniform_ && stroke_ == 1;
         if (walkColumns)
             tape_->Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_,
-                         last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
+                          last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
         std::vector<TStretchStep> steps;
         TWalkAhead ahead;
         int split = -1;
@@ -350,7 +350,8 @@ private:
         while (true) {
             // The points before the split: their stretches come from the walk ahead.
             if (i < split) {
-                tape_->Append(ahead.Tape());
+                if (const TStretchTape* walked = ahead.Tape())
+                    tape_->Append(*walked);
                 split = -1;
             }
             if (i == first_) {
@@ -410,13 +411,25 @@ private:
             --entry;
         if (split > last_ || entry < first_)
             return -1;
-        ahead.Start(tape_->AheadTape(), [walk = *this, entry](TStretchTape& tape) mutable {
-            walk.tape_ = &tape;
-            walk.last_ = entry;
-            walk.mayWalkAhead_ = false;
-            TFlagSink flags(walk.clip_);
-            walk.EmitBackward(flags);
-        });
+        // The paint must arrive there from a point it drew: starting at entry
+        // itself it would give entry no marker (entry is not the last point),
+        // while the walk ahead does.
+        int start = last_;
+        while (start >= split && !Pos(start, p))
+            --start;
+        if (start < split)
+            return -1;
+        try {
+            ahead.Start(tape_->AheadTape(), [walk = *this, entry](TStretchTape& tape) mutable {
+                walk.tape_ = &tape;
+                walk.last_ = entry;
+                walk.mayWalkAhead_ = false;
+                TFlagSink flags(walk.clip_);
+                walk.EmitBackward(flags);
+            });
+        } catch (const std::system_error&) {
+            return -1; // no thread to be had: the paint walks every point itself
+        }
         return split;
     }
 

@@ -258,13 +258,23 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
     TLineSeries* pattern = AddDotSeries(chart, Colors::Lime, Colors::Yellow);
     uint32_t seed = 12345;
     auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16 & 0x7fff; };
-    // Scenes 4 and 5: hundreds of points a column, as ten million give on a wide chart.
+    // Scenes 4 to 6: hundreds of points a column, as ten million give on a
+    // wide chart. In 6 the last 40 % lie far beyond the plot and are skipped,
+    // and the last drawn columns hold one row each, so that a marker wrongly
+    // left out there shows: no later point covers it.
     const bool dense = scenario >= 4;
     const int n = dense ? 200000 : 4000;
     for (int i = 0; i < n; ++i) {
         const double y = std::round(800 * std::sin(i * (dense ? 0.0002 : 0.01))) + double(next() % 200);
         // A few unset samples and one far outlier among the dense ones.
-        data->AddPoint(i, dense && i % 9973 == 0 ? std::nan("") : dense && i == 123457 ? 1e12 : y);
+        const bool tail = scenario == 6 && i > n * 6 / 10; // rows beyond 32766: skipped
+        const bool level = scenario == 6 && i > n * 55 / 100;
+        data->AddPoint(i,
+                       tail                         ? 1e6
+                           : dense && i % 9973 == 0 ? std::nan("")
+                           : dense && i == 123457   ? 1e12
+                           : level                  ? 300
+                                                    : y);
         if (i % 3 == 0)
             corr->AddPoint(i, double(next() % 201) - 100);
         if (i < 700)
@@ -286,6 +296,11 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
         for (int k = 0; k < 400; ++k)
             area->AddPoint(k * 10, double(next() % 500), "f");
         chart.BottomAxis().SetBothEnds(500, 1500);
+    }
+    if (scenario == 6) {
+        chart.LeftAxis().SetBothEnds(-200, 600); // every point in view, the skipped ones far above
+        corr->ClearPoints();                     // nothing drawn over the data
+        pattern->ClearPoints();
     }
     if (scenario == 5) {
         chart.BottomAxis().SetBothEnds(70000.5, 150000.25); // zoomed and panned: columns cut at the edges
@@ -326,6 +341,6 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
     EXPECT_TRUE(draw(TSeriesDrawing::Fast) == draw(TSeriesDrawing::OneByOne)) << "after a new point";
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne, ::testing::Values(0, 1, 2, 3, 4, 5));
+INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne, ::testing::Values(0, 1, 2, 3, 4, 5, 6));
 
 } // namespace
