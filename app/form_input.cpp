@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/box_integer.h"
+#include "app/dialog_folder.h"
 #include "input/bad_line_mark.h"
 #include "input/data_file_header.h"
 #include "input/sample_parser.h"
@@ -86,7 +87,8 @@ void TForm1::NLoadClick()
 {
     // The program's folder exactly as the system gives it, with its final
     // separator: upper-casing it would name another folder on Linux.
-    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString folder =
+        DataDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'), StartFolder);
     const QString path = ChooseDataFile(folder);
     if (!path.isEmpty())
         LoadDataFile(path);

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/window_placement.h"
 
 #include "chart/axis_panel.h"
 #include "chart/paint/plot.h"
@@ -16,9 +17,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -48,7 +51,7 @@ QString ChooseWithDialog(QWidget* parent, const QString& folder)
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), StartFolder(QDir::currentPath() + QLatin1Char('/'))
 {
     CreateLayout();
     CreateMenu();
@@ -56,6 +59,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     ChooseDataFile = [this](const QString& folder) { return ChooseWithDialog(this, folder); };
     OpenBrowser = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     BindHandlers();
+    BindKeys();
     AcceptFileDrops();
     Dispatch([this] { FormCreate(); });
 }
@@ -138,5 +142,9 @@ void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange)
         ReadLocaleSeparators();
+    // Checked once the window manager has placed the restored window.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMaximized) && !isMaximized())
+        QTimer::singleShot(0, this, [this] { KeepInsideScreen(*this); });
     QMainWindow::changeEvent(event);
 }

@@ -168,6 +168,8 @@ public:
     // The file dialog of the data load; tests replace it to answer it programmatically.
     // Returns the chosen path (UTF-8/local form) or an empty string when cancelled.
     std::function<QString(const QString& initialFolder)> ChooseDataFile;
+    // The folder the program was started from, with a final separator.
+    QString StartFolder;
     // Opens the maker's page in the browser; tests replace it.
     std::function<void(const QString& url)> OpenBrowser;
 
@@ -182,6 +184,7 @@ private:
     void CreateLayout();
     void CreateMenu();
     void BindHandlers();
+    void BindKeys();
     void AcceptFileDrops();
 
     std::unique_ptr<TProgress> progress_;

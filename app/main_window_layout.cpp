@@ -4,6 +4,7 @@
 #include "chart/paint/plot.h"
 #include "widgets/design_look.h"
 #include "widgets/rich_pane.h"
+#include "widgets/scroll_column.h"
 #include "widgets/status_panels.h"
 
 #include <QCheckBox>
@@ -123,16 +124,21 @@ void TForm1::CreateLayout()
     row->setSpacing(0);
 
     // ---- the parameter panel, 210 px wide whatever the window's size ----
+    // Lower than the design's 647 px the column scrolls inside the panel, so
+    // that the lower groups never slide over the upper ones; the panel then
+    // widens by the scroll bar.
     PanelLeft = MakePanel(client);
-    PanelLeft->setFixedWidth(210);
+    PanelLeft->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     row->addWidget(PanelLeft);
-    auto* leftColumn = Column(PanelLeft, 0);
-
-    PanelF = new QWidget(PanelLeft);
-    PanelSpectr = new QWidget(PanelLeft);
+    auto* parameters = new QWidget;
+    auto* leftColumn = Column(parameters, 0);
+    PanelF = new QWidget(parameters);
+    PanelF->setMinimumHeight(383);
+    PanelSpectr = new QWidget(parameters);
     PanelSpectr->setFixedHeight(264);
     leftColumn->addWidget(PanelF, 1);
     leftColumn->addWidget(PanelSpectr, 0);
+    Column(PanelLeft, 0)->addWidget(new TScrollColumn(parameters, 208, 383 + 264, PanelLeft));
 
     GroupBox1 = MakeGroup(PanelF, 8, 176, 193, 73, "Ось X :");
     Label7 = MakeLabel(GroupBox1, 16, 20, "Значений :");
@@ -204,6 +210,9 @@ void TForm1::CreateLayout()
     ChartSpectr = new TPlot(PanelChart);
     ChartSpectr->setObjectName(QStringLiteral("ChartSpectr"));
     ChartSpectr->setFixedHeight(264);
+    // The smallest window still shows both charts with their axes.
+    ChartF->setMinimumSize(240, 160);
+    ChartSpectr->setMinimumWidth(240);
     chartColumn->addWidget(ChartF, 1);
     chartColumn->addWidget(ChartSpectr, 0);
     Series1 = ConfigureSpectrumChart(*ChartSpectr);
@@ -279,7 +288,7 @@ void TForm1::CreateLayout()
 void TForm1::CreateMenu()
 {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(U("Файл"));
+    QMenu* file = bar->addMenu(U("&Файл"));
     NFile = file->menuAction();
     NLoad = file->addAction(U("Загрузить данные"));
     NLoadPat = file->addAction(U("Загрузить образ"));
@@ -291,8 +300,8 @@ void TForm1::CreateMenu()
     NSpectr = exportMenu->addAction(U("Спектр"));
     NKorr = exportMenu->addAction(U("Корреляция"));
     NExit = file->addAction(U("Выход"));
-    QMenu* tools = bar->addMenu(U("Инструменты"));
+    QMenu* tools = bar->addMenu(U("&Инструменты"));
     N3 = tools->menuAction();
     NGen = tools->addAction(U("Генератор данных"));
-    NAbout = bar->addAction(U("О программе"));
+    NAbout = bar->addAction(U("&О программе"));
 }

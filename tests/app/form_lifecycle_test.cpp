@@ -52,7 +52,7 @@ TEST(FormStartUp, DefaultTextsCaptionsAndMenu)
     EXPECT_EQ(form->EditMaxX->text(), "100");
     EXPECT_EQ(form->ButtonStartAutoKor->text(), QString::fromUtf8(" Старт"));
     EXPECT_FALSE(form->NSave->isVisible());
-    EXPECT_EQ(form->NAbout->text(), QString::fromUtf8("О программе"));
+    EXPECT_EQ(form->NAbout->iconText(), QString::fromUtf8("О программе"));
     EXPECT_EQ(form->EditADC->focusPolicy(), Qt::ClickFocus); // no tab stop
     EXPECT_EQ(form->EditScaleX->focusPolicy(), Qt::StrongFocus);
     EXPECT_FALSE(form->PanelAbout->isVisibleTo(form.get()));

@@ -1,0 +1,30 @@
+#include "widgets/enter_press.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+namespace {
+
+class TEnterPress final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = static_cast<QAbstractButton*>(watched);
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void PressOnEnter(QAbstractButton* button) { button->installEventFilter(new TEnterPress(button)); }
