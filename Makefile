@@ -9,7 +9,7 @@ JOBS ?= 2
 PREFIX ?= /usr/local
 # CI (CI=true) treats warnings as errors.
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
-PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libtbb-dev \
            fonts-liberation qt6-translations-l10n xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

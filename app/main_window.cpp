@@ -78,6 +78,11 @@ void TForm1::Dispatch(const std::function<void()>& handler)
     } catch (const std::bad_alloc&) {
         ResetFpMode();
         ShowError(std::string("Out of memory"));
+    } catch (const std::exception& error) {
+        // Anything else the libraries raise (a worker that could not start,
+        // say) ends the handler, not the program.
+        ResetFpMode();
+        ShowError(std::string(error.what()));
     }
 }
 

@@ -161,8 +161,9 @@ public:
     void CorrelateWindow();
     void ExportTable(int kind);
 
-    // Runs one event handler: an Exception or std::bad_alloc escaping it ends the
-    // handler and is shown by ShowError; the program goes on.
+    // Runs one event handler: an Exception, std::bad_alloc or any other
+    // std::exception escaping it ends the handler and is shown by ShowError;
+    // the program goes on.
     void Dispatch(const std::function<void()>& handler);
 
     // The file dialog of the data load; tests replace it to answer it programmatically.

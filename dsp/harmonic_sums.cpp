@@ -1,17 +1,17 @@
 #include "dsp/harmonic_sums.h"
 
 #include "dsp/magnitude.h"
-#include "dsp/two_core_split.h"
+#include "runtime/parallel_work.h"
 
 #include <algorithm>
 
 namespace {
 
-// Below this many entries in all the second core is not worth a thread
-// start, and data of fewer samples than two groups of turned entries is not
-// split at all.
-constexpr int64_t kEntriesForSplit = 65536;
-constexpr int64_t kShortestSplit = 512;
+// A piece of the samples makes about this many table entries in all, and
+// has at least this many samples: smaller pieces cost more to hand out than
+// they save.
+constexpr int64_t kEntriesPerPiece = 1 << 20;
+constexpr int64_t kShortestPiece = 2 * kTableBlock;
 
 // The sums of every row over samples [begin, end), with the two blocks of
 // entries at sinBlock and cosBlock.
@@ -43,18 +43,25 @@ void SumHarmonics(TDFT& dft)
     const int64_t n = dft.SampleCount > 0 ? dft.SampleCount : 0;
     const int32_t* codes = dft.DataCodes->Elements<int32_t>(0, n).data();
     const size_t rows = dft.Rows.size();
-    int32_t* sinBlocks = dft.SinTable->ElementsForWrite<int32_t>(2 * kTableBlock).data();
-    int32_t* cosBlocks = dft.CosTable->ElementsForWrite<int32_t>(2 * kTableBlock).data();
-    std::vector<THarmonicSum> halves[2] = {std::vector<THarmonicSum>(rows), std::vector<THarmonicSum>(rows)};
-    const bool split = n >= kShortestSplit && n * int64_t(rows) >= kEntriesForSplit;
-    SplitOverTwoCores(n, split ? 0 : INT64_MAX, [&](int64_t begin, int64_t end) {
-        const int half = begin == 0 ? 0 : 1;
-        SumRange(dft, codes, begin, end, sinBlocks + half * kTableBlock, cosBlocks + half * kTableBlock,
-                 halves[half]);
+    // One block of each table and one set of sums per worker slot; the sums
+    // are exact, so the total is the same however the samples were cut.
+    const int slots = WorkerSlots();
+    int32_t* sinBlocks = dft.SinTable->ElementsForWrite<int32_t>(slots * kTableBlock).data();
+    int32_t* cosBlocks = dft.CosTable->ElementsForWrite<int32_t>(slots * kTableBlock).data();
+    std::vector<std::vector<THarmonicSum>> slotSums(static_cast<size_t>(slots), std::vector<THarmonicSum>(rows));
+    // Pieces of whole blocks, each worth handing to another core.
+    const int64_t piece = std::max(kShortestPiece, kEntriesPerPiece / std::max<int64_t>(1, int64_t(rows)));
+    const int64_t grain = (piece + kTableBlock - 1) / kTableBlock * kTableBlock;
+    ForEachRange(n, grain, [&](int64_t begin, int64_t end) {
+        const int slot = WorkerSlot();
+        SumRange(dft, codes, begin, end, sinBlocks + slot * kTableBlock, cosBlocks + slot * kTableBlock,
+                 slotSums[size_t(slot)]);
     });
-    dft.SinTable->CommitElements<int32_t>(2 * kTableBlock);
-    dft.CosTable->CommitElements<int32_t>(2 * kTableBlock);
-    for (size_t k = 0; k < rows; ++k)
-        halves[0][k] = {halves[0][k].re + halves[1][k].re, halves[0][k].im + halves[1][k].im};
-    dft.Sums = std::move(halves[0]);
+    dft.SinTable->CommitElements<int32_t>(slots * kTableBlock);
+    dft.CosTable->CommitElements<int32_t>(slots * kTableBlock);
+    std::vector<THarmonicSum> sums(rows);
+    for (const std::vector<THarmonicSum>& part : slotSums)
+        for (size_t k = 0; k < rows; ++k)
+            sums[k] = {sums[k].re + part[k].re, sums[k].im + part[k].im};
+    dft.Sums = std::move(sums);
 }

@@ -1,6 +1,7 @@
 #include "dsp/harmonic_tables.h"
 
 #include "numbers/float_model.h"
+#include "runtime/parallel_work.h"
 #include "runtime/progress.h"
 
 namespace {
@@ -12,7 +13,7 @@ void RequireRoomForRun(int64_t samples, int64_t harmonics)
     // K and N are below 2^31: K x N < 2^62 and K x 400 < 2^40, no overflow.
     if (uint64_t(samples) * uint64_t(harmonics) > limit / 8)
         TMemoryBuffer::RaiseGrowthError();
-    const uint64_t blocks = 2 * 2 * uint64_t(kTableBlock) * sizeof(int32_t);
+    const uint64_t blocks = 2 * uint64_t(WorkerSlots()) * uint64_t(kTableBlock) * sizeof(int32_t);
     TMemoryBuffer::RequireRoom(uint64_t(harmonics) * kBytesPerHarmonic + blocks);
 }
 
@@ -28,8 +29,8 @@ void BuildHarmonicTables(TDFT& dft, TProgress& progress)
     dft.Rows.clear();
     if (k > 0 && n > 0) {
         RequireRoomForRun(n, k);
-        dft.SinTable->ElementsForWrite<int32_t>(2 * kTableBlock);
-        dft.CosTable->ElementsForWrite<int32_t>(2 * kTableBlock);
+        dft.SinTable->ElementsForWrite<int32_t>(WorkerSlots() * kTableBlock);
+        dft.CosTable->ElementsForWrite<int32_t>(WorkerSlots() * kTableBlock);
         dft.Rows.reserve(size_t(k));
         for (int32_t row = 0; row < k; ++row) {
             progress.SetPosition(row);

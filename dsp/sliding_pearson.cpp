@@ -5,16 +5,18 @@
 #include "dsp/magnitude.h"
 #include "dsp/pearson_percent.h"
 #include "dsp/sample_quantizer.h"
-#include "dsp/two_core_split.h"
+#include "runtime/parallel_work.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int64_t kOffsetsForSplit = 2048;
 // Offsets whose cross terms are computed together: 4096 x 16 bytes stay in
-// the second-level cache, and no half of a long record holds all of its own.
+// the second-level cache, and no piece of a long record holds all of its own.
 constexpr int64_t kOffsetBlock = 4096;
+// Offsets handed to a worker at a time: a few blocks, so that the window's
+// set-up at a piece's first offset costs little beside its cross terms.
+constexpr int64_t kOffsetsPerPiece = 4 * kOffsetBlock;
 
 // What every offset shares.
 struct TPearsonInput {
@@ -101,7 +103,7 @@ std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes, std::spa
     const WideUInt crossBound = WideUInt(2) * uint64_t(m) * maxAbsData * maxAbsDy;
     const bool narrow = squaresBound < (WideUInt(1) << 62) && crossBound < (WideUInt(1) << 62);
     std::vector<int32_t> result(static_cast<size_t>(offsets));
-    SplitOverTwoCores(offsets, kOffsetsForSplit, [&](int64_t begin, int64_t end) {
+    ForEachRange(offsets, kOffsetsPerPiece, [&](int64_t begin, int64_t end) {
         if (narrow)
             CorrelateRange<int64_t>(input, begin, end, result.data());
         else

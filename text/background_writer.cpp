@@ -18,23 +18,11 @@ int WriteAll(int fd, const char* data, size_t n)
     return 0;
 }
 
-TBackgroundWriter::TBackgroundWriter(int fd) : fd_(fd), thread_([this] { Run(); }) { }
-
-TBackgroundWriter::~TBackgroundWriter()
-{
-    {
-        std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [this] { return !busy_; });
-        stopping_ = true;
-    }
-    changed_.notify_all();
-    thread_.join();
-}
+TBackgroundWriter::~TBackgroundWriter() { writing_.wait(); }
 
 int TBackgroundWriter::Wait()
 {
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return !busy_; });
+    writing_.wait();
     const int error = error_;
     error_ = 0;
     return error;
@@ -45,30 +33,6 @@ int TBackgroundWriter::Start(const char* data, size_t n)
     const int error = Wait();
     if (error != 0 || n == 0)
         return error;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        data_ = data;
-        size_ = n;
-        busy_ = true;
-    }
-    changed_.notify_all();
+    writing_.run([this, data, n] { error_ = WriteAll(fd_, data, n); });
     return 0;
-}
-
-void TBackgroundWriter::Run()
-{
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [this] { return busy_ || stopping_; });
-        if (!busy_)
-            return;
-        const char* data = data_;
-        const size_t size = size_;
-        lock.unlock();
-        const int error = WriteAll(fd_, data, size);
-        lock.lock();
-        error_ = error;
-        busy_ = false;
-        changed_.notify_all();
-    }
 }

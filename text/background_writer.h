@@ -1,12 +1,12 @@
 #pragma once
-// Writes blocks of bytes to a file descriptor on a thread of its own, one
-// block at a time, so that the system's copying of a block into the file
-// overlaps the making of the next one. Errors come back, as errno values, from
-// the next call that waits for the block in flight.
-#include <condition_variable>
+// Writes blocks of bytes to a file descriptor as a task of the program's
+// worker pool, one block at a time, so that the system's copying of a block
+// into the file overlaps the making of the next one. Errors come back, as
+// errno values, from the next call that waits for the block in flight. With
+// no free worker the block is written by the caller when it next waits.
 #include <cstddef>
-#include <mutex>
-#include <thread>
+
+#include <oneapi/tbb/task_group.h>
 
 // Writes all n bytes (again after an interruption or a short write); 0, or
 // the errno of the write that failed.
@@ -14,7 +14,7 @@ int WriteAll(int fd, const char* data, size_t n);
 
 class TBackgroundWriter {
 public:
-    explicit TBackgroundWriter(int fd);
+    explicit TBackgroundWriter(int fd) : fd_(fd) { }
     // Waits for the block in flight; the descriptor stays open.
     ~TBackgroundWriter();
     TBackgroundWriter(const TBackgroundWriter&) = delete;
@@ -28,15 +28,7 @@ public:
     int Wait();
 
 private:
-    void Run();
-
     int fd_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    const char* data_ = nullptr;
-    size_t size_ = 0;
-    bool busy_ = false;
-    bool stopping_ = false;
-    int error_ = 0;
-    std::thread thread_;
+    int error_ = 0; // set by the block's task, read after the wait
+    oneapi::tbb::task_group writing_;
 };

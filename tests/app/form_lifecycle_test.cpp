@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <gtest/gtest.h>
+#include <system_error>
 
 TEST(FormStartUp, PanesEmptyPanelsEmptyFlagsAsAtStart)
 {
@@ -150,11 +151,14 @@ TEST(Dispatcher, ShowsAnEscapingErrorAndTheProgramGoesOn)
     bool after = false;
     form->Dispatch([] { throw EInvalidOp("Invalid floating point operation"); });
     form->Dispatch([] { throw std::bad_alloc(); });
+    // A worker that cannot start, as the library reports it.
+    form->Dispatch([] { throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again)); });
     form->Dispatch([&] { after = true; });
-    ASSERT_EQ(ShownErrors().size(), 2u);
+    ASSERT_EQ(ShownErrors().size(), 3u);
     EXPECT_EQ(ShownErrors()[0].text, "Invalid floating point operation.");
     EXPECT_EQ(ShownErrors()[0].title, ApplicationTitle());
     EXPECT_EQ(ShownErrors()[1].text, "Out of memory.");
+    EXPECT_EQ(ShownErrors()[2].text, "Resource temporarily unavailable.");
     EXPECT_TRUE(after);
 }
 

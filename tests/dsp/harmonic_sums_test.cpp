@@ -6,6 +6,7 @@
 #include "dsp/sample_quantizer.h"
 #include "numbers/float_model.h"
 #include "runtime/exceptions.h"
+#include "runtime/parallel_work.h"
 #include "runtime/progress.h"
 
 #include <cmath>
@@ -82,6 +83,25 @@ TEST(HarmonicSums, MatchAPlainExactSum)
             EXPECT_EQ(dft.ImagPart(k), DirectPart(dft, true, k)) << c.n << " " << k;
         }
     }
+}
+
+TEST(HarmonicSums, OneWorkerAndAllWorkersGiveTheSameSums)
+{
+    // 100,000 x 32 entries make several pieces of whole table blocks.
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int32_t> code(INT32_MIN, INT32_MAX);
+    std::vector<int32_t> codes(100000);
+    for (int32_t& v : codes)
+        v = code(random);
+    std::vector<std::pair<double, double>> parts[2];
+    for (const int workers : {1, WorkerSlots()}) {
+        const TWorkerLimit limit(workers);
+        TDFT dft = EngineWithTables(int32_t(codes.size()), 32, 1000);
+        WriteCodes(dft, codes);
+        for (int32_t k = 0; k < 32; ++k)
+            parts[workers == 1 ? 0 : 1].push_back({dft.RealPart(k), dft.ImagPart(k)});
+    }
+    EXPECT_EQ(parts[0], parts[1]);
 }
 
 TEST(HarmonicSums, ZeroHarmonicIsTheCodeSumOverA)

@@ -5,6 +5,8 @@
 #include "dsp/sliding_pearson.h"
 #include "numbers/float_model.h"
 
+#include "runtime/parallel_work.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
@@ -117,6 +119,23 @@ TEST(SlidingPearson, RandomDataMatchesTheDirectPass)
         for (const int32_t mean : {RoundedMean(p), p[0], c.range}) {
             ASSERT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean)) << c.n << " " << c.m << " " << c.range;
         }
+    }
+}
+
+TEST(SlidingPearson, OneWorkerAndAllWorkersGiveTheSameCurve)
+{
+    std::mt19937 random(11);
+    // 70,000 offsets are several pieces; the large codes take the wide sums.
+    for (const int32_t range : {1000, INT32_MAX}) {
+        const std::vector<int32_t> d = RandomCodes(random, 70050, range);
+        const std::vector<int32_t> p = RandomCodes(random, 51, range);
+        std::vector<int32_t> curves[2];
+        for (const int workers : {1, WorkerSlots()}) {
+            const TWorkerLimit limit(workers);
+            curves[workers == 1 ? 0 : 1] = Fast(d, p, RoundedMean(p));
+        }
+        ASSERT_EQ(curves[0].size(), 70000u);
+        EXPECT_EQ(curves[0], curves[1]) << range;
     }
 }
 
