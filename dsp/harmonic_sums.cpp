@@ -48,7 +48,8 @@ void SumHarmonics(TDFT& dft)
     const int slots = WorkerSlots();
     int32_t* sinBlocks = dft.SinTable->ElementsForWrite<int32_t>(slots * kTableBlock).data();
     int32_t* cosBlocks = dft.CosTable->ElementsForWrite<int32_t>(slots * kTableBlock).data();
-    std::vector<std::vector<THarmonicSum>> slotSums(static_cast<size_t>(slots), std::vector<THarmonicSum>(rows));
+    std::vector<std::vector<THarmonicSum>> slotSums(static_cast<size_t>(slots),
+                                                    std::vector<THarmonicSum>(rows));
     // Pieces of whole blocks, each worth handing to another core.
     const int64_t piece = std::max(kShortestPiece, kEntriesPerPiece / std::max<int64_t>(1, int64_t(rows)));
     const int64_t grain = (piece + kTableBlock - 1) / kTableBlock * kTableBlock;

@@ -18,11 +18,11 @@ int WriteAll(int fd, const char* data, size_t n)
     return 0;
 }
 
-TBackgroundWriter::~TBackgroundWriter() { writing_.wait(); }
+TBackgroundWriter::~TBackgroundWriter() { writing_.Wait(); }
 
 int TBackgroundWriter::Wait()
 {
-    writing_.wait();
+    writing_.Wait();
     const int error = error_;
     error_ = 0;
     return error;
@@ -33,6 +33,6 @@ int TBackgroundWriter::Start(const char* data, size_t n)
     const int error = Wait();
     if (error != 0 || n == 0)
         return error;
-    writing_.run([this, data, n] { error_ = WriteAll(fd_, data, n); });
+    writing_.Run([this, data, n] { error_ = WriteAll(fd_, data, n); });
     return 0;
 }

@@ -4,9 +4,9 @@
 // into the file overlaps the making of the next one. Errors come back, as
 // errno values, from the next call that waits for the block in flight. With
 // no free worker the block is written by the caller when it next waits.
-#include <cstddef>
+#include "runtime/worker_pool.h"
 
-#include <oneapi/tbb/task_group.h>
+#include <cstddef>
 
 // Writes all n bytes (again after an interruption or a short write); 0, or
 // the errno of the write that failed.
@@ -30,5 +30,5 @@ public:
 private:
     int fd_;
     int error_ = 0; // set by the block's task, read after the wait
-    oneapi::tbb::task_group writing_;
+    TBackgroundTask writing_;
 };

@@ -5,12 +5,11 @@
 #include "chart/paint/qt_color.h"
 #include "chart/pixel_raster.h"
 #include "chart/point_series.h"
+#include "runtime/worker_pool.h"
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -173,23 +172,20 @@ private:
 constexpr int AheadMinimum = 65536;
 constexpr double AheadShare = 0.62;
 
-// A walk of column stretches on a thread of its own, into a tape of its own.
+// A walk of column stretches as a task of the worker pool, into a tape of its
+// own. With no worker free the paint's wait runs it, and the result is the same.
 class TWalkAhead {
 public:
     TWalkAhead() = default;
     TWalkAhead(const TWalkAhead&) = delete;
     TWalkAhead& operator=(const TWalkAhead&) = delete;
-    ~TWalkAhead()
-    {
-        if (thread_.joinable())
-            thread_.join();
-    }
+    ~TWalkAhead() = default;
 
     template <class Walk>
     void Start(TStretchTape& tape, Walk walk)
     {
         tape_ = &tape;
-        thread_ = std::thread([this, walk = std::move(walk)]() mutable {
+        walking_.Run([this, walk = std::move(walk)]() mutable {
             try {
                 walk(*tape_);
             } catch (...) {
@@ -201,14 +197,14 @@ public:
     // memory), and the paint walks those points itself.
     const TStretchTape* Tape()
     {
-        thread_.join();
+        walking_.Wait();
         return error_ ? nullptr : tape_;
     }
 
 private:
     TStretchTape* tape_ = nullptr;
     std::exception_ptr error_;
-    std::thread thread_;
+    TBackgroundTask walking_;
 };
 
 struct TPos {
@@ -398,7 +394,7 @@ private:
     int StartWalkAhead(TWalkAhead& ahead) const
     {
         const int count = last_ - first_ + 1;
-        if (count < AheadMinimum || std::thread::hardware_concurrency() < 2)
+        if (count < AheadMinimum || WorkerSlots() < 2)
             return -1;
         int split = first_ + int(count * AheadShare);
         const int column = hx_.Pixel(xs_[split - 1]);
@@ -419,17 +415,13 @@ private:
             --start;
         if (start < split)
             return -1;
-        try {
-            ahead.Start(tape_->AheadTape(), [walk = *this, entry](TStretchTape& tape) mutable {
-                walk.tape_ = &tape;
-                walk.last_ = entry;
-                walk.mayWalkAhead_ = false;
-                TFlagSink flags(walk.clip_);
-                walk.EmitBackward(flags);
-            });
-        } catch (const std::system_error&) {
-            return -1; // no thread to be had: the paint walks every point itself
-        }
+        ahead.Start(tape_->AheadTape(), [walk = *this, entry](TStretchTape& tape) mutable {
+            walk.tape_ = &tape;
+            walk.last_ = entry;
+            walk.mayWalkAhead_ = false;
+            TFlagSink flags(walk.clip_);
+            walk.EmitBackward(flags);
+        });
         return split;
     }
 

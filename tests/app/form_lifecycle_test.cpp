@@ -152,7 +152,8 @@ TEST(Dispatcher, ShowsAnEscapingErrorAndTheProgramGoesOn)
     form->Dispatch([] { throw EInvalidOp("Invalid floating point operation"); });
     form->Dispatch([] { throw std::bad_alloc(); });
     // A worker that cannot start, as the library reports it.
-    form->Dispatch([] { throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again)); });
+    form->Dispatch(
+        [] { throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again)); });
     form->Dispatch([&] { after = true; });
     ASSERT_EQ(ShownErrors().size(), 3u);
     EXPECT_EQ(ShownErrors()[0].text, "Invalid floating point operation.");

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <gtest/gtest.h>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 TEST(ParallelWork, EveryItemOnceInPiecesOfAtMostTheGrainOnOwnSlots)

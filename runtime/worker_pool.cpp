@@ -1,0 +1,44 @@
+#include "runtime/worker_pool.h"
+
+#include <oneapi/tbb/global_control.h>
+#include <oneapi/tbb/task_arena.h>
+#include <oneapi/tbb/task_group.h>
+
+int WorkerSlots() { return oneapi::tbb::this_task_arena::max_concurrency(); }
+
+int WorkerSlot()
+{
+    const int slot = oneapi::tbb::this_task_arena::current_thread_index();
+    return slot >= 0 ? slot : 0;
+}
+
+struct TWorkerLimit::TControl {
+    oneapi::tbb::global_control control;
+};
+
+TWorkerLimit::TWorkerLimit(int workers)
+        : control_(new TControl{
+              {oneapi::tbb::global_control::max_allowed_parallelism, size_t(workers < 1 ? 1 : workers)}})
+{
+}
+
+TWorkerLimit::~TWorkerLimit() = default;
+
+struct TBackgroundTask::TGroup {
+    oneapi::tbb::task_group group;
+};
+
+TBackgroundTask::TBackgroundTask() : group_(new TGroup) { }
+
+TBackgroundTask::~TBackgroundTask()
+{
+    try {
+        group_->group.wait();
+    } catch (...) {
+        // The owner did not wait for an outcome it did not want.
+    }
+}
+
+void TBackgroundTask::Run(std::function<void()> work) { group_->group.run(std::move(work)); }
+
+void TBackgroundTask::Wait() { group_->group.wait(); }
