@@ -24,8 +24,12 @@ TWorkerLimit::TWorkerLimit(int workers)
 
 TWorkerLimit::~TWorkerLimit() = default;
 
+// The work runs in the floating-point modes of the thread that made the task.
 struct TBackgroundTask::TGroup {
-    oneapi::tbb::task_group group;
+    oneapi::tbb::task_group_context context{oneapi::tbb::task_group_context::bound,
+                                            oneapi::tbb::task_group_context::default_traits |
+                                                oneapi::tbb::task_group_context::fp_settings};
+    oneapi::tbb::task_group group{context};
 };
 
 TBackgroundTask::TBackgroundTask() : group_(new TGroup) { }

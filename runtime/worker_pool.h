@@ -28,7 +28,8 @@ private:
 
 // One piece of work beside the caller's own, on a worker of the pool. When
 // no worker is free the caller runs it at its Wait(); the outcome is the
-// same. Wait() rethrows what the work threw.
+// same. Wait() rethrows what the work threw. The work runs in the
+// floating-point modes of the thread that made the task.
 class TBackgroundTask {
 public:
     TBackgroundTask();

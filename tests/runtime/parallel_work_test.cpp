@@ -2,7 +2,9 @@
 // number of workers, and a worker's exception back at the caller.
 #include "runtime/parallel_work.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cfenv>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
@@ -46,4 +48,31 @@ TEST(ParallelWork, AnExceptionInAnyPieceReachesTheCaller)
     std::atomic<int64_t> total{0};
     ForEachRange(4096, 64, [&](int64_t begin, int64_t end) { total += end - begin; });
     EXPECT_EQ(total, 4096);
+}
+
+TEST(ParallelWork, PiecesRunInTheCallersRoundingMode)
+{
+    const int saved = std::fegetround();
+    std::fesetround(FE_UPWARD);
+    std::atomic<bool> allUpward{true};
+    std::atomic<int> slotsSeen{0};
+    ForEachRange(1 << 16, 256, [&](int64_t, int64_t) {
+        if (std::fegetround() != FE_UPWARD)
+            allUpward = false;
+        slotsSeen |= 1 << std::min(WorkerSlot(), 30);
+        // Long enough for the other workers to take pieces too.
+        volatile double x = 1;
+        for (int i = 0; i < 20000; ++i)
+            x = x * 1.0000001;
+    });
+    TBackgroundTask task;
+    std::atomic<int> taskMode{-1};
+    task.Run([&] { taskMode = std::fegetround(); });
+    task.Wait();
+    std::fesetround(saved);
+    EXPECT_TRUE(allUpward);
+    EXPECT_EQ(taskMode, FE_UPWARD);
+    if (WorkerSlots() > 1) {
+        EXPECT_NE(slotsSeen & ~1, 0) << "no piece ran on a worker";
+    }
 }
