@@ -135,6 +135,9 @@ public:
     // parsed; a file dropped on the window takes the same road. Raises what the load raises, so callers run
     // it through Dispatch.
     void LoadDataFile(const QString& path);
+    // A file dropped on the pattern pane: its text, header removed as a data
+    // file's, replaces the pattern; the rate box and the data stay as they are.
+    void LoadPatternFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();
     void ButtonGraphPatClick();
