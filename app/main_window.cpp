@@ -57,6 +57,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     OpenBrowser = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     BindHandlers();
     AcceptFileDrops();
+    BindChartPictures();
     Dispatch([this] { FormCreate(); });
 }
 

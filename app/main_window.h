@@ -152,6 +152,10 @@ public:
     void NSpectrClick();
     void NKorrClick();
     void NGenClick();
+    // The picture menu of a chart: its picture onto the clipboard, or into a
+    // PNG file chosen in ChooseImageFile.
+    void ChartCopyPictureClick(TPlot& chart);
+    void ChartSavePictureClick(TPlot& chart);
 
     // ---- internal operations on the run state ----
     void ParseDataPane();
@@ -171,6 +175,8 @@ public:
     // The file dialog of the data load; tests replace it to answer it programmatically.
     // Returns the chosen path (UTF-8/local form) or an empty string when cancelled.
     std::function<QString(const QString& initialFolder)> ChooseDataFile;
+    // The save dialog of a chart picture, likewise: the chosen path or empty.
+    std::function<QString(const QString& initialFolder)> ChooseImageFile;
     // Opens the maker's page in the browser; tests replace it.
     std::function<void(const QString& url)> OpenBrowser;
 
@@ -186,6 +192,7 @@ private:
     void CreateMenu();
     void BindHandlers();
     void AcceptFileDrops();
+    void BindChartPictures();
 
     std::unique_ptr<TProgress> progress_;
     bool buffersFreed_ = false;
