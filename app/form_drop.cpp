@@ -58,10 +58,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     drag->setDropAction(Qt::CopyAction);
     drag->accept();
     if (type == QEvent::Drop) {
-        // Loaded after the drop has been answered, so that an error box does
-        // not hold the drag source while it is shown.
         QWidget* const under = WidgetUnder(watched, *drag);
         const bool pattern = under == Panel2 || Panel2->isAncestorOf(under);
+        // Loaded after the drop has been answered, so that an error box does
+        // not hold the drag source while it is shown.
         QMetaObject::invokeMethod(
             this,
             [this, path, pattern] {
