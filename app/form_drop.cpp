@@ -1,4 +1,6 @@
-// A data file dropped anywhere on the window loads as "Загрузить данные" does.
+// A file dropped on the pattern pane (its caption included) becomes the
+// pattern; dropped anywhere else on the window it loads as "Загрузить данные"
+// does.
 #include "app/main_window.h"
 
 #include <QDropEvent>
@@ -20,6 +22,14 @@ QString DroppedDataFile(const QDropEvent& drag)
         return QString();
     const QString path = urls.front().toLocalFile();
     return QFileInfo(path).isDir() ? QString() : path;
+}
+
+// The innermost widget under the drag; the position is in watched's pixels.
+QWidget* WidgetUnder(QObject* watched, const QDropEvent& drag)
+{
+    auto* widget = static_cast<QWidget*>(watched);
+    QWidget* child = widget->childAt(drag.position().toPoint());
+    return child != nullptr ? child : widget;
 }
 
 } // namespace
@@ -48,10 +58,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     drag->setDropAction(Qt::CopyAction);
     drag->accept();
     if (type == QEvent::Drop) {
+        QWidget* const under = WidgetUnder(watched, *drag);
+        const bool pattern = under == Panel2 || Panel2->isAncestorOf(under);
         // Loaded after the drop has been answered, so that an error box does
         // not hold the drag source while it is shown.
         QMetaObject::invokeMethod(
-            this, [this, path] { Dispatch([this, path] { LoadDataFile(path); }); }, Qt::QueuedConnection);
+            this,
+            [this, path, pattern] {
+                Dispatch([this, path, pattern] { pattern ? LoadPatternFile(path) : LoadDataFile(path); });
+            },
+            Qt::QueuedConnection);
     }
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "app/box_integer.h"
 #include "app/dialog_folder.h"
+#include "app/pane_file_header.h"
 #include "input/bad_line_mark.h"
 #include "input/data_file_header.h"
 #include "input/sample_parser.h"
@@ -122,12 +123,7 @@ void TForm1::LoadDataFile(const QString& path)
         SetEditText(EditScaleX, RateBoxText(EditText(EditScaleX)));
     }
 
-    const int header = HeaderLength(RichEdit1->Model(), textLength);
-    if (header >= 0) {
-        RichEdit1->SetSelStart(0);
-        RichEdit1->SetSelLength(header);
-        RichEdit1->ClearSelection();
-    }
+    RemoveFileHeader(*RichEdit1, textLength);
     RichEdit1->FocusPane();
     ParseDataPane();
 }

@@ -61,6 +61,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), StartFolder(QDir::current
     BindHandlers();
     BindKeys();
     AcceptFileDrops();
+    BindChartPictures();
     Dispatch([this] { FormCreate(); });
 }
 

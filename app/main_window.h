@@ -132,9 +132,12 @@ public:
     void NLoadClick();
     // Everything of the data load after the dialog: the file at path into the
     // data pane, its rate into EditScaleX, its header removed, the samples
-    // parsed; a file dropped on the window takes the same road. Raises what the load raises, so callers run
-    // it through Dispatch.
+    // parsed; a file dropped outside the pattern column takes the same road. Raises what the load raises, so
+    // callers run it through Dispatch.
     void LoadDataFile(const QString& path);
+    // A file dropped on the pattern pane: its text, header removed as a data
+    // file's, replaces the pattern; the rate box and the data stay as they are.
+    void LoadPatternFile(const QString& path);
     void ButtonDataRefreshClick();
     void ButtonXAxisClick();
     void ButtonGraphPatClick();
@@ -149,6 +152,10 @@ public:
     void NSpectrClick();
     void NKorrClick();
     void NGenClick();
+    // The picture menu of a chart: its picture onto the clipboard, or into a
+    // PNG file chosen in ChooseImageFile.
+    void ChartCopyPictureClick(TPlot& chart);
+    void ChartSavePictureClick(TPlot& chart);
 
     // ---- internal operations on the run state ----
     void ParseDataPane();
@@ -171,6 +178,8 @@ public:
     std::function<QString(const QString& initialFolder)> ChooseDataFile;
     // The folder the program was started from, with a final separator.
     QString StartFolder;
+    // The save dialog of a chart picture, likewise: the chosen path or empty.
+    std::function<QString(const QString& initialFolder)> ChooseImageFile;
     // Opens the maker's page in the browser; tests replace it.
     std::function<void(const QString& url)> OpenBrowser;
 
@@ -187,6 +196,7 @@ private:
     void BindHandlers();
     void BindKeys();
     void AcceptFileDrops();
+    void BindChartPictures();
 
     std::unique_ptr<TProgress> progress_;
     bool buffersFreed_ = false;

@@ -10,6 +10,8 @@ void TPlotInteraction::MouseDown(const TPlotFrame& frame, TPressButton button, T
 {
     if (panel_.ZoomRecord.Active || panel_.PanRecord.Active)
         return;
+    if (button == TPressButton::Right)
+        rightPress_ = {true, x, y, x, y};
     if (panel_.PressConsumed) {
         panel_.PressConsumed = false;
         return;
@@ -56,6 +58,9 @@ void TPlotInteraction::DrawZoomRectangle()
 
 void TPlotInteraction::MouseMove(const TPlotFrame& frame, int x, int y)
 {
+    // The pan moves on any change of pixel, so any change is no click.
+    if (rightPress_.Active && (x != rightPress_.X0 || y != rightPress_.Y0))
+        rightPress_.Active = false;
     TDragRecord& zoom = panel_.ZoomRecord;
     if (zoom.Active) {
         if (x != zoom.X1 || y != zoom.Y1) {
@@ -98,6 +103,11 @@ void TPlotInteraction::MouseUp(const TPlotFrame& frame, TPressButton button, int
         }
     }
     panel_.PanRecord.Active = false;
+    if (button == TPressButton::Right && rightPress_.Active) {
+        rightPress_.Active = false;
+        if (x == rightPress_.X0 && y == rightPress_.Y0 && OnRightClick)
+            OnRightClick(x, y);
+    }
 }
 
 void TPlotInteraction::SaveViewOnce()

@@ -37,6 +37,9 @@ public:
     std::function<void(const TDragRecord&)> OnDrawZoomRectangle;
     // Repaint at once (the wheel does not wait for the message loop).
     std::function<void()> OnRepaintNow;
+    // A right click: the right button released where it was pressed, the mouse
+    // never moved meanwhile (any move would have panned). At the release position.
+    std::function<void(int x, int y)> OnRightClick;
 
 private:
     void StartDrag(TPressButton button, int x, int y);
@@ -45,5 +48,7 @@ private:
     void ScrollNotch(bool up);
 
     TAxisPanel& panel_;
+    // The right press while it may still become a click.
+    TDragRecord rightPress_;
     int wheelRemainder_ = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -75,4 +76,10 @@ std::string OsErrorText(int err)
 {
     // The system writes its messages in the locale's encoding, UTF-8 here.
     return TrimReason(Utf8ToCp1251(std::strerror(err)));
+}
+
+std::string MessagePath(const std::string& path)
+{
+    std::error_code ignored;
+    return Utf8ToCp1251(std::filesystem::absolute(path, ignored).lexically_normal().string());
 }

@@ -13,5 +13,9 @@ int WindowsErrorCode(int err, const std::string& path = {});
 // characters and periods removed, ready for "Cannot open file "%s". %s".
 std::string OsErrorText(int err);
 
+// A file as an error message names it (Windows-1251): its absolute, lexically
+// normal path, for a relative name resolved against the current directory.
+std::string MessagePath(const std::string& path);
+
 // Removes trailing spaces, control characters and periods.
 std::string TrimReason(std::string text);

@@ -1,12 +1,10 @@
 #include "text/text_file_reader.h"
 
-#include "runtime/code_page.h"
 #include "runtime/exceptions.h"
 #include "text/os_error.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,10 +13,7 @@ namespace {
 
 [[noreturn]] void RaiseOpenError(const std::string& path, int err)
 {
-    std::error_code ignored;
-    const std::string full =
-        Utf8ToCp1251(std::filesystem::absolute(path, ignored).lexically_normal().string());
-    throw EFOpenError("Cannot open file \"" + full + "\". " + OsErrorText(err));
+    throw EFOpenError("Cannot open file \"" + MessagePath(path) + "\". " + OsErrorText(err));
 }
 
 class FileHandle {

@@ -6,9 +6,11 @@
 #include "chart/paint/qt_text_measure.h"
 #include "chart/paint/zoom_rectangle.h"
 #include "chart/plot_layout.h"
+#include "runtime/code_page.h"
 #include "widgets/qt_text.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -62,6 +64,7 @@ TPlot::TPlot(QWidget* parent)
         update();
     };
     interaction_.OnRepaintNow = [this] { repaint(); };
+    interaction_.OnRightClick = [this](int x, int y) { ShowPictureMenu(x, y); };
 }
 
 TPlot::~TPlot() = default;
@@ -71,6 +74,19 @@ void TPlot::SetHint(const std::string& text) { setToolTip(FromCp1251(text)); }
 void TPlot::DrawZoomRectangle(const TDragRecord& r)
 {
     DrawXorRectangle(image_, r.X0, r.Y0, r.X1, r.Y1, ZoomRectanglePen(Color), frame_.Device.Of(1));
+}
+
+void TPlot::ShowPictureMenu(int x, int y)
+{
+    if (pictureMenu_ == nullptr) {
+        pictureMenu_ = new QMenu(this);
+        connect(pictureMenu_->addAction(FromCp1251(Cp("Копировать изображение"))), &QAction::triggered, this,
+                &TPlot::CopyPictureRequested);
+        connect(pictureMenu_->addAction(FromCp1251(Cp("Сохранить изображение…"))), &QAction::triggered, this,
+                &TPlot::SavePictureRequested);
+    }
+    const QPointF logical = QPointF(x, y) / frame_.Device.Ratio;
+    pictureMenu_->popup(mapToGlobal(logical.toPoint()));
 }
 
 void TPlot::SetPixelRatio(double ratio)

@@ -4,7 +4,9 @@
 // pixel ratio, so lines and text are drawn at full resolution), keeps the frame
 // of that paint for the mouse, forwards the mouse and wheel to the interaction
 // code in the frame's device pixels and shows the hint as a tooltip. All
-// computation lives in the plain classes it is built on.
+// computation lives in the plain classes it is built on. A right click that
+// does not move the mouse opens the picture menu; what its commands do is the
+// window's business, told by the two requests.
 #include "chart/axis_panel.h"
 #include "chart/plot_frame.h"
 #include "chart/plot_interaction.h"
@@ -13,6 +15,7 @@
 #include <QWidget>
 #include <memory>
 
+class QMenu;
 class TTextMeasure;
 
 class TPlot : public QWidget, public TAxisPanel {
@@ -37,6 +40,14 @@ public:
     // How many times the chart content was drawn (a paint without changes only copies).
     int RenderCount() const { return renderCount_; }
 
+    // The menu of the last right click ("Копировать изображение",
+    // "Сохранить изображение…"); none before the first.
+    QMenu* PictureMenu() const { return pictureMenu_; }
+
+signals:
+    void CopyPictureRequested();
+    void SavePictureRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,11 +63,14 @@ private:
     QPoint DevicePos(const QPointF& logical) const;
     void Press(QMouseEvent* event, bool doubleClick);
     void DrawZoomRectangle(const TDragRecord& r);
+    // Opens the picture menu at a device pixel of the frame.
+    void ShowPictureMenu(int x, int y);
 
     std::unique_ptr<TTextMeasure> measure_;
     TPlotInteraction interaction_;
     TPlotFrame frame_;
     QImage image_;
+    QMenu* pictureMenu_ = nullptr;
     double ratio_ = 0;
     bool dirty_ = true;
     int renderCount_ = 0;

@@ -1,8 +1,10 @@
 // The window as a desktop program: a file dropped on it loads as the menu's
-// data file load does, other drops change nothing, and it carries its icon.
+// data file load does, on the pattern pane it becomes the pattern, other drops
+// change nothing, and it carries its icon.
 #include "app_test_support.h"
 
 #include "app/program_icon.h"
+#include "chart/point_series.h"
 #include "widgets/clipboard.h"
 #include "widgets/rich_pane.h"
 
@@ -11,9 +13,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -103,6 +108,60 @@ TEST_F(FileDrop, OnTheWindowThePaneOrAnEditBoxLoadsLikeTheMenu)
     }
     EXPECT_EQ(dialogShown_, 0);
     EXPECT_TRUE(ShownErrors().empty());
+}
+
+TEST_F(FileDrop, OnThePatternPaneOrItsCaptionTheFileBecomesThePatternAndTheDataStay)
+{
+    const std::string data = "7\r\n-8,5\r\n";
+    const QString path = Write("pattern.DAT", "Rate (Hz): 500\tch\n*******\n0.25\n0.5\n-1.75\n");
+    // Where a drop lands depends on the laid-out window.
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QWidget* const targets[] = {form_->RichEdit2->viewport(), form_->Panel3};
+    for (QWidget* target : targets) {
+        const std::string name = target->metaObject()->className();
+        form_->RichEdit1->SetText(data);
+        form_->ButtonDataRefresh->click(); // data parsed and quantized
+        form_->EditScaleX->setText("3");
+        form_->RichEdit2->SetText("1\r\n");
+        form_->ButtonGraphPat->click(); // the pane's pattern parsed
+        ASSERT_FALSE(form_->State.PatternDirty);
+        SetClipboardText("kept");
+        const std::string status = form_->PanelText(0) + form_->PanelText(1) + form_->PanelText(2);
+
+        ASSERT_TRUE(DragAndDrop(target, *Files({QUrl::fromLocalFile(path)}))) << name;
+        EXPECT_EQ(form_->RichEdit2->Text(), "0.25\r\n0.5\r\n-1.75\r\n") << name;
+        EXPECT_TRUE(form_->State.PatternDirty) << name;
+        EXPECT_EQ(form_->RichEdit1->Text(), data) << name;
+        EXPECT_FALSE(form_->State.DataDirty) << name;
+        EXPECT_EQ(form_->DFT->SampleCount, 2) << name;
+        EXPECT_EQ(form_->EditScaleX->text().toStdString(), "3") << name;
+        EXPECT_EQ(ClipboardText(), "kept") << name;
+        EXPECT_EQ(form_->PanelText(0) + form_->PanelText(1) + form_->PanelText(2), status) << name;
+        EXPECT_EQ(QDir::currentPath().toStdString(), startDir_.toStdString()) << name;
+    }
+    // The next plot parses the dropped pattern.
+    form_->EditADCpat->setText("100");
+    form_->ButtonGraphPat->click();
+    ASSERT_EQ(form_->Series4->PointCount(), 3);
+    EXPECT_EQ(form_->Series4->YValueAt(2), -175);
+    EXPECT_EQ(form_->State.PatternMean, -33);
+
+    // A file that cannot be read is shown; the pattern stays.
+    const QString gone = dir_.filePath("gone");
+    ASSERT_TRUE(DragAndDrop(form_->RichEdit2->viewport(), *Files({QUrl::fromLocalFile(gone)})));
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + gone.toStdString(), 0), 0u);
+    EXPECT_EQ(form_->RichEdit2->Text(), "0.25\r\n0.5\r\n-1.75\r\n");
+    EXPECT_FALSE(form_->State.PatternDirty);
+    EXPECT_EQ(form_->RichEdit1->Text(), data);
+
+    // Beside it, on the data pane, the same file is data again.
+    ASSERT_TRUE(DragAndDrop(form_->RichEdit1->viewport(), *Files({QUrl::fromLocalFile(path)})));
+    EXPECT_EQ(form_->RichEdit1->Text(), "0.25\r\n0.5\r\n-1.75\r\n");
+    EXPECT_EQ(form_->EditScaleX->text().toStdString(), "500");
+    EXPECT_FALSE(form_->State.PatternDirty);
+    EXPECT_EQ(dialogShown_, 0);
 }
 
 TEST_F(FileDrop, AFileThatCannotBeOpenedIsShownAndThePaneKeepsItsSamples)

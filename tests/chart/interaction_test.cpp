@@ -200,6 +200,39 @@ TEST_F(InteractionTest, RightDragPansUntilTheMouseLeavesThePlot)
     EXPECT_EQ(chart.BottomAxis().Minimum(), bottomMin);
 }
 
+TEST_F(InteractionTest, ARightClickIsAReleaseWhereThePressWasWithNoMoveBetween)
+{
+    std::vector<std::pair<int, int>> clicks;
+    interaction.OnRightClick = [&](int x, int y) { clicks.push_back({x, y}); };
+    const TPixelPoint e = Empty();
+    interaction.MouseDown(frame, TPressButton::Right, 0, e.X, e.Y);
+    interaction.MouseMove(frame, e.X, e.Y); // a move event to the same pixel moves nothing
+    interaction.MouseUp(frame, TPressButton::Right, e.X, e.Y);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0], std::make_pair(e.X, e.Y));
+    EXPECT_TRUE(chart.BottomAxis().Automatic());
+
+    // On a curve whose handler takes the press no pan starts; still a click.
+    data->OnClick = [](TSeries&, int, TPressButton, TPressFlags, int, int) {};
+    const TPixelPoint p = PixelOf(0, 17);
+    interaction.MouseDown(frame, TPressButton::Right, 0, p.X, p.Y);
+    interaction.MouseUp(frame, TPressButton::Right, p.X, p.Y);
+    EXPECT_EQ(clicks.size(), 2u);
+
+    // One pixel of movement pans, even when the mouse comes back: no click.
+    interaction.MouseDown(frame, TPressButton::Right, 0, e.X, e.Y);
+    interaction.MouseMove(frame, e.X + 1, e.Y);
+    EXPECT_FALSE(chart.BottomAxis().Automatic()) << "panned";
+    interaction.MouseMove(frame, e.X, e.Y);
+    interaction.MouseUp(frame, TPressButton::Right, e.X, e.Y);
+    // Released elsewhere with no move reported, or the left button: no click.
+    interaction.MouseDown(frame, TPressButton::Right, 0, e.X, e.Y);
+    interaction.MouseUp(frame, TPressButton::Right, e.X, e.Y + 1);
+    interaction.MouseDown(frame, TPressButton::Left, 0, e.X, e.Y);
+    interaction.MouseUp(frame, TPressButton::Left, e.X, e.Y);
+    EXPECT_EQ(clicks.size(), 2u);
+}
+
 TEST_F(InteractionTest, WheelScrollsVerticalAxesByThreePercent)
 {
     chart.LeftAxis().SetBothEnds(0, 100);

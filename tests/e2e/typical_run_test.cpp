@@ -324,7 +324,7 @@ TEST_F(EndToEnd, UnixLineEndsAndTheZeroHarmonicKept)
     EXPECT_EQ(reference::FileBytes(PathIn("export_spectr.dat")), reference::SpectrumFile(rows, '.'));
 }
 
-TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
+TEST_F(EndToEnd, RightDragPansTheDataChartWithoutAMenuUntilTheUndo)
 {
     AnswerDialogWith(DataFile(SampleLines()));
     LoadDataFile();
@@ -344,6 +344,7 @@ TEST_F(EndToEnd, RightDragPansTheDataChartUntilTheUndo)
     EXPECT_LT(bottom.Minimum(), min);
     EXPECT_NEAR(bottom.Maximum() - bottom.Minimum(), max - min, 1e-6 * (max - min));
     EXPECT_FALSE(chart->PanRecord.Active);
+    EXPECT_EQ(chart->PictureMenu(), nullptr) << "a drag opens no picture menu";
 
     const QPoint c = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Bottom - 4, plot.Top + 4);
     LeftDrag(chart, c, c - QPoint(40, 40));
