@@ -10,13 +10,27 @@
 #include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
 #include "runtime/progress.h"
+#include "runtime/worker_pool.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
+
+// Each parallel benchmark runs with one worker (argument 1) and with every
+// worker of the machine (argument 0); the ratio of the two is the speedup.
+void OneAndAllWorkers(benchmark::internal::Benchmark* b) { b->ArgName("workers")->Arg(1)->Arg(0); }
+int Workers(const benchmark::State& state)
+{
+    return state.range(0) == 0 ? WorkerSlots() : int(state.range(0));
+}
+std::string WorkersLabel(const benchmark::State& state)
+{
+    return std::to_string(Workers(state)) + " worker(s)";
+}
 
 constexpr int32_t kSamples = 1000000;
 constexpr int32_t kHarmonics = 32;
@@ -81,24 +95,31 @@ void BM_HarmonicSums(benchmark::State& state)
     TNoProgress progress;
     BuildHarmonicTables(dft, progress);
     QuantizeDataCodes(dft, values, true).RaiseFault();
+    const TWorkerLimit limit(Workers(state));
     for (auto _ : state) {
         SumHarmonics(dft);
         benchmark::DoNotOptimize(dft.Sums.data());
     }
-    state.SetLabel("the harmonic sums alone, entries made block by block");
+    state.SetLabel("the harmonic sums alone, entries made block by block; " + WorkersLabel(state));
 }
-BENCHMARK(BM_HarmonicSums)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_HarmonicSums)
+    ->Apply(OneAndAllWorkers)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 void BM_Autocorrelation(benchmark::State& state)
 {
     const std::vector<int32_t> codes = Codes();
+    const TWorkerLimit limit(Workers(state));
     for (auto _ : state) {
         std::vector<int32_t> curve = Autocorrelate(codes, {0, 100});
         benchmark::DoNotOptimize(curve.data());
     }
-    state.SetLabel("N = 1,000,000, window 100 (target <= 0.2 s)");
+    state.SetLabel("N = 1,000,000, window 100 (target <= 0.2 s); " + WorkersLabel(state));
 }
 BENCHMARK(BM_Autocorrelation)
+    ->Apply(OneAndAllWorkers)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
@@ -109,13 +130,15 @@ void BM_PatternCorrelation(benchmark::State& state)
     const std::vector<int32_t> codes = Codes();
     const std::span<const int32_t> pattern = std::span<const int32_t>(codes).subspan(5000, 1000);
     const int32_t mean = RoundedMean(pattern);
+    const TWorkerLimit limit(Workers(state));
     for (auto _ : state) {
         std::vector<int32_t> curve = SlidingPearson(codes, pattern, mean);
         benchmark::DoNotOptimize(curve.data());
     }
-    state.SetLabel("N = 1,000,000, pattern of 1,000 codes (target <= 0.2 s)");
+    state.SetLabel("N = 1,000,000, pattern of 1,000 codes (target <= 0.2 s); " + WorkersLabel(state));
 }
 BENCHMARK(BM_PatternCorrelation)
+    ->Apply(OneAndAllWorkers)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
