@@ -34,7 +34,13 @@ double LabelStep(double range, int spanSize, int labelSize, int separation, doub
     const int maxCount = MaxLabelCount(spanSize, labelSize, separation);
     if (maxCount < 1)
         return 1e-12;
-    long double step = increment > 0 ? increment : std::fabs(range) >= 1 ? 1 : 1e-12L;
+    // An increment below the smallest step starts the search at that step,
+    // which the series would reach anyway: subnormal increments round back
+    // onto themselves in the series, so the search stalled and ended on the
+    // smallest step however few labels fit.
+    long double step = increment > 0 ? std::max<long double>(increment, 1e-12L)
+        : std::fabs(range) >= 1      ? 1
+                                     : 1e-12L;
     if (separation > 0) {
         long long n = (long long)maxCount + 1;
         // Each round multiplies the step by at least 2: 64-bit doubles need

@@ -68,6 +68,9 @@ TEST(LabelStep, NextStepSeriesAndLimits)
     EXPECT_EQ(LabelStep(100, 600, 0, 10, 0), 100) << "a label size of 0 allows a single label";
     EXPECT_EQ(LabelStep(100, 3, 40, 10, 0), 1e-12) << "no room for even one label";
     EXPECT_EQ(LabelStep(100, 600, 40, 10, 25), 25) << "the increment starts the search";
+    // A subnormal increment stalled the search at itself: 1e-12 gave 101
+    // labels on an axis where 3 fit.
+    EXPECT_NEAR(LabelStep(1e-10, 34, 9, 25, 4e-321), 5e-11, 1e-24);
     EXPECT_EQ(LabelStep(0, 600, 40, 10, 0), 1e-12) << "a zero range keeps the smallest step";
 }
 
