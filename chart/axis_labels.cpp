@@ -78,15 +78,20 @@ std::vector<TAxisLabel> ValueLabels(const TAxisScale& scale, double step, const 
     const long double bottom = std::max((lo - 1e-12L) / 1.000000000001L, lo - s / 4);
     // Label k is top - k x step, counted rather than stepped down to, so that
     // a step too small to change the value still ends the loop; the range
-    // holds fewer than 10000 steps, so k stays below about 10002.
-    const long double span = (top - bottom) / s;
+    // holds fewer than 10000 steps, so k stays below about 10002. A step
+    // below the spacing of long doubles there rounds the top up by a few
+    // steps: no more labels than the steps from the maximum down, and one.
+    const long double span = (top - bottom) / s, room = (hi - bottom) / s;
     const long long last = span < 20000 ? (long long)span + 1 : 20000;
-    for (long long k = 0; k <= last; ++k) {
+    const long long most = room < 20000 ? (long long)room + 1 : 20000;
+    long long placed = 0;
+    for (long long k = 0; k <= last && placed < most; ++k) {
         const long double v = top - k * s;
         if (v > hi)
             continue;
         if (v < bottom)
             break;
+        ++placed;
         const double value = double(v);
         const int p = AxisValueToPixel(scale, value);
         const bool inside = p > scale.Start && p < scale.End;

@@ -130,6 +130,11 @@ TEST(ValueLabels, AtAnyMagnitudeNoMoreLabelsThanFit)
     // range holds (2^-23 / 2e-11, about 5960).
     const auto tiny = ValueLabels({1e9, std::nextafter(1e9, 2e9), 0, 500, true}, 2e-11, "0", true, true);
     EXPECT_NEAR(double(tiny.size()), 5960, 2);
+    // Just above 2e-11 the top, rounded to the spacing, lay three steps up
+    // and gave 5963 labels to 5960.46 steps.
+    const double over = 2.000000165480741e-11;
+    EXPECT_LE(ValueLabels({1e9, std::nextafter(1e9, 2e9), 0, 500, false}, over, "0", true, true).size(),
+              5961u);
 }
 
 std::vector<TTextLabelCandidate> Candidates(std::initializer_list<int> positions, int extent = 15)
