@@ -4,16 +4,19 @@
 # make test-sanitized - every test again under AddressSanitizer and UBSan
 # make install PREFIX=DIR - install the program, menu entry, icon and man page under DIR
 # make package - build the Debian package build/dftscope_<version>_amd64.deb
+# make fuzz FUZZ_SECONDS=N - build the fuzz targets with clang, run each for N seconds
 BUILD ?= build
 JOBS ?= 2
+FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 # CI (CI=true) treats warnings as errors.
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libtbb-dev \
-           fonts-liberation qt6-translations-l10n xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file
+           fonts-liberation qt6-translations-l10n xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file \
+           clang-14 libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-sanitized bench install package clean
+.PHONY: deps configure build run test test-sanitized fuzz bench install package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -39,6 +42,12 @@ test-sanitized: deps
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan
 
+# libFuzzer with AddressSanitizer and UBSan over the Qt-free layers (build-fuzz).
+fuzz: deps
+	cmake --preset fuzz -DDFT_WERROR=$(WERROR)
+	cmake --build --preset fuzz
+	sh fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
 # The whole road at one and at ten million samples, every other benchmark once.
 bench: build
 	@for n in 1000000 10000000; do echo "== $(BUILD)/scale_bench --samples=$$n"; \
@@ -53,4 +62,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) build-debug build-asan
+	rm -rf $(BUILD) build-debug build-asan build-fuzz

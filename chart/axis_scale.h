@@ -20,7 +20,8 @@ struct TAxisScale {
 // (v - minimum) * factor, rounded to nearest with ties to even; the centre for
 // a zero range or when |q| reaches 2^31 - 1. Positions are display values and
 // a paint maps millions of them, so this one rule runs in 64-bit doubles
-// (SSE); drawing and the hit test both use it, so they always agree.
+// (SSE); drawing and the hit test both use it, so they always agree. A pixel
+// beyond the 32-bit range saturates at its end.
 class TAxisMapper {
 public:
     explicit TAxisMapper(const TAxisScale& s);
@@ -34,7 +35,10 @@ public:
         // cvtsd2si rounds in the current mode (nearest, ties to even) like
         // lrint, without the library call -frounding-math would keep.
         const int r = _mm_cvtsd_si32(_mm_set_sd(q));
-        return horizontal_ ? base_ + r : base_ - r;
+        // In 64 bits: a point just inside the cut-off, offset by the span's
+        // start, may lie beyond 32 bits; it saturates there.
+        const long long p = horizontal_ ? (long long)base_ + r : (long long)base_ - r;
+        return p > 2147483647 ? 2147483647 : p < -2147483647 - 1 ? -2147483647 - 1 : int(p);
     }
 
     // True when Pixel() never decreases from lo up to hi (lo <= hi): the

@@ -30,10 +30,16 @@ int ValueLabelSize(const TAxis& axis, const TTextMeasure& measure, double lo, do
     return size;
 }
 
-double AxisStep(const TAxis& axis, const TTextMeasure& measure, const TAxisScale& scale)
+struct TValueStep {
+    double step;
+    int fit; // labels that fit the span
+};
+
+TValueStep AxisStep(const TAxis& axis, const TTextMeasure& measure, const TAxisScale& scale)
 {
     const int labelSize = ValueLabelSize(axis, measure, scale.Minimum, scale.Maximum);
-    return LabelStep(scale.Range(), scale.Size(), labelSize, axis.LabelsSeparation, axis.Increment);
+    return {LabelStep(scale.Range(), scale.Size(), labelSize, axis.LabelsSeparation, axis.Increment),
+            MaxLabelCount(scale.Size(), labelSize, axis.LabelsSeparation)};
 }
 
 int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure& measure, int spanSize,
@@ -51,7 +57,7 @@ int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure
     if (style == lsValue) {
         // The step as it would be on the whole side, before the padding.
         const TAxisScale s{axis.Minimum(), axis.Maximum(), 0, spanSize, axis.Horizontal()};
-        const long double step = AxisStep(axis, measure, s);
+        const long double step = AxisStep(axis, measure, s).step;
         int widest = 0;
         for (long double v : {(long double)s.Minimum, (long double)s.Maximum}) {
             const long double whole = std::trunc(v / step) * step;
@@ -276,8 +282,14 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& logicalMeasur
             continue;
         f.Style = EffectiveLabelStyle(panel, a);
         if (f.Style == lsValue) {
-            f.Step = AxisStep(a, measure, f.Scale);
-            f.Labels = ValueLabels(f.Scale, f.Step, a.AxisValuesFormat, a.RoundFirstLabel, a.LabelsOnAxis);
+            const TValueStep step = AxisStep(a, measure, f.Scale);
+            f.Step = step.step;
+            // A span too short for one label gets none: its smallest step would
+            // give a range below 1e-8 thousands of labels there. A zero range
+            // keeps its one label at the centre.
+            if (step.fit >= 1 || f.Scale.Range() == 0)
+                f.Labels =
+                    ValueLabels(f.Scale, f.Step, a.AxisValuesFormat, a.RoundFirstLabel, a.LabelsOnAxis);
         } else if (f.Style == lsText) {
             f.Labels = TextLabels(panel, a, f.Scale, frame.Series, measure);
         }

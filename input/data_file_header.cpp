@@ -1,6 +1,7 @@
 #include "input/data_file_header.h"
 
 #include "numbers/number_parse.h"
+#include "runtime/exceptions.h"
 
 namespace {
 constexpr std::string_view kRateKey = "Hz):";
@@ -30,5 +31,11 @@ int HeaderLength(const TPaneText& pane, int textLength)
 
 std::string RateBoxText(std::string_view pasted)
 {
-    return std::string(ParseFloat(pasted).errorPosition == 0 ? pasted : kNoRateText);
+    // A rate beyond the extended range does not convert either; the load goes on.
+    try {
+        if (ParseFloat(pasted).errorPosition == 0)
+            return std::string(pasted);
+    } catch (const EOverflow&) {
+    }
+    return std::string(kNoRateText);
 }

@@ -94,7 +94,8 @@ TEST_F(DataLoad, RateFallsBackToOne)
         {"no rate here\r\n*******\r\n1\r\n", nullptr},
         {"Hz): 1000,5\t\r\n*******\r\n1\r\n", "1000,5"},
         {"Hz): 250x\t\r\n*******\r\n1\r\n", "250x"},
-        {"Hz): 250\r\n*******\r\n1\r\n", nullptr}, // no tab after the key
+        {"Hz): 250\r\n*******\r\n1\r\n", nullptr},       // no tab after the key
+        {"Hz): 9e9999\t\r\n*******\r\n1\r\n", "9e9999"}, // beyond the floating-point range
     };
     for (const auto& row : table) {
         SetClipboardText("untouched");
@@ -105,7 +106,9 @@ TEST_F(DataLoad, RateFallsBackToOne)
         EXPECT_EQ(ClipboardText(), row.clipboardAfter ? row.clipboardAfter : "untouched") << row.file;
         EXPECT_EQ(form_->PanelText(0), Cp("Количество данных: 1")) << row.file;
         EXPECT_EQ(form_->PanelText(2), "") << row.file;
+        EXPECT_EQ(form_->RichEdit1->Text(), "1\r\n") << row.file;
     }
+    EXPECT_TRUE(ShownErrors().empty());
 }
 
 TEST_F(DataLoad, MarkerVariants)

@@ -68,6 +68,9 @@ TEST(LabelStep, NextStepSeriesAndLimits)
     EXPECT_EQ(LabelStep(100, 600, 0, 10, 0), 100) << "a label size of 0 allows a single label";
     EXPECT_EQ(LabelStep(100, 3, 40, 10, 0), 1e-12) << "no room for even one label";
     EXPECT_EQ(LabelStep(100, 600, 40, 10, 25), 25) << "the increment starts the search";
+    // A subnormal increment stalled the search at itself: 1e-12 gave 101
+    // labels on an axis where 3 fit.
+    EXPECT_NEAR(LabelStep(1e-10, 34, 9, 25, 4e-321), 5e-11, 1e-24);
     EXPECT_EQ(LabelStep(0, 600, 40, 10, 0), 1e-12) << "a zero range keeps the smallest step";
 }
 
@@ -94,6 +97,44 @@ TEST(ValueLabels, EdgeCases)
     ASSERT_EQ(neg.size(), 2u);
     EXPECT_EQ(neg[0].Value, -20);
     EXPECT_EQ(neg[1].Value, -30);
+}
+
+// Far from zero a range of a few units in the last place still gets no more
+// labels than fit: the allowance under the minimum is a part of the step, not
+// of the value (at 10^9 it was a thousand times the step).
+TEST(ValueLabels, AtAnyMagnitudeNoMoreLabelsThanFit)
+{
+    const int fit = MaxLabelCount(500, 12, 10);
+    for (double lo = 1; lo < 1e18; lo *= 1000) {
+        for (int units = 1; units <= 8; units *= 2) {
+            double hi = lo;
+            for (int u = 0; u < units; ++u)
+                hi = std::nextafter(hi, 2 * lo);
+            const double step = LabelStep(hi - lo, 500, 12, 10, 0);
+            const auto labels = ValueLabels({lo, hi, 0, 500, false}, step, "0", true, true);
+            EXPECT_GE(labels.size(), 1u) << lo << " + " << units;
+            EXPECT_LE(labels.size(), size_t(fit) + 1) << lo << " + " << units;
+            for (const TAxisLabel& l : labels)
+                EXPECT_TRUE(l.Position >= 0 && l.Position <= 500)
+                    << lo << " + " << units << ": " << l.Position;
+        }
+    }
+    // 10^9 up to four units of 2^-23, a step of 1e-7: five labels, the last on the minimum.
+    const double hi = 1e9 + 4 * std::ldexp(1.0, -23);
+    const auto five = ValueLabels({1e9, hi, 0, 500, false}, 1e-7, "0", true, true);
+    ASSERT_EQ(five.size(), 5u);
+    EXPECT_EQ(five.back().Value, 1e9);
+    EXPECT_EQ(five.back().Position, 500);
+    // A step below half the spacing of long doubles there (2^-34) no longer
+    // leaves the value unchanged for ever: the loop ends after the steps the
+    // range holds (2^-23 / 2e-11, about 5960).
+    const auto tiny = ValueLabels({1e9, std::nextafter(1e9, 2e9), 0, 500, true}, 2e-11, "0", true, true);
+    EXPECT_NEAR(double(tiny.size()), 5960, 2);
+    // Just above 2e-11 the top, rounded to the spacing, lay three steps up
+    // and gave 5963 labels to 5960.46 steps.
+    const double over = 2.000000165480741e-11;
+    EXPECT_LE(ValueLabels({1e9, std::nextafter(1e9, 2e9), 0, 500, false}, over, "0", true, true).size(),
+              5961u);
 }
 
 std::vector<TTextLabelCandidate> Candidates(std::initializer_list<int> positions, int extent = 15)
@@ -123,6 +164,12 @@ TEST(TextLabelThinning, FirstKeepsHalfExtentSevenLaterOnesNeedSixteenThenEightee
     // No separation: everything.
     EXPECT_EQ(ThinTextLabels(Candidates({1, 2, 3}), 0).size(), 3u);
     EXPECT_TRUE(ThinTextLabels({}, 10).empty());
+    // Extents and separations near the 32-bit limits: margins far beyond them,
+    // worked out without overflow.
+    EXPECT_EQ(Positions(ThinTextLabels(Candidates({0, 10}, 2000000000), 100)), (std::vector<int>{0}));
+    EXPECT_EQ(Positions(ThinTextLabels(Candidates({0, 10}, 3), 2147483647)), (std::vector<int>{0}));
+    EXPECT_EQ(Positions(ThinTextLabels(Candidates({-2147483647, 2147483647}, 1000000000), 10)),
+              (std::vector<int>{-2147483647, 2147483647}));
 }
 
 } // namespace

@@ -44,7 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
         // A zero range and an overflowing position map to the centre.
         PixelCase{Horizontal(5, 5, 10, 21), 5, 15}, PixelCase{Horizontal(5, 5, 10, 21), 1e9, 15},
         PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200},
-        PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110}));
+        PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110},
+        // A point just inside that cut-off, beyond 32 bits once the span's
+        // start is added, saturates; short of it, the pixel is exact.
+        PixelCase{Horizontal(0, 1, 1000, 2000), 2147483, 2147483647},
+        PixelCase{Horizontal(0, 1, 1000, 2000), -2147483, -2147482000},
+        PixelCase{Horizontal(0, 1, -2000, -1000), -2147483, -2147483647 - 1},
+        PixelCase{Vertical(0, 1, 1000, 2000), -2147483, 2147483647},
+        PixelCase{Vertical(0, 1, 1000, 2000), 2147483, -2147481000}));
 
 // Increasing vouches that pixels keep the values' order between its ends.
 TEST(AxisMapperOrder, IncreasingOnlyWhereNoEndFallsToTheCentre)

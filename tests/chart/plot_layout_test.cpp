@@ -211,6 +211,13 @@ TEST_F(ChartLayoutTest, ValueLabelsFitTheFinalSpan)
         EXPECT_LT(d.Labels[i].Position, d.Labels[i - 1].Position);
     }
     EXPECT_EQ(d.Ticks.size(), 20u);
+
+    // A span too short for one label gets none, however small its range (the
+    // smallest step gave 0 .. 1e-10 a hundred labels in a few pixels).
+    chart.LeftAxis().SetBothEnds(0, 1e-10);
+    const TPlotFrame low = Layout(800, 25);
+    EXPECT_LT(low.Axes[2].Scale.Size(), 6); // under half of 11 + 1
+    EXPECT_TRUE(low.Axes[2].Labels.empty());
 }
 
 } // namespace

@@ -40,7 +40,8 @@ TEST(DataFileHeader, RateBoxKeepsOnlyAConvertingText)
 {
     EXPECT_EQ(RateBoxText("250"), "250");
     EXPECT_EQ(RateBoxText("2.5e2"), "2.5e2");
-    for (const char* text : {"1000,5", "250x", "\t", "", " 250 "})
+    EXPECT_EQ(RateBoxText("1e400"), "1e400"); // within the extended range
+    for (const char* text : {"1000,5", "250x", "\t", "", " 250 ", "9e9999"})
         EXPECT_EQ(RateBoxText(text), "1") << text;
 }
 
