@@ -4,6 +4,9 @@
 #include "text/pane_text.h"
 
 #include <algorithm>
+#include <exception>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -75,6 +78,95 @@ private:
 
 constexpr int kProgressMaximum = 1000;
 constexpr int kLinesPerProgressStep = 1 << 16;
+// Below this many bytes the lines are parsed on one core: a thread would
+// cost more than it saves.
+constexpr size_t kSplitBytes = 1 << 20;
+
+// Takes the lines of text in order from line `index` on; false at a bad line.
+bool TakeLines(std::string_view text, TLineParse& parse, int32_t& index, TProgress& progress, size_t done,
+               size_t total)
+{
+    TLineCursor cursor(text);
+    std::string_view line;
+    while (cursor.Next(line)) {
+        if (!parse.Take(line, index++))
+            return false;
+        if ((index & (kLinesPerProgressStep - 1)) == 0)
+            progress.SetPosition(int((done + cursor.Position()) * kProgressMaximum / total));
+    }
+    return true;
+}
+
+// The second half of the lines, converted on the other core while the first
+// half is parsed: its samples, and where and why it stopped.
+struct TConvertedHalf {
+    std::vector<double> values;
+    int32_t badLine = -1;       // the first bad line, counted within the half
+    int32_t errorPosition = -1; // what its last conversion left; -1 for none made
+    std::exception_ptr fault;   // a sample beyond the 64-bit range, on line badLine
+};
+
+void ConvertLines(std::string_view text, TConvertedHalf& half)
+{
+    // A sample's line takes at least two bytes with its break, and the line
+    // after the last break is at most one: room that is never written costs
+    // no memory.
+    half.values.reserve(text.size() / 2 + 1);
+    TLineCursor cursor(text);
+    std::string_view line;
+    std::string scratch;
+    for (int32_t i = 0; cursor.Next(line); ++i) {
+        double value = 0;
+        try {
+            if (!ParseSampleLine(line, half.errorPosition, value, scratch)) {
+                half.badLine = i;
+                return;
+            }
+        } catch (...) {
+            half.badLine = i;
+            half.fault = std::current_exception();
+            return;
+        }
+        half.values.push_back(value);
+    }
+}
+
+// The lines of text from line `index` on, the conversions of the second half
+// of them on the other core. The samples are accepted in order afterwards, so
+// the sum, the count and the first bad line are those of one pass.
+bool TakeLinesOnTwoCores(std::string_view text, TLineParse& parse, int32_t& index, TProgress& progress,
+                         size_t done, size_t total)
+{
+    size_t cut = text.size() / 2;
+    while (cut < text.size() && !IsBreak(text[cut]))
+        ++cut;
+    if (cut >= text.size() || text.size() < kSplitBytes || std::thread::hardware_concurrency() < 2)
+        return TakeLines(text, parse, index, progress, done, total);
+    cut += (text[cut] == '\r' && cut + 1 < text.size() && text[cut + 1] == '\n') ? 2 : 1;
+
+    TConvertedHalf second;
+    std::thread helper([&] { ConvertLines(text.substr(cut), second); });
+    bool good = false;
+    try {
+        good = TakeLines(text.substr(0, cut), parse, index, progress, done, total);
+    } catch (...) {
+        helper.join();
+        throw;
+    }
+    helper.join();
+    if (!good)
+        return false;
+    parse.Accept(second.values);
+    index += int32_t(second.values.size());
+    if (second.fault)
+        std::rethrow_exception(second.fault);
+    if (second.badLine < 0)
+        return true;
+    // An empty line first in the half keeps what the line before it left.
+    parse.Stop(index, second.errorPosition >= 0 ? second.errorPosition : parse.ErrorPosition());
+    ++index;
+    return false;
+}
 
 } // namespace
 
@@ -105,11 +197,9 @@ TDataFileSamples ParseDataFileBytes(std::string_view bytes, TMemoryBuffer& value
         while (good && head.Next(line))
             good = parse.Take(line, index++);
     }
-    while (good && rest.Next(line)) {
-        good = parse.Take(line, index++);
-        if ((index & (kLinesPerProgressStep - 1)) == 0)
-            progress.SetPosition(int(rest.Position() * kProgressMaximum / text.rest.size()));
-    }
+    if (good)
+        TakeLinesOnTwoCores(text.rest.substr(rest.Position()), parse, index, progress, rest.Position(),
+                            std::max<size_t>(1, text.rest.size()));
     progress.SetPosition(kProgressMaximum);
     result.parse = parse.Finish();
     if (index == 0) // no line at all: the pane's empty-text rule

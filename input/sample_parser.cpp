@@ -44,10 +44,29 @@ bool TLineParse::Take(std::string_view line, int32_t index)
         result_.errorLine = index;
         return false;
     }
+    Accept(value);
+    return true;
+}
+
+void TLineParse::Accept(double value)
+{
     buffer_.Write(value);
     result_.sum = StoreDouble(static_cast<long double>(result_.sum) + value);
     ++result_.count;
-    return true;
+}
+
+void TLineParse::Accept(std::span<const double> values)
+{
+    buffer_.WriteBuffer(values.data(), values.size_bytes());
+    for (const double value : values)
+        result_.sum = StoreDouble(static_cast<long double>(result_.sum) + value);
+    result_.count += int32_t(values.size());
+}
+
+void TLineParse::Stop(int32_t index, int32_t errorPosition)
+{
+    result_.errorLine = index;
+    result_.errorPosition = errorPosition;
 }
 
 LineParseResult TLineParse::Finish()

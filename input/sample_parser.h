@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,7 +39,15 @@ public:
 
     // Line `index`; false when it is bad, and the parse ends there.
     bool Take(std::string_view line, int32_t index);
+    // Samples converted from their lines elsewhere (ParseSampleLine),
+    // accepted in order as Take accepts each.
+    void Accept(double value);
+    void Accept(std::span<const double> values);
+    // Ends the parse at a bad line found elsewhere, with the position its last
+    // conversion left.
+    void Stop(int32_t index, int32_t errorPosition);
     int32_t Count() const { return result_.count; }
+    int32_t ErrorPosition() const { return result_.errorPosition; }
     // The result, with the mean of the accepted samples.
     LineParseResult Finish();
 

@@ -6,6 +6,7 @@
 // paired line ends next to the rate key and the marker.
 #include "input/data_file_header.h"
 #include "input/data_file_samples.h"
+#include "runtime/exceptions.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -110,3 +111,37 @@ TEST(DataFileSamples, AgreesWithThePaneOnRandomPieces)
 }
 
 } // namespace
+
+// Files large enough for the second half of their lines to be converted on
+// the other core: a bad line, an empty one and a sample beyond the 64-bit
+// range in either half, one right at the start of the second half.
+TEST(DataFileSamples, AgreesWithThePaneAcrossTheTwoHalves)
+{
+    std::string lines;
+    for (int i = 0; lines.size() < (5u << 18); ++i)
+        lines += (i % 3 == 0       ? "2,5"
+                      : i % 3 == 1 ? "-0.125\t"
+                                   : "7e-3") +
+            std::string(i % 5 == 0 ? "\n" : "\r\n");
+    const std::string header = "Stream rate (Hz): 50\t\r\n*******\r\n";
+    // The first line of the second half starts after the first break from the middle.
+    size_t second = lines.size() / 2;
+    while (lines[second] != '\n')
+        ++second;
+    ++second;
+    ExpectSame(header + lines);
+    for (const size_t at : {size_t(1000), second, lines.size() * 3 / 4}) {
+        const size_t start = lines.rfind('\n', at - 1) + 1; // the line holding `at`
+        for (const char* bad : {"", "abc", "1.5x"}) {
+            std::string file = header + lines;
+            file.insert(header.size() + start, std::string(bad) + "\r\n");
+            ExpectSame(file);
+        }
+        std::string huge = header + lines;
+        huge.insert(header.size() + start, "1e999\r\n");
+        TMemoryBuffer paneValues, byteValues;
+        TNoProgress quiet;
+        EXPECT_THROW(PaneRoad(huge, paneValues), EOverflow);
+        EXPECT_THROW(ParseDataFileBytes(huge, byteValues, quiet), EOverflow);
+    }
+}
