@@ -88,12 +88,12 @@ TInputOutcome RunInput(const TBatchOptions& options, const TPatternCodes* patter
     try {
         TDFT dft;
         progress.Phase("reading");
-        std::string bytes = ReadFileForPane(input);
+        auto file = std::make_unique<TMappedFile>(input);
         auto values = std::make_unique<TMemoryBuffer>();
-        const TDataFileSamples samples = ParseDataFileBytes(bytes, *values, progress);
+        const TDataFileSamples samples = ParseDataFileBytes(file->Bytes(), *values, progress);
         if (samples.parse.errorLine != -1)
             return {1, BadLineText("Данные", samples.parse)};
-        bytes = std::string(); // the text is done with: its memory goes before the codes take theirs
+        file.reset(); // the text is done with: its memory goes before the codes take theirs
         dft.SampleCount = samples.parse.count;
         dft.DataMean = samples.parse.mean;
         dft.AdcScale = options.adc;
