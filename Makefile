@@ -10,7 +10,8 @@ PREFIX ?= /usr/local
 # CI (CI=true) treats warnings as errors.
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-liberation xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file
+           fonts-liberation xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file \
+           shared-mime-info binutils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build run test test-sanitized bench install package clean
