@@ -57,21 +57,29 @@ TInputOutcome Correlate(const TBatchOptions& options, const TPatternCodes* patte
     return {};
 }
 
-// The pattern file as the pattern pane would hold it, parsed and quantized.
-TPatternCodes ReadPattern(const TBatchOptions& options)
+// The pattern file as the pattern pane would hold it, parsed and quantized
+// into codes; a bad line is reported as the pane's parse reports it.
+TInputOutcome ReadPattern(const TBatchOptions& options, TPatternCodes& codes)
 {
-    TPaneText pane;
-    pane.LoadBytes(ReadFileForPane(options.patternFile));
-    TMemoryBuffer values;
-    TNoProgress quiet;
-    const LineParseResult parse = ParseLines(pane, values, quiet);
-    if (parse.errorLine != -1)
-        throw Exception(BadLineText("Образ", parse));
-    TMemoryBuffer codes;
-    const TPartial<TPatternCodes> quantized =
-        QuantizePatternCodes(values, parse.count, options.patternAdc, codes);
-    quantized.RaiseFault();
-    return quantized.done;
+    ClearFpFaults();
+    try {
+        TPaneText pane;
+        pane.LoadBytes(ReadFileForPane(options.patternFile));
+        TMemoryBuffer values;
+        TNoProgress quiet;
+        const LineParseResult parse = ParseLines(pane, values, quiet);
+        if (parse.errorLine != -1)
+            return {1, BadLineText("Образ", parse)};
+        TMemoryBuffer stored;
+        const TPartial<TPatternCodes> quantized =
+            QuantizePatternCodes(values, parse.count, options.patternAdc, stored);
+        quantized.RaiseFault();
+        codes = quantized.done;
+        return {};
+    } catch (const Exception& error) {
+        ResetFpMode();
+        return {1, ErrorDisplayText(error.Message())};
+    }
 }
 
 void Report(std::FILE* errors, const std::string& subject, const std::string& cp1251)
@@ -141,13 +149,11 @@ int RunBatch(const TBatchOptions& options, std::FILE* errors)
     }
     std::optional<TPatternCodes> pattern;
     if (!options.patternFile.empty()) {
-        ClearFpFaults();
-        try {
-            pattern = ReadPattern(options);
-        } catch (const Exception& error) {
-            ResetFpMode();
-            Report(errors, options.patternFile, ErrorDisplayText(error.Message()));
-            return 1;
+        pattern.emplace();
+        const TInputOutcome read = ReadPattern(options, *pattern);
+        if (read.status != 0) {
+            Report(errors, options.patternFile, read.message);
+            return read.status;
         }
     }
     TTerminalProgress progress(errors);

@@ -46,6 +46,9 @@ expect 1 '' 'missing\.DAT: Cannot open file "'"$work"'/missing\.DAT"\. No such f
 expect 1 '' '^dftscope-batch: bad\.DAT: Данные: ошибка в строке 3 в позиции 1$' "$batch" bad.DAT
 [ ! -e bad.export_spectr.dat ] || fail "a file with a bad line got exports"
 expect 2 '' 'does not fit its 4 samples' "$batch" --autocorrelation 3,2 good.DAT
+printf '1\n2\n3\n4\n5\n' >long.txt
+expect 1 '' '^dftscope-batch: good\.DAT: Количество данных меньше образа$' "$batch" --pattern long.txt good.DAT
+expect 1 '' '^dftscope-batch: bad\.DAT: Образ: ошибка в строке 3 в позиции 1$' "$batch" --pattern bad.DAT good.DAT
 mkdir exports
 expect 0 '' '' "$batch" --autocorrelation 0,2 --output exports good.DAT
 [ -f exports/export_spectr.dat ] && [ -f exports/export_korr.dat ] || fail "one file with --output lacks the window's names"
