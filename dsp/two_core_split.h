@@ -2,7 +2,8 @@
 // Runs a range of independent work items on the machine's two cores: the
 // caller's thread takes the first half, the helper thread the second. Small
 // ranges stay on the caller's thread, where handing work over would cost more
-// than it saves.
+// than it saves, and so does the second half when the helper is taken (by a
+// split running on another thread, which then keeps that core busy).
 #include <cfenv>
 #include <cstdint>
 #include <exception>
@@ -45,19 +46,19 @@ void SplitOverTwoCores(int64_t count, int64_t minimumForSplit, const Work& work)
     std::fenv_t environment;
     std::fegetenv(&environment);
     std::exception_ptr helperError;
-    const auto second = [&] {
-        std::fesetenv(&environment);
+    const auto secondHalf = [&] {
         try {
             work(middle, count);
         } catch (...) {
             helperError = std::current_exception();
         }
     };
+    const auto second = [&] {
+        std::fesetenv(&environment);
+        secondHalf();
+    };
     THelperCore& core = THelperCore::Instance();
     const bool handedOver = core.TryStart(second);
-    std::thread own;
-    if (!handedOver)
-        own = std::thread(second);
     std::exception_ptr ownError;
     try {
         work(int64_t(0), middle);
@@ -66,8 +67,8 @@ void SplitOverTwoCores(int64_t count, int64_t minimumForSplit, const Work& work)
     }
     if (handedOver)
         core.Finish();
-    else
-        own.join();
+    else if (!ownError)
+        secondHalf();
     if (ownError)
         std::rethrow_exception(ownError);
     if (helperError)
