@@ -15,8 +15,12 @@
 #include "tools/export_table.h"
 #include "tools/file_replace.h"
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -156,17 +160,45 @@ int RunBatch(const TBatchOptions& options, std::FILE* errors)
             return read.status;
         }
     }
-    TTerminalProgress progress(errors);
+    // Two files at a time, one per core: a short file's work is too small to
+    // share between the cores. The first worker shows the progress, and the
+    // messages come in the order of the inputs.
+    std::vector<TInputOutcome> outcomes(options.inputs.size());
+    std::vector<bool> finished(options.inputs.size(), false);
+    std::atomic<size_t> next = 0;
+    std::mutex reporting;
+    size_t reported = 0;
     int status = 0;
-    for (size_t i = 0; i < options.inputs.size(); ++i) {
-        progress.Begin(options.inputs[i]);
-        const TInputOutcome outcome =
-            RunInput(options, pattern ? &*pattern : nullptr, options.inputs[i], exports[i], progress);
-        progress.End();
-        if (outcome.status != 0) {
-            Report(errors, options.inputs[i], outcome.message);
-            status = std::max(status, outcome.status);
+    const auto work = [&](TTerminalProgress& progress) {
+        ResetFpMode();
+        for (size_t i = next++; i < options.inputs.size(); i = next++) {
+            progress.Begin(options.inputs[i]);
+            TInputOutcome outcome =
+                RunInput(options, pattern ? &*pattern : nullptr, options.inputs[i], exports[i], progress);
+            progress.End();
+            const std::lock_guard<std::mutex> lock(reporting);
+            outcomes[i] = std::move(outcome);
+            finished[i] = true;
+            for (; reported < finished.size() && finished[reported]; ++reported) {
+                if (outcomes[reported].status != 0)
+                    Report(errors, options.inputs[reported], outcomes[reported].message);
+                status = std::max(status, outcomes[reported].status);
+            }
+        }
+    };
+    TTerminalProgress shown(errors);
+    std::thread second;
+    if (options.inputs.size() > 1 && std::thread::hardware_concurrency() > 1) {
+        try {
+            second = std::thread([&] {
+                TTerminalProgress quiet;
+                work(quiet);
+            });
+        } catch (const std::system_error&) { // one worker then
         }
     }
+    work(shown);
+    if (second.joinable())
+        second.join();
     return status;
 }

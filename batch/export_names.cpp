@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -30,16 +31,18 @@ std::string ExportClash(const std::vector<std::string>& inputs, const std::vecto
         const fs::path resolved = fs::weakly_canonical(fs::absolute(path), error);
         return error ? fs::absolute(path).lexically_normal().string() : resolved.string();
     };
-    std::map<std::string, std::string> owner; // file -> the input it belongs to
-    for (const std::string& input : inputs)
-        owner.emplace(key(input), input);
+    std::map<std::string, size_t> owner; // file -> the input it belongs to
+    for (size_t i = 0; i < inputs.size(); ++i)
+        owner.emplace(key(inputs[i]), i);
     for (size_t i = 0; i < inputs.size(); ++i) {
         for (const std::string* out : {&paths[i].spectrum, &paths[i].correlation}) {
-            const auto [at, fresh] = owner.emplace(key(*out), inputs[i]);
+            const auto [at, fresh] = owner.emplace(key(*out), i);
             if (!fresh)
-                return "the export " + *out + " of " + inputs[i] + " would replace " +
-                    (at->second == inputs[i] ? std::string("that input itself")
-                                             : "an export or input of " + at->second);
+                return "the export " + *out + " of input " + std::to_string(i + 1) + " (" + inputs[i] +
+                    ") would replace " +
+                    (at->second == i ? std::string("that input itself")
+                                     : "a file of input " + std::to_string(at->second + 1) + " (" +
+                             inputs[at->second] + ")");
         }
     }
     return {};

@@ -8,7 +8,7 @@ constexpr auto kRedraw = std::chrono::milliseconds(100);
 } // namespace
 
 TTerminalProgress::TTerminalProgress(std::FILE* stream)
-        : stream_(stream), enabled_(::isatty(::fileno(stream)) == 1)
+        : stream_(stream), enabled_(stream != nullptr && ::isatty(::fileno(stream)) == 1)
 {
 }
 

@@ -10,8 +10,8 @@
 
 class TTerminalProgress final : public TProgress {
 public:
-    // Shows nothing when the stream is not a terminal.
-    explicit TTerminalProgress(std::FILE* stream);
+    // Shows nothing when the stream is not a terminal, or without one.
+    explicit TTerminalProgress(std::FILE* stream = nullptr);
 
     void Begin(const std::string& input);
     void Phase(const char* phase);

@@ -3,7 +3,7 @@
 // then one sample per line with three decimals), with its defaults: spectrum
 // K = 32, autocorrelation of width 100, both exports. Each case prints the
 // wall time and the command's peak resident memory (its maximum RSS) beside
-// its target:
+// its target, and the CPU time it took (user and system, all threads):
 //   10,000,000 samples                   1.0 s   300 MB
 //   1,000 files of 10,000 samples        3.0 s   (one run over all of them)
 //   100,000,000 samples (--large only)  10.0 s  3,000 MB
@@ -74,6 +74,7 @@ struct TRun {
     int status = -1;
     double seconds = 0;
     double peakMb = 0;
+    double cpuSeconds = 0; // user and system, all threads: what a busy shared machine cannot inflate
 };
 
 // Runs the command with args in folder; its exit status, wall time and peak RSS.
@@ -96,6 +97,8 @@ TRun RunBatch(const fs::path& folder, const std::vector<std::string>& args)
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         run.peakMb = double(usage.ru_maxrss) / 1024.0; // kB
+        run.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     }
     fs::current_path(before);
     return run;
@@ -109,6 +112,7 @@ void Report(benchmark::State& state, const TRun& run, const char* what, double t
     }
     state.counters["seconds"] = run.seconds;
     state.counters["peak_MB"] = run.peakMb;
+    state.counters["cpu_s"] = run.cpuSeconds;
     char label[200];
     std::snprintf(label, sizeof label, "%s: %.2f s (target %.1f s), peak %.0f MB (target %.0f MB)", what,
                   run.seconds, targetSeconds, run.peakMb, targetMb);
