@@ -232,7 +232,8 @@ Options (the window's box for each in brackets):
   --version                  show the version and exit
 A value the window would replace by its fallback (not a number, a harmonic
 count below 1, a width of 0, a negative start or width) is an error here, as is
-an autocorrelation window that does not fit a file's samples.
+an autocorrelation window that does not fit a file's samples. A spectrum of more
+harmonics times samples than the window allows (an eighth of the memory) runs.
 
 Exports: for one FILE with --output DIR, DIR/export_spectr.dat and
 DIR/export_korr.dat, the window's names. Otherwise NAME.export_spectr.dat and

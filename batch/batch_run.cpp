@@ -112,7 +112,7 @@ TInputOutcome RunInput(const TBatchOptions& options, const TPatternCodes* patter
         dft.HarmonicCount = options.harmonics;
 
         progress.Phase("spectrum");
-        BuildHarmonicTables(dft, progress);
+        BuildHarmonicTables(dft, progress, TWorkBound::Allow);
         const double rate = SampleRateFromText(options.rateText.value_or(samples.rateText));
         const TPartial<std::span<const int32_t>> codes =
             QuantizeDataCodes(dft, *values, options.removeZeroHarmonic);
