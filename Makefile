@@ -13,7 +13,8 @@ PREFIX ?= /usr/local
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libtbb-dev \
            fonts-liberation qt6-translations-l10n xvfb xauth desktop-file-utils appstream librsvg2-bin dpkg-dev file \
-           clang-14 libclang-rt-14-dev
+           clang-14 libclang-rt-14-dev \
+           shared-mime-info binutils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build run test test-sanitized fuzz bench install package clean

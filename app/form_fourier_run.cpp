@@ -7,6 +7,7 @@
 #include "chart/point_series.h"
 #include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
+#include "input/box_values.h"
 #include "input/sample_parser.h"
 #include "numbers/number_format.h"
 #include "numbers/number_parse.h"
@@ -16,8 +17,6 @@
 #include <chrono>
 
 namespace {
-
-constexpr int32_t kDefaultHarmonics = 32;
 
 // Milliseconds of a monotonic clock, as an unsigned 32-bit tick counter.
 uint32_t TickCount()
@@ -38,8 +37,7 @@ int32_t Elapsed(int32_t phaseStart)
 
 void TForm1::ButtonDataRefreshClick()
 {
-    const int32_t harmonics = BoxInteger(EditKmax, kDefaultHarmonics);
-    DFT->HarmonicCount = harmonics >= 1 ? harmonics : kDefaultHarmonics;
+    DFT->HarmonicCount = HarmonicCountValue(EditText(EditKmax)).value_or(kDefaultHarmonics);
     DFT->AdcScale = BoxInteger(EditADC, 1);
     if (State.DataDirty)
         ParseDataPane();

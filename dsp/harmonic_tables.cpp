@@ -7,11 +7,11 @@
 namespace {
 
 // The run's memory and work against the growth limit (see the header).
-void RequireRoomForRun(int64_t samples, int64_t harmonics)
+void RequireRoomForRun(int64_t samples, int64_t harmonics, TWorkBound bound)
 {
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
     // K and N are below 2^31: K x N < 2^62 and K x 400 < 2^40, no overflow.
-    if (uint64_t(samples) * uint64_t(harmonics) > limit / 8)
+    if (bound == TWorkBound::Refuse && uint64_t(samples) * uint64_t(harmonics) > limit / 8)
         TMemoryBuffer::RaiseGrowthError();
     const uint64_t blocks = 2 * uint64_t(WorkerSlots()) * uint64_t(kTableBlock) * sizeof(int32_t);
     TMemoryBuffer::RequireRoom(uint64_t(harmonics) * kBytesPerHarmonic + blocks);
@@ -19,7 +19,7 @@ void RequireRoomForRun(int64_t samples, int64_t harmonics)
 
 } // namespace
 
-void BuildHarmonicTables(TDFT& dft, TProgress& progress)
+void BuildHarmonicTables(TDFT& dft, TProgress& progress, TWorkBound bound)
 {
     const int32_t n = dft.SampleCount;
     const int32_t k = dft.HarmonicCount;
@@ -28,7 +28,7 @@ void BuildHarmonicTables(TDFT& dft, TProgress& progress)
     dft.Sums.clear();
     dft.Rows.clear();
     if (k > 0 && n > 0) {
-        RequireRoomForRun(n, k);
+        RequireRoomForRun(n, k, bound);
         dft.SinTable->ElementsForWrite<int32_t>(WorkerSlots() * kTableBlock);
         dft.CosTable->ElementsForWrite<int32_t>(WorkerSlots() * kTableBlock);
         dft.Rows.reserve(size_t(k));

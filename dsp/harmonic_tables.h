@@ -26,7 +26,11 @@ inline constexpr uint64_t kBytesPerHarmonic = 400;
 // - K x N exceeds an eighth of that limit: the entries the whole tables, 8
 //   bytes per entry pair, would have taken, so a run is allowed no more work
 //   than one whose tables the machine could hold (a few seconds).
-void BuildHarmonicTables(TDFT& dft, TProgress& progress);
+//
+// The second refusal bounds a click's wait; the batch command, whose runs
+// nobody waits on click by click, allows such a run (its memory is still checked).
+enum class TWorkBound { Refuse, Allow };
+void BuildHarmonicTables(TDFT& dft, TProgress& progress, TWorkBound bound = TWorkBound::Refuse);
 
 // The angle of entry (k, n): the exact integer n x k times AngleStep in
 // extended precision, rounded to 64 bits.

@@ -3,31 +3,45 @@
 #include "numbers/number_parse.h"
 #include "runtime/exceptions.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::string_view kRateKey = "Hz):";
 constexpr std::string_view kMarker = "*******";
 // The marker is followed by its line break, CR LF.
 constexpr int kBreakLength = 2;
+
+std::string_view Searched(const TPaneText& pane, int textLength)
+{
+    return std::string_view(pane.Text()).substr(0, size_t(std::max(0, textLength)));
+}
 } // namespace
+
+TRateText FindRateText(std::string_view text)
+{
+    const size_t h = text.find(kRateKey);
+    if (h == std::string_view::npos)
+        return {};
+    const size_t t = text.find('\t', h);
+    if (t == std::string_view::npos)
+        return {};
+    // Skip "Hz):" and the one separator character after it.
+    const int start = int(h + kRateKey.size()) + 1;
+    return {true, start, int(t) - start};
+}
 
 TRateText FindRateText(const TPaneText& pane, int textLength)
 {
-    const int h = pane.Find(kRateKey, 0, textLength, true);
-    if (h < 0)
-        return {};
-    const int t = pane.Find("\t", h, textLength, true);
-    if (t < 0)
-        return {};
-    // Skip "Hz):" and the one separator character after it.
-    const int start = h + int(kRateKey.size()) + 1;
-    return {true, start, t - start};
+    return FindRateText(Searched(pane, textLength));
 }
 
-int HeaderLength(const TPaneText& pane, int textLength)
+int HeaderLength(std::string_view text)
 {
-    const int m = pane.Find(kMarker, 0, textLength, true);
-    return m < 0 ? -1 : m + int(kMarker.size()) + kBreakLength;
+    const size_t m = text.find(kMarker);
+    return m == std::string_view::npos ? -1 : int(m + kMarker.size()) + kBreakLength;
 }
+
+int HeaderLength(const TPaneText& pane, int textLength) { return HeaderLength(Searched(pane, textLength)); }
 
 std::string RateBoxText(std::string_view pasted)
 {

@@ -15,6 +15,8 @@ struct TRateText {
 
 // Searches the first textLength positions, as the load does after select all.
 TRateText FindRateText(const TPaneText& pane, int textLength);
+// The same search in a text; positions are offsets into it.
+TRateText FindRateText(std::string_view text);
 
 // What the rate box keeps of the rate text pasted into it: the text when it
 // converts as a number, otherwise "1" (also the rate when there is none).
@@ -24,3 +26,4 @@ inline constexpr std::string_view kNoRateText = "1";
 // The number of positions from the start that form the header (through the
 // marker and the two characters after it), or -1 when there is no marker.
 int HeaderLength(const TPaneText& pane, int textLength);
+int HeaderLength(std::string_view text);

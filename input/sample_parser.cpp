@@ -37,46 +37,79 @@ bool ParseSampleLine(std::string_view s, int32_t& errorPosition, double& value, 
     return true;
 }
 
+bool TLineParse::Take(std::string_view line, int32_t index)
+{
+    double value = 0;
+    if (!ParseSampleLine(line, result_.errorPosition, value, scratch_)) {
+        result_.errorLine = index;
+        return false;
+    }
+    Accept(value);
+    return true;
+}
+
+void TLineParse::Accept(double value)
+{
+    buffer_.Write(value);
+    result_.sum = StoreDouble(static_cast<long double>(result_.sum) + value);
+    ++result_.count;
+}
+
+void TLineParse::Accept(std::span<const double> values)
+{
+    buffer_.WriteBuffer(values.data(), values.size_bytes());
+    for (const double value : values)
+        result_.sum = StoreDouble(static_cast<long double>(result_.sum) + value);
+    result_.count += int32_t(values.size());
+}
+
+void TLineParse::Stop(int32_t index, int32_t errorPosition)
+{
+    result_.errorLine = index;
+    result_.errorPosition = errorPosition;
+}
+
+LineParseResult TLineParse::Finish()
+{
+    if (result_.count != 0)
+        result_.mean = StoreDouble(Divide(result_.sum, result_.count));
+    return result_;
+}
+
 LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgress& progress)
 {
-    LineParseResult result;
-    buffer.Seek(0);
+    TLineParse parse(buffer);
     const int n = pane.LineCount();
-    if (n == 0)
-        result.errorLine = 0;
     progress.SetMaximum(n);
     progress.SetPosition(0);
     const int step = n / kProgressSteps + 1;
 
-    std::string scratch;
     int untilStep = step; // counts down to the next multiple of step, without a division per line
     for (int i = 0; i < n; ++i) {
-        const std::string_view line = pane.LineView(i);
-        double value = 0;
-        if (!ParseSampleLine(line, result.errorPosition, value, scratch)) {
-            result.errorLine = i;
+        if (!parse.Take(pane.LineView(i), i))
             break;
-        }
-        buffer.Write(value);
-        result.sum = StoreDouble(static_cast<long double>(result.sum) + value);
-        ++result.count;
         if (--untilStep == 0) {
-            progress.SetPosition(result.count);
+            progress.SetPosition(parse.Count());
             untilStep = step;
         }
     }
-    progress.SetPosition(result.count);
-    if (result.count != 0)
-        result.mean = StoreDouble(Divide(result.sum, result.count));
+    progress.SetPosition(parse.Count());
+    LineParseResult result = parse.Finish();
+    if (n == 0)
+        result.errorLine = 0;
     return result;
 }
 
-double SampleRateFromText(std::string_view text)
+std::optional<double> RateFromText(std::string_view text)
 {
     int32_t errorPosition = 0;
     double rate = 0;
     std::string scratch;
-    // Without a rate the frequencies are in cycles per sample, as after a data
-    // file without one.
-    return ParseSampleLine(text, errorPosition, rate, scratch) ? rate : 1.0;
+    if (!ParseSampleLine(text, errorPosition, rate, scratch))
+        return std::nullopt;
+    return rate;
 }
+
+// Without a rate the frequencies are in cycles per sample, as after a data
+// file without one.
+double SampleRateFromText(std::string_view text) { return RateFromText(text).value_or(1.0); }

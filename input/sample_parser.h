@@ -12,6 +12,8 @@
 #include "text/pane_text.h"
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,32 @@ struct LineParseResult {
 // line needs an allocation of its own.
 bool ParseSampleLine(std::string_view line, int32_t& errorPosition, double& value, std::string& scratch);
 
+// The parse of a sequence of lines, one line at a time: the accepted samples go
+// to the buffer from offset 0, counted and summed, until the first bad line.
+class TLineParse {
+public:
+    explicit TLineParse(TMemoryBuffer& buffer) : buffer_(buffer) { buffer_.Seek(0); }
+
+    // Line `index`; false when it is bad, and the parse ends there.
+    bool Take(std::string_view line, int32_t index);
+    // Samples converted from their lines elsewhere (ParseSampleLine),
+    // accepted in order as Take accepts each.
+    void Accept(double value);
+    void Accept(std::span<const double> values);
+    // Ends the parse at a bad line found elsewhere, with the position its last
+    // conversion left.
+    void Stop(int32_t index, int32_t errorPosition);
+    int32_t Count() const { return result_.count; }
+    int32_t ErrorPosition() const { return result_.errorPosition; }
+    // The result, with the mean of the accepted samples.
+    LineParseResult Finish();
+
+private:
+    TMemoryBuffer& buffer_;
+    LineParseResult result_;
+    std::string scratch_;
+};
+
 // All lines of pane from the first: writes the accepted samples to buffer from
 // offset 0 and stops at the first bad line. An empty line reports the
 // position the line before it left. The progress maximum is the line count,
@@ -41,3 +69,5 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
 // a sample line is ("1,5" is 1.5), and 1 when it is not one (empty, blank,
 // letters). A value beyond the 64-bit range raises EOverflow, as for a sample.
 double SampleRateFromText(std::string_view text);
+// The same reading without the fallback: nothing for a text that is no number.
+std::optional<double> RateFromText(std::string_view text);

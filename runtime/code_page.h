@@ -14,5 +14,8 @@ bool UnicodeToCp1251(char32_t c, char& out);
 // without a 1251 form.
 std::string Utf8ToCp1251(std::string_view utf8);
 
+// 1251 to UTF-8, for a terminal or a log (the batch command's messages).
+std::string Cp1251ToUtf8(std::string_view text);
+
 // Shorthand for literals written in UTF-8 in the source.
 inline std::string Cp(const char* utf8) { return Utf8ToCp1251(utf8); }

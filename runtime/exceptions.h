@@ -52,3 +52,7 @@ public:
 
 // Raised by the list classes for an index outside 0..count-1.
 [[noreturn]] void RaiseListIndexError(long long index);
+
+// The text an error is shown with: a "." is appended when the message is not
+// empty and its last byte is greater than "." (letters, digits, ...).
+std::string ErrorDisplayText(const std::string& message);

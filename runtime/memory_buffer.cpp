@@ -3,6 +3,7 @@
 #include "runtime/exceptions.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -24,8 +25,9 @@ uint64_t& Limit()
 }
 
 // Capacity held by all buffers together: the limit bounds their sum, since the
-// data, the codes and both tables live side by side.
-uint64_t g_totalCapacity = 0;
+// data, the codes and both tables live side by side. Atomic: the batch command
+// works on two files at once.
+std::atomic<uint64_t> g_totalCapacity = 0;
 
 } // namespace
 
@@ -77,7 +79,7 @@ void TMemoryBuffer::Grow(uint64_t needed)
     if (!p)
         RaiseGrowthError();
     data_ = static_cast<uint8_t*>(p);
-    g_totalCapacity = others + target;
+    g_totalCapacity += target - capacity_;
     capacity_ = size_t(target);
 }
 

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,9 +25,16 @@ public:
         if (fd_ >= 0)
             ::close(fd_);
     }
+    FileHandle(FileHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     int get() const { return fd_; }
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;
@@ -34,16 +42,15 @@ private:
 
 constexpr size_t kChunk = 1 << 20;
 
-} // namespace
-
-std::string ReadFileForPane(const std::string& path)
+// Opens path for reading as a pane's load does, refusing what it refuses;
+// fills st.
+FileHandle OpenForReading(const std::string& path, struct stat& st)
 {
     // Not blocking, so that a named pipe without a writer is refused below
     // instead of hanging the program.
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
         RaiseOpenError(path, errno);
-    struct stat st { };
     if (::fstat(file.get(), &st) != 0)
         RaiseOpenError(path, errno);
     // Only a regular file holds a data file: a folder, a pipe or a device
@@ -53,7 +60,13 @@ std::string ReadFileForPane(const std::string& path)
     // Others may read meanwhile but not write: a writer holds an exclusive lock.
     if (::flock(file.get(), LOCK_SH | LOCK_NB) != 0)
         RaiseOpenError(path, errno);
+    return file;
+}
 
+// The rest of an open file from where it stands; EOutOfResources "Failed to
+// Load Stream" when reading fails or memory runs out.
+std::string ReadOpenFile(int fd, const struct stat& st)
+{
     std::string bytes;
     try {
         if (st.st_size > 0)
@@ -62,7 +75,7 @@ std::string ReadFileForPane(const std::string& path)
         for (;;) {
             if (bytes.size() - used < kChunk)
                 bytes.resize(used + kChunk);
-            const ssize_t n = ::read(file.get(), bytes.data() + used, kChunk);
+            const ssize_t n = ::read(fd, bytes.data() + used, kChunk);
             if (n < 0) {
                 if (errno == EINTR)
                     continue;
@@ -77,4 +90,42 @@ std::string ReadFileForPane(const std::string& path)
         throw EOutOfResources("Failed to Load Stream");
     }
     return bytes;
+}
+
+} // namespace
+
+std::string ReadFileForPane(const std::string& path)
+{
+    struct stat st { };
+    FileHandle file = OpenForReading(path, st);
+    return ReadOpenFile(file.get(), st);
+}
+
+TMappedFile::TMappedFile(const std::string& path)
+{
+    struct stat st { };
+    FileHandle file = OpenForReading(path, st);
+    if (size_t(st.st_size) < kMapFrom) {
+        read_ = ReadOpenFile(file.get(), st);
+        data_ = read_.data();
+        size_ = read_.size();
+    } else {
+        // Populated at once: the pages come from the page cache in one pass,
+        // with no copy and no memory of the program's own to fill.
+        void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
+        if (at == MAP_FAILED)
+            throw EOutOfResources("Failed to Load Stream");
+        data_ = static_cast<const char*>(at);
+        size_ = size_t(st.st_size);
+        mapped_ = true;
+    }
+    fd_ = file.release(); // the shared lock stays while the bytes are read
+}
+
+TMappedFile::~TMappedFile()
+{
+    if (mapped_)
+        ::munmap(const_cast<char*>(data_), size_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }

@@ -5,7 +5,30 @@
 // when it cannot be opened or is not a regular file, and EOutOfResources
 // "Failed to Load Stream" when reading fails.
 #include <string>
+#include <string_view>
 
 // path is as the operating system takes it (file-name encoding, UTF-8 here);
 // the message names the file by its absolute, lexically normal path.
 std::string ReadFileForPane(const std::string& path);
+
+// The same file, opened and refused alike, for a reader that looks at each
+// byte once: a large file is mapped into memory instead of copied, a small
+// one read (a mapping's removal costs more than a copy of a few pages). The
+// bytes stay valid, and the shared lock held, while it lives.
+class TMappedFile {
+public:
+    static constexpr size_t kMapFrom = size_t(4) << 20;
+
+    explicit TMappedFile(const std::string& path);
+    ~TMappedFile();
+    TMappedFile(const TMappedFile&) = delete;
+    TMappedFile& operator=(const TMappedFile&) = delete;
+    std::string_view Bytes() const { return {data_, size_}; }
+
+private:
+    const char* data_ = nullptr;
+    size_t size_ = 0;
+    int fd_ = -1;
+    bool mapped_ = false;
+    std::string read_; // a small file's bytes
+};

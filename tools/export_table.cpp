@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace {
@@ -43,16 +44,31 @@ void WriteWholeCell(TextOutputFile& file, double value)
     }
 }
 
+// A stored value as the whole number its "%0.0f" cell shows; false when it is
+// none (a chart value with a fraction), and the cell takes FixedText.
+bool AsWhole(double value, int64_t& whole)
+{
+    if (!IsExactWhole(value))
+        return false;
+    whole = int64_t(value);
+    return true;
+}
+bool AsWhole(int32_t value, int64_t& whole)
+{
+    whole = value;
+    return true;
+}
+
 // A correlation row of whole numbers with its line end, formed in one piece:
 // a ten-million-row table is then ten million write statements, not sixty
 // million.
+template <class T>
 class TWholeRow {
 public:
     // Forms row i of the three curves (a curve past its end gives an empty
     // cell); false when a value is no exact whole number, and the caller
     // writes that row cell by cell.
-    bool Form(const std::vector<double>& data, const std::vector<double>& correlation,
-              const std::vector<double>& pattern, size_t row)
+    bool Form(std::span<const T> data, std::span<const T> correlation, std::span<const T> pattern, size_t row)
     {
         end_ = text_;
         if (!Cell(data, row))
@@ -70,14 +86,14 @@ public:
     std::string_view Text() const { return {text_, size_t(end_ - text_)}; }
 
 private:
-    bool Cell(const std::vector<double>& curve, size_t row)
+    bool Cell(std::span<const T> curve, size_t row)
     {
         if (row >= curve.size())
             return true;
-        const double value = curve[row];
-        if (!IsExactWhole(value))
+        int64_t whole = 0;
+        if (!AsWhole(curve[row], whole))
             return false;
-        end_ = std::to_chars(end_, text_ + sizeof text_, int64_t(value)).ptr;
+        end_ = std::to_chars(end_, text_ + sizeof text_, whole).ptr;
         return true;
     }
 
@@ -85,53 +101,20 @@ private:
     char* end_ = text_;
 };
 
-// The export walks every row of the longest curve, so it reads the stored
-// values without ValueAt's per-point index check.
-void WriteWholeCellIfPresent(TextOutputFile& file, const std::vector<double>& curve, size_t row)
+template <class T>
+void WriteWholeCellIfPresent(TextOutputFile& file, std::span<const T> curve, size_t row)
 {
     if (row < curve.size())
-        WriteWholeCell(file, curve[row]);
+        WriteWholeCell(file, double(curve[row]));
 }
 
-} // namespace
-
-const char* ExportFileName(int kind)
+template <class T>
+void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::span<const T> correlation,
+                          std::span<const T> pattern)
 {
-    return kind == kExportSpectrum ? "export_spectr.dat" : "export_korr.dat";
-}
-
-void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
-{
-    if (spectrum.SeriesTotal() <= 0)
-        return;
-    WriteHeader(file, {"Гармоника", "Частота", "Значение"});
-    const TSeries& first = *spectrum.SeriesAt(0);
-    const int rows = first.PointCount();
-    std::string cell;
-    for (int i = 0; i < rows; ++i) {
-        WriteWholeCell(file, first.XValues().ValueAt(i));
-        cell = '\t';
-        cell += first.LabelAt(i);
-        file.Write(cell);
-        for (int s = 0; s < spectrum.SeriesTotal(); ++s) {
-            cell = '\t';
-            cell += FixedText(spectrum.SeriesAt(s)->YValues().ValueAt(i), 1);
-            file.Write(cell);
-        }
-        file.WriteLineEnd();
-    }
-}
-
-void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
-{
-    if (curves.SeriesTotal() <= 0)
-        return;
-    const std::vector<double>& data = curves.SeriesAt(0)->YValues().Raw();
-    const std::vector<double>& correlation = curves.SeriesAt(1)->YValues().Raw();
-    const std::vector<double>& pattern = curves.SeriesAt(2)->YValues().Raw();
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
-    TWholeRow whole;
+    TWholeRow<T> whole;
     for (size_t i = 0; i < rows; ++i) {
         if (whole.Form(data, correlation, pattern, i)) {
             file.Write(whole.Text());
@@ -144,6 +127,60 @@ void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
         WriteWholeCellIfPresent(file, pattern, i);
         file.WriteLineEnd();
     }
+}
+
+} // namespace
+
+const char* ExportFileName(int kind)
+{
+    return kind == kExportSpectrum ? "export_spectr.dat" : "export_korr.dat";
+}
+
+void WriteSpectrumHeader(TextOutputFile& file) { WriteHeader(file, {"Гармоника", "Частота", "Значение"}); }
+
+void WriteSpectrumRow(TextOutputFile& file, double x, std::string_view label, std::span<const double> values)
+{
+    WriteWholeCell(file, x);
+    std::string cell = "\t";
+    cell += label;
+    file.Write(cell);
+    for (const double value : values) {
+        cell = '\t';
+        cell += FixedText(value, 1);
+        file.Write(cell);
+    }
+    file.WriteLineEnd();
+}
+
+void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
+{
+    if (spectrum.SeriesTotal() <= 0)
+        return;
+    WriteSpectrumHeader(file);
+    const TSeries& first = *spectrum.SeriesAt(0);
+    const int rows = first.PointCount();
+    std::vector<double> values(size_t(spectrum.SeriesTotal()));
+    for (int i = 0; i < rows; ++i) {
+        for (int s = 0; s < spectrum.SeriesTotal(); ++s)
+            values[size_t(s)] = spectrum.SeriesAt(s)->YValues().ValueAt(i);
+        WriteSpectrumRow(file, first.XValues().ValueAt(i), first.LabelAt(i), values);
+    }
+}
+
+void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
+{
+    if (curves.SeriesTotal() <= 0)
+        return;
+    // The export walks every row of the longest curve, so it reads the stored
+    // values without ValueAt's per-point index check.
+    WriteCorrelationRows<double>(file, curves.SeriesAt(0)->YValues().Raw(),
+                                 curves.SeriesAt(1)->YValues().Raw(), curves.SeriesAt(2)->YValues().Raw());
+}
+
+void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
+                           std::span<const int32_t> correlation, std::span<const int32_t> pattern)
+{
+    WriteCorrelationRows(file, data, correlation, pattern);
 }
 
 void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves)

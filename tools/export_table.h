@@ -9,7 +9,10 @@
 //   three Y values ("%0.0f") separated by two tabs, a cell left empty past the
 //   end of a shorter curve.
 // Numbers use the locale's decimal separator; no trailing empty line.
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 class TAxisPanel;
 class TextOutputFile;
@@ -24,6 +27,14 @@ const char* ExportFileName(int kind);
 // error raises EInOutError at the first write that fails.
 void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum);
 void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves);
+
+// The same tables from plain values, for a caller without charts: the
+// spectrum's header, then one row per harmonic (its X, its label and one Y
+// per series); the correlation table from the three curves' codes.
+void WriteSpectrumHeader(TextOutputFile& file);
+void WriteSpectrumRow(TextOutputFile& file, double x, std::string_view label, std::span<const double> values);
+void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
+                           std::span<const int32_t> correlation, std::span<const int32_t> pattern);
 
 // Writes the table of kind into ExportFileName(kind), replacing the previous
 // file only when the whole table was written (see WriteFileReplacing).

@@ -4,6 +4,7 @@
 #include "text/os_error.h"
 #include "text/text_output_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +37,7 @@ std::string ResolvedTarget(const std::string& target)
 // A name beside the target that no file has yet.
 std::string TemporaryName(const std::string& target)
 {
-    static unsigned serial = 0;
+    static std::atomic<unsigned> serial = 0; // the batch command replaces files from two threads
     for (;;) {
         std::string name =
             target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".tmp";

@@ -36,14 +36,6 @@ std::string ApplicationTitle()
     return ToCp1251(name);
 }
 
-std::string ErrorDisplayText(const std::string& message)
-{
-    std::string text = message;
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
-        text += '.';
-    return text;
-}
-
 void ShowError(const Exception& error) { ShowError(error.Message()); }
 
 void ShowError(const std::string& message)

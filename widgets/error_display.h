@@ -10,10 +10,6 @@
 // first letter ("dftscope" gives "Dftscope"), in Windows-1251.
 std::string ApplicationTitle();
 
-// The text shown for an error message: a "." is appended when the message is
-// not empty and its last byte is greater than "." (letters, digits, ...).
-std::string ErrorDisplayText(const std::string& message);
-
 void ShowError(const Exception& error);
 void ShowError(const std::string& message);
 

@@ -2,6 +2,7 @@
 // test: rate through the clipboard, header removal, parse, flags, errors.
 #include "app_test_support.h"
 
+#include "app/start_file.h"
 #include "text/os_error.h"
 #include "widgets/clipboard.h"
 #include "widgets/rich_pane.h"
@@ -184,4 +185,28 @@ TEST_F(DataLoad, AnythingButARegularFileIsRefusedAndChangesNothing)
         EXPECT_EQ(form_->PanelText(0), "");
         EXPECT_EQ(QDir::currentPath(), startDir_);
     }
+}
+
+// "dftscope FILE": the file loads once the event loop runs, as the menu's load
+// does, relative to the folder the program was started from; a missing one
+// is an error box over the window.
+TEST_F(DataLoad, FileNamedAtStartLoadsWhenTheWindowRuns)
+{
+    Answer("Stream rate (Hz): 250\tgain\r\n*******\r\n1.5\r\n2,5\r\n", "start.DAT");
+    QDir::setCurrent(dir_.path());
+    LoadStartFile(*form_, "start.DAT");
+    EXPECT_EQ(form_->RichEdit1->Text(), ""); // not before the loop runs
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_->RichEdit1->Text(), "1.5\r\n2,5\r\n");
+    EXPECT_EQ(Scale(), "250");
+    EXPECT_EQ(form_->DFT->SampleCount, 2);
+    EXPECT_TRUE(ShownErrors().empty());
+
+    LoadStartFile(*form_, "gone.DAT");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + dir_.filePath("gone.DAT").toStdString(), 0),
+              0u);
+    EXPECT_EQ(form_->RichEdit1->Text(), "1.5\r\n2,5\r\n");
+    EXPECT_EQ(dialogShown_, 0);
 }

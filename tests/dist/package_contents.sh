@@ -23,6 +23,9 @@ status=0
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
 for path in usr/bin/dftscope \
+            usr/bin/dftscope-batch \
+            "usr/share/mime/packages/$id-mime.xml" \
+            usr/share/man/man1/dftscope-batch.1.gz \
             "usr/share/applications/$id.desktop" \
             "usr/share/metainfo/$id.metainfo.xml" \
             usr/share/icons/hicolor/scalable/apps/dftscope.svg \

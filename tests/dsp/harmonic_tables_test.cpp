@@ -207,6 +207,13 @@ TEST(HarmonicTables, RunsTheMachineCannotHoldAreRefusedFirst)
         EXPECT_EQ(progress.maximum_, c.refusedK);
         EXPECT_TRUE(progress.positions.empty()); // refused before the bar moved
         EXPECT_TRUE(dft.Rows.empty());
+        // Allowing more work than the tables would take lifts only the first refusal.
+        if (c.limit == (1 << 20)) {
+            EXPECT_NO_THROW(BuildHarmonicTables(dft, progress, TWorkBound::Allow));
+            EXPECT_EQ(dft.Rows.size(), size_t(c.refusedK));
+        } else {
+            EXPECT_THROW(BuildHarmonicTables(dft, progress, TWorkBound::Allow), EStreamError);
+        }
         dft.HarmonicCount = c.acceptedK;
         EXPECT_NO_THROW(BuildHarmonicTables(dft, progress));
         EXPECT_EQ(dft.Rows.size(), size_t(c.acceptedK));
