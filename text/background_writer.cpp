@@ -18,8 +18,6 @@ int WriteAll(int fd, const char* data, size_t n)
     return 0;
 }
 
-TBackgroundWriter::~TBackgroundWriter() { writing_.Wait(); }
-
 int TBackgroundWriter::Wait()
 {
     writing_.Wait();

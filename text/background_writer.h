@@ -15,8 +15,8 @@ int WriteAll(int fd, const char* data, size_t n);
 class TBackgroundWriter {
 public:
     explicit TBackgroundWriter(int fd) : fd_(fd) { }
-    // Waits for the block in flight; the descriptor stays open.
-    ~TBackgroundWriter();
+    // The destruction waits for the block in flight (the task's own wait);
+    // the descriptor stays open.
     TBackgroundWriter(const TBackgroundWriter&) = delete;
     TBackgroundWriter& operator=(const TBackgroundWriter&) = delete;
 

@@ -6,6 +6,7 @@
 #include "numbers/float_model.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
+#include "runtime/worker_pool.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -182,8 +183,8 @@ TEST(HarmonicTables, ARebuildReplacesTheRowsAndForgetsTheSums)
     ASSERT_EQ(dft.Rows.size(), 2u);
     EXPECT_EQ(dft.Rows[1].angleStep, double(kTwoPi / 10));
     EXPECT_TRUE(dft.Sums.empty());
-    // The tables hold one block per core, whatever N and K.
-    EXPECT_EQ(dft.SinTable->Capacity(), TMemoryBuffer::kGrowthStep * 2);
+    // The tables hold one block per worker slot, whatever N and K.
+    EXPECT_EQ(dft.SinTable->Capacity(), size_t(WorkerSlots()) * kTableBlock * sizeof(int32_t));
 }
 
 TEST(HarmonicTables, RunsTheMachineCannotHoldAreRefusedFirst)
