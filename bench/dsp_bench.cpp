@@ -10,7 +10,7 @@
 #include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
 #include "runtime/progress.h"
-#include "runtime/worker_pool.h"
+#include "worker_speedup.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -19,18 +19,6 @@
 #include <vector>
 
 namespace {
-
-// Each parallel benchmark runs with one worker (argument 1) and with every
-// worker of the machine (argument 0); the ratio of the two is the speedup.
-void OneAndAllWorkers(benchmark::internal::Benchmark* b) { b->ArgName("workers")->Arg(1)->Arg(0); }
-int Workers(const benchmark::State& state)
-{
-    return state.range(0) == 0 ? WorkerSlots() : int(state.range(0));
-}
-std::string WorkersLabel(const benchmark::State& state)
-{
-    return std::to_string(Workers(state)) + " worker(s)";
-}
 
 constexpr int32_t kSamples = 1000000;
 constexpr int32_t kHarmonics = 32;
@@ -146,4 +134,4 @@ BENCHMARK(BM_PatternCorrelation)
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return RunSpeedupBenchmarks(argc, argv); }

@@ -1,7 +1,10 @@
 #pragma once
 // main() of a benchmark that needs widgets: the application object lives on
 // main's stack, so it is gone before the static objects of Qt itself are
-// destroyed at exit (a static one outlives them and crashes the exit).
+// destroyed at exit (a static one outlives them and crashes the exit). Cases
+// run with one worker and with all get their speedup printed at the end.
+#include "worker_speedup.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -10,7 +13,8 @@ inline int RunQtBenchmarks(int argc, char** argv)
     ::benchmark::Initialize(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
+    TSpeedupReporter reporter;
+    ::benchmark::RunSpecifiedBenchmarks(&reporter);
     ::benchmark::Shutdown();
     return 0;
 }

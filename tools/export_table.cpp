@@ -3,6 +3,7 @@
 #include "chart/axis_panel.h"
 #include "numbers/number_format.h"
 #include "runtime/code_page.h"
+#include "runtime/parallel_work.h"
 #include "text/text_output_file.h"
 #include "tools/file_replace.h"
 
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,15 +34,15 @@ constexpr double kExactIntegers = 9007199254740992.0; // 2^53
 // skip the decimal conversion and the string.
 bool IsExactWhole(double value) { return std::fabs(value) < kExactIntegers && value == std::trunc(value); }
 
-// Writes a "%0.0f" cell.
-void WriteWholeCell(TextOutputFile& file, double value)
+// Appends a "%0.0f" cell.
+void AppendWholeCell(std::string& out, double value)
 {
     if (IsExactWhole(value)) {
         char digits[24];
         const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, int64_t(value));
-        file.Write(std::string_view(digits, size_t(end.ptr - digits)));
+        out.append(digits, size_t(end.ptr - digits));
     } else {
-        file.Write(FixedText(value, 0));
+        out += FixedText(value, 0);
     }
 }
 
@@ -102,11 +104,16 @@ private:
 };
 
 template <class T>
-void WriteWholeCellIfPresent(TextOutputFile& file, std::span<const T> curve, size_t row)
+void AppendWholeCellIfPresent(std::string& out, std::span<const T> curve, size_t row)
 {
     if (row < curve.size())
-        WriteWholeCell(file, double(curve[row]));
+        AppendWholeCell(out, double(curve[row]));
 }
+
+// Rows are formed a piece at a time on every worker, a batch of pieces
+// between two writes, and written in order: the bytes are those of one
+// row after another, whatever the number of workers.
+constexpr size_t kRowsPerPiece = 32768;
 
 template <class T>
 void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::span<const T> correlation,
@@ -114,18 +121,31 @@ void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::sp
 {
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
-    TWholeRow<T> whole;
-    for (size_t i = 0; i < rows; ++i) {
-        if (whole.Form(data, correlation, pattern, i)) {
-            file.Write(whole.Text());
-            continue;
-        }
-        WriteWholeCellIfPresent(file, data, i);
-        file.WriteChar('\t');
-        WriteWholeCellIfPresent(file, correlation, i);
-        file.WriteChar('\t');
-        WriteWholeCellIfPresent(file, pattern, i);
-        file.WriteLineEnd();
+    std::vector<std::string> pieces(size_t(4 * WorkerSlots()));
+    for (size_t batch = 0; batch < rows; batch += pieces.size() * kRowsPerPiece) {
+        const size_t count = std::min(pieces.size(), (rows - batch + kRowsPerPiece - 1) / kRowsPerPiece);
+        ForEachRange(int64_t(count), 1, [&](int64_t begin, int64_t end) {
+            TWholeRow<T> whole;
+            for (int64_t p = begin; p < end; ++p) {
+                std::string& out = pieces[size_t(p)];
+                out.clear();
+                const size_t first = batch + size_t(p) * kRowsPerPiece;
+                for (size_t i = first; i < std::min(rows, first + kRowsPerPiece); ++i) {
+                    if (whole.Form(data, correlation, pattern, i)) {
+                        out.append(whole.Text());
+                        continue;
+                    }
+                    AppendWholeCellIfPresent(out, data, i);
+                    out += '\t';
+                    AppendWholeCellIfPresent(out, correlation, i);
+                    out += '\t';
+                    AppendWholeCellIfPresent(out, pattern, i);
+                    out += "\r\n";
+                }
+            }
+        });
+        for (size_t p = 0; p < count; ++p)
+            file.Write(pieces[p]);
     }
 }
 
@@ -140,8 +160,10 @@ void WriteSpectrumHeader(TextOutputFile& file) { WriteHeader(file, {"Гармо�
 
 void WriteSpectrumRow(TextOutputFile& file, double x, std::string_view label, std::span<const double> values)
 {
-    WriteWholeCell(file, x);
-    std::string cell = "\t";
+    std::string cell;
+    AppendWholeCell(cell, x);
+    file.Write(cell);
+    cell = '\t';
     cell += label;
     file.Write(cell);
     for (const double value : values) {

@@ -8,6 +8,7 @@
 #include "numbers/locale_separators.h"
 #include "numbers/number_format.h"
 #include "runtime/exceptions.h"
+#include "runtime/worker_pool.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -123,33 +124,40 @@ TEST(CorrelationExport, ShorterCurvesLeaveEmptyCellsTwoTabsPerRow)
 
 TEST(CorrelationExport, RowCountIsTheLongestCurveWhicheverItIs)
 {
+    // The long case spans several pieces and batches of the parallel formatting,
+    // with a fraction (a cell of its own form) far from the first piece.
     struct Case {
         int c0, c1, c2;
     };
-    const Case cases[] = {{0, 0, 0}, {2000, 1901, 0}, {0, 0, 150}, {3, 7, 5}, {1, 0, 1}};
-    for (const Case& c : cases) {
-        ScratchFolder folder;
-        SpectrumChart unused;
-        CurvesChart curves;
-        TLineSeries* series[] = {curves.data, curves.correlation, curves.pattern};
-        const int counts[] = {c.c0, c.c1, c.c2};
-        for (int s = 0; s < 3; ++s)
-            for (int i = 0; i < counts[s]; ++i)
-                series[s]->AddPoint(i, 1000 * s + i);
-        ExportTableFile(kExportCorrelation, unused.chart, curves.chart);
-        const std::string bytes = ReadBytes("export_korr.dat");
-        ASSERT_EQ(bytes.substr(0, kCorrelationHeader.size()), kCorrelationHeader);
-        const std::vector<std::string> rows = SplitRows(bytes.substr(kCorrelationHeader.size()));
-        ASSERT_EQ(int(rows.size()), std::max({c.c0, c.c1, c.c2}));
-        for (int i = 0; i < int(rows.size()); ++i) {
-            std::string expected;
-            for (int s = 0; s < 3; ++s) {
-                if (s > 0)
-                    expected += '\t';
-                if (i < counts[s])
-                    expected += std::to_string(1000 * s + i);
+    const Case cases[] = {{0, 0, 0}, {2000, 1901, 0}, {0, 0, 150}, {3, 7, 5}, {1, 0, 1}, {300001, 299999, 5}};
+    const auto value = [](int s, int i) { return 1000.0 * s + i + (s == 1 && i == 200001 ? 0.5 : 0.0); };
+    for (const int workers : {1, WorkerSlots()}) {
+        const TWorkerLimit limit(workers);
+        for (const Case& c : cases) {
+            ScratchFolder folder;
+            SpectrumChart unused;
+            CurvesChart curves;
+            TLineSeries* series[] = {curves.data, curves.correlation, curves.pattern};
+            const int counts[] = {c.c0, c.c1, c.c2};
+            for (int s = 0; s < 3; ++s)
+                for (int i = 0; i < counts[s]; ++i)
+                    series[s]->AddPoint(i, value(s, i));
+            ExportTableFile(kExportCorrelation, unused.chart, curves.chart);
+            const std::string bytes = ReadBytes("export_korr.dat");
+            ASSERT_EQ(bytes.substr(0, kCorrelationHeader.size()), kCorrelationHeader);
+            const std::vector<std::string> rows = SplitRows(bytes.substr(kCorrelationHeader.size()));
+            ASSERT_EQ(int(rows.size()), std::max({c.c0, c.c1, c.c2}));
+            for (int i = 0; i < int(rows.size()); ++i) {
+                std::string expected;
+                for (int s = 0; s < 3; ++s) {
+                    if (s > 0)
+                        expected += '\t';
+                    if (i < counts[s])
+                        expected += FixedText(value(s, i), 0);
+                }
+                ASSERT_EQ(rows[size_t(i)], expected)
+                    << c.c0 << "/" << c.c1 << "/" << c.c2 << " row " << i << ", " << workers << " worker(s)";
             }
-            ASSERT_EQ(rows[size_t(i)], expected) << c.c0 << "/" << c.c1 << "/" << c.c2 << " row " << i;
         }
     }
 }
