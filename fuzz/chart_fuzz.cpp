@@ -1,12 +1,12 @@
 // The chart's geometry on arbitrary ranges, sizes and device ratios: the
 // value-to-pixel mapping and its two-at-a-time form, value and text labels on
 // their own, and a whole layout of a chart with points, after a zoom and a pan.
-#include "chart/automatic_range.h"
-#include "chart/axis_labels.h"
-#include "chart/axis_panel.h"
-#include "chart/plot_interaction.h"
-#include "chart/plot_layout.h"
-#include "chart/point_series.h"
+#include "chart/interaction/plot_interaction.h"
+#include "chart/layout/axis_labels.h"
+#include "chart/layout/plot_layout.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/automatic_range.h"
+#include "chart/model/axis_panel.h"
 #include "fuzz/fuzz_bytes.h"
 #include "numbers/float_model.h"
 #include "runtime/exceptions.h"

@@ -1,7 +1,7 @@
 #include "chart/paint/gradient_fill.h"
 
-#include "chart/gradient_bands.h"
 #include "chart/paint/qt_color.h"
+#include "chart/raster/gradient_bands.h"
 
 #include <algorithm>
 

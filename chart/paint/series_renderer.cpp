@@ -1,10 +1,10 @@
 #include "chart/paint/series_renderer.h"
 
-#include "chart/column_stretch.h"
-#include "chart/marker_flags.h"
+#include "chart/layout/point_series.h"
 #include "chart/paint/qt_color.h"
-#include "chart/pixel_raster.h"
-#include "chart/point_series.h"
+#include "chart/raster/column_stretch.h"
+#include "chart/raster/marker_flags.h"
+#include "chart/raster/pixel_raster.h"
 #include "runtime/worker_pool.h"
 
 #include <algorithm>

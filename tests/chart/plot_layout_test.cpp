@@ -1,4 +1,4 @@
-#include "chart/plot_layout.h"
+#include "chart/layout/plot_layout.h"
 
 #include "chart_test_support.h"
 #include "numbers/number_format.h"
