@@ -91,7 +91,7 @@ void CheckFrame(const TPlotFrame& frame, const TAxisPanel& panel)
         const TAxisFrame& f = frame.AxisFrame(a);
         FUZZ_CHECK(f.Labels.size() == f.Ticks.size());
         if (f.Style == lsValue && a.LabelsSeparation > 0)
-            FUZZ_CHECK(f.Labels.size() <= size_t(std::abs(f.Scale.Size())) + 2);
+            FUZZ_CHECK(f.Labels.size() <= size_t(std::abs(f.Scale.Span())) + 2);
         FUZZ_CHECK(f.Labels.size() <= 10001);
     }
 }

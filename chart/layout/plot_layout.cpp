@@ -38,8 +38,8 @@ struct TValueStep {
 TValueStep AxisStep(const TAxis& axis, const TTextMeasure& measure, const TAxisScale& scale)
 {
     const int labelSize = ValueLabelSize(axis, measure, scale.Minimum, scale.Maximum);
-    return {LabelStep(scale.Range(), scale.Size(), labelSize, axis.LabelsSeparation, axis.Increment),
-            MaxLabelCount(scale.Size(), labelSize, axis.LabelsSeparation)};
+    return {LabelStep(scale.Range(), scale.Span(), labelSize, axis.LabelsSeparation, axis.Increment),
+            MaxLabelCount(scale.Span(), labelSize, axis.LabelsSeparation)};
 }
 
 int LabelBandSize(const TAxisPanel& panel, const TAxis& axis, const TTextMeasure& measure, int spanSize,
@@ -220,7 +220,7 @@ TPlotFrame LayoutPlot(const TAxisPanel& panel, const TTextMeasure& logicalMeasur
         if (!f.Shown)
             continue;
         f.TitleBand = TitleBandSize(a, measure, device);
-        f.LabelBand = LabelBandSize(panel, a, measure, a.Horizontal() ? r.Width() : r.Height(), device);
+        f.LabelBand = LabelBandSize(panel, a, measure, a.Horizontal() ? r.SpanX() : r.SpanY(), device);
         f.TickBand = TickBandSize(a, device);
         const int cut = f.TitleBand + f.LabelBand + f.TickBand;
         switch (a.Kind()) {

@@ -7,8 +7,8 @@
 
 void FillGradient(QImage& image, const TPixelRect& rect, TWindowsColor start, TWindowsColor end)
 {
-    const int h = rect.Height() + 1;
-    if (h <= 0 || rect.Width() < 0)
+    const int h = rect.Rows();
+    if (h <= 0 || rect.Columns() <= 0)
         return;
     const int n = GradientBandCount(h);
     const int bottom = rect.Bottom + 1; // first row below the rectangle

@@ -8,7 +8,7 @@ TAxisMapper::TAxisMapper(const TAxisScale& s)
 {
     const double range = s.Maximum - s.Minimum;
     zero_ = range == 0;
-    factor_ = zero_ ? 0 : s.Size() / range;
+    factor_ = zero_ ? 0 : s.Span() / range;
 }
 
 void TAxisMapper::Pixels(const double* values, int count, int* pixels) const
@@ -43,15 +43,15 @@ int AxisValueToPixel(const TAxisScale& s, double value) { return TAxisMapper(s).
 
 double AxisPixelToValue(const TAxisScale& s, int pixel)
 {
-    if (s.Size() < 1)
+    if (s.Span() < 1)
         return 0;
-    const long double t = ((long double)pixel - s.Start) * ((long double)s.Maximum - s.Minimum) / s.Size();
+    const long double t = ((long double)pixel - s.Start) * ((long double)s.Maximum - s.Minimum) / s.Span();
     return s.Horizontal ? double(s.Minimum + t) : double(s.Maximum - t);
 }
 
 TAxisScale PadScale(TAxisScale s, int startPad, int endPad)
 {
-    const int room = s.Size() - startPad - endPad;
+    const int room = s.Span() - startPad - endPad;
     if (room <= 0 || (startPad == 0 && endPad == 0))
         return s;
     const long double m = s.Minimum, r = (long double)s.Maximum - s.Minimum;

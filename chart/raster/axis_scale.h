@@ -11,7 +11,8 @@ struct TAxisScale {
     bool Horizontal = true;
 
     double Range() const { return Maximum - Minimum; }
-    int Size() const { return End - Start; }
+    // From the first pixel to the last: one less than the pixels it holds.
+    int Span() const { return End - Start; }
     int Centre() const { return (Start + End) / 2; }
     bool operator==(const TAxisScale&) const = default;
 };

@@ -11,7 +11,7 @@
 class TMarkerFlags {
 public:
     explicit TMarkerFlags(const TPixelRect& clip)
-            : clip_(clip), rows_(clip.Height() + 1), flags_(size_t(clip.Width() + 1) * size_t(rows_), 0)
+            : clip_(clip), rows_(clip.Rows()), flags_(size_t(clip.Columns()) * size_t(rows_), 0)
     {
     }
 

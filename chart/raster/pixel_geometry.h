@@ -10,7 +10,11 @@ struct TPixelPoint {
 struct TPixelRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
     bool Contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
+    // From the first pixel to the last: one less than the columns and rows it
+    // holds, negative when it holds none.
+    int SpanX() const { return Right - Left; }
+    int SpanY() const { return Bottom - Top; }
+    int Columns() const { return Right - Left + 1; }
+    int Rows() const { return Bottom - Top + 1; }
     bool operator==(const TPixelRect&) const = default;
 };
