@@ -1,7 +1,7 @@
 #include "app/chart_config.h"
 
+#include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
-#include "chart/point_series.h"
 
 namespace {
 

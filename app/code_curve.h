@@ -1,7 +1,7 @@
 #pragma once
 // A curve of integer values drawn at x = 0, 1, 2, ...: data codes, pattern
 // codes, correlation percentages.
-#include "chart/series.h"
+#include "chart/model/series.h"
 
 #include <cstdint>
 #include <span>

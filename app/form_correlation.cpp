@@ -8,7 +8,7 @@
 
 #include "app/box_integer.h"
 #include "app/code_curve.h"
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
 #include "dsp/autocorrelation.h"
 #include "dsp/pattern_codes.h"
 #include "dsp/sample_quantizer.h"

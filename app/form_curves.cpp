@@ -1,8 +1,8 @@
 // Curve toggles and the point read-out.
 #include "app/main_window.h"
 
+#include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
-#include "chart/point_series.h"
 #include "numbers/number_format.h"
 
 #include <QCheckBox>

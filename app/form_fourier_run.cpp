@@ -3,8 +3,8 @@
 
 #include "app/box_integer.h"
 #include "app/code_curve.h"
+#include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
-#include "chart/point_series.h"
 #include "dsp/fourier_run.h"
 #include "dsp/harmonic_tables.h"
 #include "input/box_values.h"

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "app/window_placement.h"
 
-#include "chart/axis_panel.h"
+#include "chart/model/axis_panel.h"
 #include "chart/paint/plot.h"
 #include "numbers/float_model.h"
 #include "numbers/locale_separators.h"

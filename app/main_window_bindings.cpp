@@ -1,7 +1,7 @@
 // Every control event reaches its handler through the one dispatcher.
 #include "app/main_window.h"
+#include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
-#include "chart/point_series.h"
 #include "widgets/rich_pane.h"
 
 #include <QAction>

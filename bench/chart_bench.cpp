@@ -3,13 +3,13 @@
 // during zoom, pan and wheel steps; then the same with ten million points.
 #include "app/chart_config.h"
 #include "bench/qt_bench_main.h"
-#include "chart/automatic_range.h"
+#include "chart/interaction/plot_interaction.h"
+#include "chart/layout/plot_layout.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/automatic_range.h"
 #include "chart/paint/plot.h"
 #include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
-#include "chart/plot_interaction.h"
-#include "chart/plot_layout.h"
-#include "chart/point_series.h"
 
 #include <cmath>
 #include <memory>

@@ -2,8 +2,8 @@
 // codes and correlation percentages over every row, a pattern over the first
 // thousand. Equal times per row mean a linear export; the target is 600 ms at
 // ten million. The rows are formatted on every worker while the file is written.
-#include "chart/axis_panel.h"
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/axis_panel.h"
 #include "tools/export_table.h"
 #include "worker_speedup.h"
 

@@ -9,8 +9,8 @@
 // linearly from the nearer of the two.
 #include "app/main_window.h"
 #include "bench/qt_bench_main.h"
+#include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
-#include "chart/point_series.h"
 #include "numbers/locale_separators.h"
 #include "widgets/error_display.h"
 

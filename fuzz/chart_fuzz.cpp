@@ -1,12 +1,12 @@
 // The chart's geometry on arbitrary ranges, sizes and device ratios: the
 // value-to-pixel mapping and its two-at-a-time form, value and text labels on
 // their own, and a whole layout of a chart with points, after a zoom and a pan.
-#include "chart/automatic_range.h"
-#include "chart/axis_labels.h"
-#include "chart/axis_panel.h"
-#include "chart/plot_interaction.h"
-#include "chart/plot_layout.h"
-#include "chart/point_series.h"
+#include "chart/interaction/plot_interaction.h"
+#include "chart/layout/axis_labels.h"
+#include "chart/layout/plot_layout.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/automatic_range.h"
+#include "chart/model/axis_panel.h"
 #include "fuzz/fuzz_bytes.h"
 #include "numbers/float_model.h"
 #include "runtime/exceptions.h"
@@ -91,7 +91,7 @@ void CheckFrame(const TPlotFrame& frame, const TAxisPanel& panel)
         const TAxisFrame& f = frame.AxisFrame(a);
         FUZZ_CHECK(f.Labels.size() == f.Ticks.size());
         if (f.Style == lsValue && a.LabelsSeparation > 0)
-            FUZZ_CHECK(f.Labels.size() <= size_t(std::abs(f.Scale.Size())) + 2);
+            FUZZ_CHECK(f.Labels.size() <= size_t(std::abs(f.Scale.Span())) + 2);
         FUZZ_CHECK(f.Labels.size() <= 10001);
     }
 }

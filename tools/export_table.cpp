@@ -1,6 +1,6 @@
 #include "tools/export_table.h"
 
-#include "chart/axis_panel.h"
+#include "chart/model/axis_panel.h"
 #include "numbers/number_format.h"
 #include "runtime/code_page.h"
 #include "runtime/parallel_work.h"

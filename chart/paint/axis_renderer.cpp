@@ -1,8 +1,8 @@
 #include "chart/paint/axis_renderer.h"
 
+#include "chart/layout/scaled_measure.h"
 #include "chart/paint/qt_color.h"
 #include "chart/paint/qt_text_measure.h"
-#include "chart/scaled_measure.h"
 #include "runtime/code_page.h"
 #include "widgets/qt_text.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // Drawing one shown axis from its frame: title, labels, axis line, ticks,
 // grid, in that order.
-#include "chart/axis.h"
-#include "chart/device_scale.h"
-#include "chart/plot_frame.h"
+#include "chart/layout/device_scale.h"
+#include "chart/layout/plot_frame.h"
+#include "chart/model/axis.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,14 +1,14 @@
 #include "chart/paint/gradient_fill.h"
 
-#include "chart/gradient_bands.h"
 #include "chart/paint/qt_color.h"
+#include "chart/raster/gradient_bands.h"
 
 #include <algorithm>
 
 void FillGradient(QImage& image, const TPixelRect& rect, TWindowsColor start, TWindowsColor end)
 {
-    const int h = rect.Height() + 1;
-    if (h <= 0 || rect.Width() < 0)
+    const int h = rect.Rows();
+    if (h <= 0 || rect.Columns() <= 0)
         return;
     const int n = GradientBandCount(h);
     const int bottom = rect.Bottom + 1; // first row below the rectangle

@@ -1,7 +1,7 @@
 #pragma once
 // The panel's gradient painted into an image (bands: gradient_bands.h).
-#include "chart/color.h"
-#include "chart/pixel_geometry.h"
+#include "chart/model/color.h"
+#include "chart/raster/pixel_geometry.h"
 
 #include <QImage>
 

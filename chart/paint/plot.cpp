@@ -1,11 +1,11 @@
 #include "chart/paint/plot.h"
 
-#include "chart/automatic_range.h"
+#include "chart/layout/plot_layout.h"
+#include "chart/model/automatic_range.h"
 #include "chart/paint/plot_accessible.h"
 #include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
 #include "chart/paint/zoom_rectangle.h"
-#include "chart/plot_layout.h"
 #include "runtime/code_page.h"
 #include "widgets/qt_text.h"
 

@@ -7,9 +7,9 @@
 // computation lives in the plain classes it is built on. A right click that
 // does not move the mouse opens the picture menu; what its commands do is the
 // window's business, told by the two requests.
-#include "chart/axis_panel.h"
-#include "chart/plot_frame.h"
-#include "chart/plot_interaction.h"
+#include "chart/interaction/plot_interaction.h"
+#include "chart/layout/plot_frame.h"
+#include "chart/model/axis_panel.h"
 
 #include <QImage>
 #include <QWidget>

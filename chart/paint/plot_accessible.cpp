@@ -1,7 +1,7 @@
 #include "chart/paint/plot_accessible.h"
 
+#include "chart/interaction/plot_summary.h"
 #include "chart/paint/plot.h"
-#include "chart/plot_summary.h"
 #include "widgets/accessible_factory.h"
 #include "widgets/qt_text.h"
 

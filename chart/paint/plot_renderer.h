@@ -3,9 +3,9 @@
 // from the chart and the frame its layout gave: background, axes, series, in
 // that order. Never sees the widget, never changes the chart. The image is
 // painted pixel for pixel: its own device pixel ratio must be 1 meanwhile.
-#include "chart/axis_panel.h"
+#include "chart/layout/plot_frame.h"
+#include "chart/model/axis_panel.h"
 #include "chart/paint/series_renderer.h"
-#include "chart/plot_frame.h"
 
 #include <QImage>
 

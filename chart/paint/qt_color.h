@@ -1,7 +1,7 @@
 #pragma once
 // The one conversion of the chart's Windows colour values (0x00BBGGRR) into
 // Qt's pixels (0xAARRGGBB, opaque) and colours.
-#include "chart/color.h"
+#include "chart/model/color.h"
 
 #include <QColor>
 #include <QRgb>

@@ -1,6 +1,6 @@
 #pragma once
 // Text metrics from Qt's font rendering, with the fonts cached.
-#include "chart/text_measure.h"
+#include "chart/layout/text_measure.h"
 
 #include <QFont>
 #include <QFontMetrics>

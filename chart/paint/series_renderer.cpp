@@ -1,10 +1,10 @@
 #include "chart/paint/series_renderer.h"
 
-#include "chart/column_stretch.h"
-#include "chart/marker_flags.h"
+#include "chart/layout/point_series.h"
 #include "chart/paint/qt_color.h"
-#include "chart/pixel_raster.h"
-#include "chart/point_series.h"
+#include "chart/raster/column_stretch.h"
+#include "chart/raster/marker_flags.h"
+#include "chart/raster/pixel_raster.h"
 #include "runtime/worker_pool.h"
 
 #include <algorithm>
@@ -57,10 +57,10 @@ class TCoverageSink {
 public:
     TCoverageSink(QImage& image, const TPixelRect& clip)
             : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / 4), clip_(clip),
-              rows_(clip.Height() + 1), next_(size_t(clip.Width() + 1) * size_t(rows_ + 1)),
-              band_(size_t(clip.Width() + 1), TBand{1, 0}), markers_(clip)
+              rows_(clip.Rows()), next_(size_t(clip.Columns()) * size_t(rows_ + 1)),
+              band_(size_t(clip.Columns()), TBand{1, 0}), markers_(clip)
     {
-        for (size_t c = 0; c < size_t(clip.Width() + 1); ++c) {
+        for (size_t c = 0; c < size_t(clip.Columns()); ++c) {
             int32_t* col = &next_[c * size_t(rows_ + 1)];
             for (int r = 0; r <= rows_; ++r)
                 col[r] = r;
@@ -601,14 +601,14 @@ private:
 void DrawSeries(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, const TPixelRect& clip,
                 TSeriesDrawing drawing)
 {
-    if (clip.Width() < 0 || clip.Height() < 0 || image.isNull())
+    if (clip.SpanX() < 0 || clip.SpanY() < 0 || image.isNull())
         return;
     TPixelRect c = clip;
     c.Left = std::max(c.Left, 0);
     c.Top = std::max(c.Top, 0);
     c.Right = std::min(c.Right, image.width() - 1);
     c.Bottom = std::min(c.Bottom, image.height() - 1);
-    if (c.Width() < 0 || c.Height() < 0)
+    if (c.SpanX() < 0 || c.SpanY() < 0)
         return;
     std::vector<std::pair<const TPointSeries*, const TSeriesFrame*>> drawn;
     for (int i = 0; i < panel.SeriesTotal(); ++i) {

@@ -6,8 +6,8 @@
 // only pixels nothing later has covered (a per-column "next free row" mask),
 // so a million points on a thousand columns cost little more than the points
 // that remain visible; the one-by-one path paints every primitive in order.
-#include "chart/axis_panel.h"
-#include "chart/plot_frame.h"
+#include "chart/layout/plot_frame.h"
+#include "chart/model/axis_panel.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The zoom rectangle, drawn in NOT-XOR mode so that a second drawing restores
 // the pixels beneath.
-#include "chart/color.h"
+#include "chart/model/color.h"
 
 #include <QImage>
 

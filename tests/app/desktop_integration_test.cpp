@@ -4,7 +4,7 @@
 #include "app_test_support.h"
 
 #include "app/program_icon.h"
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
 #include "widgets/clipboard.h"
 #include "widgets/rich_pane.h"
 

@@ -2,7 +2,7 @@
 // the handler dispatcher, on the real window.
 #include "app_test_support.h"
 
-#include "chart/axis_panel.h"
+#include "chart/model/axis_panel.h"
 #include "chart/paint/plot.h"
 #include "runtime/exceptions.h"
 #include "widgets/rich_pane.h"

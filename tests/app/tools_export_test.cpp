@@ -3,9 +3,9 @@
 // export that fails for real.
 #include "app_test_support.h"
 
-#include "chart/axis_panel.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/axis_panel.h"
 #include "chart/paint/plot.h"
-#include "chart/point_series.h"
 #include "numbers/number_format.h"
 #include "tools/export_test_support.h"
 #include "widgets/rich_pane.h"

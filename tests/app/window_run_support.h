@@ -3,7 +3,7 @@
 // set an edit box, press a button the way the user does.
 #include "app_test_support.h"
 
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
 #include "runtime/code_page.h"
 #include "widgets/rich_pane.h"
 

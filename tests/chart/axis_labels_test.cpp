@@ -1,4 +1,4 @@
-#include "chart/axis_labels.h"
+#include "chart/layout/axis_labels.h"
 
 #include "numbers/number_format.h"
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "chart/axis_panel.h"
-#include "chart/axis_scale.h"
+#include "chart/model/axis_panel.h"
+#include "chart/raster/axis_scale.h"
 
 #include "runtime/exceptions.h"
 

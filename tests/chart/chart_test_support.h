@@ -1,10 +1,10 @@
 #pragma once
 // Helpers shared by the chart tests.
-#include "chart/automatic_range.h"
-#include "chart/axis_panel.h"
-#include "chart/plot_layout.h"
-#include "chart/point_series.h"
-#include "chart/text_measure.h"
+#include "chart/layout/plot_layout.h"
+#include "chart/layout/point_series.h"
+#include "chart/layout/text_measure.h"
+#include "chart/model/automatic_range.h"
+#include "chart/model/axis_panel.h"
 
 #include <string_view>
 

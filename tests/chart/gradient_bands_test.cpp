@@ -1,4 +1,4 @@
-#include "chart/gradient_bands.h"
+#include "chart/raster/gradient_bands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chart/series_hit_test.h"
+#include "chart/raster/series_hit_test.h"
 
 #include "chart_test_support.h"
 

@@ -1,6 +1,6 @@
-#include "chart/plot_interaction.h"
+#include "chart/interaction/plot_interaction.h"
 
-#include "chart/clicked_part.h"
+#include "chart/interaction/clicked_part.h"
 
 #include "chart_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "chart/plot_layout.h"
+#include "chart/layout/plot_layout.h"
 
 #include "chart_test_support.h"
 #include "numbers/number_format.h"
@@ -216,7 +216,7 @@ TEST_F(ChartLayoutTest, ValueLabelsFitTheFinalSpan)
     // smallest step gave 0 .. 1e-10 a hundred labels in a few pixels).
     chart.LeftAxis().SetBothEnds(0, 1e-10);
     const TPlotFrame low = Layout(800, 25);
-    EXPECT_LT(low.Axes[2].Scale.Size(), 6); // under half of 11 + 1
+    EXPECT_LT(low.Axes[2].Scale.Span(), 6); // under half of 11 + 1
     EXPECT_TRUE(low.Axes[2].Labels.empty());
 }
 

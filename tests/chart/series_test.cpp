@@ -1,5 +1,5 @@
-#include "chart/axis_panel.h"
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/axis_panel.h"
 
 #include "runtime/exceptions.h"
 

@@ -1,4 +1,4 @@
-#include "chart/value_list.h"
+#include "chart/model/value_list.h"
 
 #include "runtime/exceptions.h"
 

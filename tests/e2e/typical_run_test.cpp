@@ -8,7 +8,7 @@
 #include "reference_dsp.h"
 #include "reference_text.h"
 
-#include "chart/clicked_part.h"
+#include "chart/interaction/clicked_part.h"
 #include "widgets/clipboard.h"
 
 #include <QCheckBox>

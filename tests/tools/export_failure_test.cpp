@@ -2,8 +2,8 @@
 // the previous file keeps its bytes and no temporary file stays behind.
 #include "tools/export_table.h"
 
-#include "chart/axis_panel.h"
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/axis_panel.h"
 #include "export_test_support.h"
 #include "runtime/exceptions.h"
 

@@ -2,8 +2,8 @@
 // chart models, and the replacement of the previous file.
 #include "tools/export_table.h"
 
-#include "chart/axis_panel.h"
-#include "chart/point_series.h"
+#include "chart/layout/point_series.h"
+#include "chart/model/axis_panel.h"
 #include "export_test_support.h"
 #include "numbers/locale_separators.h"
 #include "numbers/number_format.h"

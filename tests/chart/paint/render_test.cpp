@@ -3,7 +3,7 @@
 #include "chart/chart_test_support.h"
 #include "chart/paint/gradient_fill.h"
 #include "chart/paint/series_renderer.h"
-#include "chart/pixel_raster.h"
+#include "chart/raster/pixel_raster.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,0 +1,106 @@
+#include "chart/raster/column_stretch.h"
+
+#include <algorithm>
+
+namespace {
+
+// Large enough to stream through the values, small enough to stay in cache.
+constexpr int Batch = 8192;
+
+} // namespace
+
+TStretchWalker::TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
+                               const TAxisMapper& vertical, int first, bool columnsInOrder)
+        : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first),
+          inOrder_(columnsInOrder)
+{
+}
+
+int TStretchWalker::ColumnStart(int x, int i)
+{
+    const auto inColumn = [&](int j) { return horizontal_.Pixel(xs_[j]) == x; };
+    // Evenly spaced data fills its columns alike: look first where the last
+    // column's length puts the start, then widen the step until the start
+    // is enclosed, then halve. `known` is in the column, `below` before it.
+    int known, below;
+    const int guess = std::max(first_, i - lastLength_ + 1);
+    if (inColumn(guess)) {
+        known = guess;
+        below = first_ - 1;
+        for (int step = 1; known - step >= first_; step *= 2) {
+            if (!inColumn(known - step)) {
+                below = known - step;
+                break;
+            }
+            known -= step;
+        }
+    } else {
+        below = guess;
+        known = i;
+        for (int step = 1; below + step < i; step *= 2) {
+            if (inColumn(below + step)) {
+                known = below + step;
+                break;
+            }
+            below += step;
+        }
+    }
+    while (known - below > 1) {
+        const int middle = below + (known - below) / 2;
+        if (inColumn(middle))
+            known = middle;
+        else
+            below = middle;
+    }
+    lastLength_ = i - known + 1;
+    return known;
+}
+
+void TStretchWalker::Fill(int last)
+{
+    // Sized at the first stretch: most series on a chart never have one.
+    columns_.resize(Batch);
+    rows_.resize(Batch);
+    to_ = last + 1;
+    from_ = std::max(first_, to_ - Batch);
+    if (!inOrder_)
+        horizontal_.Pixels(xs_ + from_, to_ - from_, columns_.data());
+    vertical_.Pixels(ys_ + from_, to_ - from_, rows_.data());
+}
+
+void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::vector<TStretchStep>& steps)
+{
+    uint8_t* placed = in.Placed;
+    const int x = in.X, limit = in.Limit, top = in.PlacedTop, bottom = in.PlacedBottom;
+    const int markLo = in.MarkerLo, markHi = in.MarkerHi;
+    int i = state.Index, yNext = state.Y, lo = state.RunLo, hi = state.RunHi;
+    // In order, the column's points end at its start; otherwise at the first
+    // point of another column.
+    const int start = inOrder_ ? ColumnStart(x, i) : first_;
+    for (int j = i - 1; j >= start; --j) {
+        if (j < from_ || j >= to_)
+            Fill(j);
+        const int y = rows_[size_t(j - from_)];
+        if ((!inOrder_ && columns_[size_t(j - from_)] != x) || y < -limit || y > limit)
+            break;
+        bool marker = false;
+        if (y >= markLo && y <= markHi) {
+            if (placed && y >= top && y <= bottom) {
+                uint8_t& flag = placed[y - top];
+                marker = !flag;
+                flag = 1;
+            } else {
+                marker = true; // rows outside the flags are not remembered
+            }
+        }
+        const bool segment = y < lo || y > hi;
+        if (marker || segment) {
+            steps.push_back({j, y, yNext, marker, segment});
+            lo = std::min(lo, y);
+            hi = std::max(hi, y);
+        }
+        yNext = y;
+        i = j;
+    }
+    state = {i, yNext, lo, hi};
+}
