@@ -93,10 +93,7 @@ TEST_F(DataLoad, RateFallsBackToOne)
     } table[] = {
         {"Hz):\t\r\n*******\r\n1\r\n", "\t"}, // tab right after the colon
         {"no rate here\r\n*******\r\n1\r\n", nullptr},
-        {"Hz): 1000,5\t\r\n*******\r\n1\r\n", "1000,5"},
-        {"Hz): 250x\t\r\n*******\r\n1\r\n", "250x"},
-        {"Hz): 250\r\n*******\r\n1\r\n", nullptr},       // no tab after the key
-        {"Hz): 9e9999\t\r\n*******\r\n1\r\n", "9e9999"}, // beyond the floating-point range
+        {"Hz): 1000,5\t\r\n*******\r\n1\r\n", "1000,5"}, // which texts convert: tests/input
     };
     for (const auto& row : table) {
         SetClipboardText("untouched");
