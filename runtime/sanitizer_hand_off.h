@@ -6,8 +6,9 @@
 // work is ready to start and acquires once it has ended (or thrown); each
 // piece of the work acquires before it reads anything and releases when it
 // ends. The two addresses are the program's own, not one per piece of work,
-// because a piece must acquire before it reads where its work is; so every
-// start follows every earlier one, but no piece follows another piece.
+// because a piece must acquire before it reads where its work is; so a piece
+// follows every earlier start, but never another piece (unless that piece
+// handed work on itself), and a race between two pieces is still seen.
 // Nothing in other builds.
 #ifdef __SANITIZE_THREAD__
 extern "C" void __tsan_acquire(void* address);
