@@ -2,6 +2,7 @@
 # make test  - install what is missing, build, run every test
 # make bench - build and run the benchmarks
 # make test-sanitized - every test again under AddressSanitizer and UBSan
+# make test-tsan - the tests that run work on the worker pool under ThreadSanitizer
 # make install PREFIX=DIR - install the program, menu entry, icon and man page under DIR
 # make package - build the Debian package build/dftscope_<version>_amd64.deb
 # make fuzz FUZZ_SECONDS=N - build the fuzz targets with clang, run each for N seconds
@@ -17,7 +18,7 @@ PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbe
            shared-mime-info binutils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-sanitized fuzz bench install package clean
+.PHONY: deps configure build run test test-sanitized test-tsan fuzz bench install package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -43,6 +44,12 @@ test-sanitized: deps
 	cmake --build --preset asan-ubsan
 	ctest --preset asan-ubsan
 
+# Builds only the test programs labelled pool (build-tsan) and runs their tests.
+test-tsan: deps
+	cmake --preset tsan -DDFT_WERROR=$(WERROR)
+	cmake --build --preset tsan
+	ctest --preset tsan
+
 # libFuzzer with AddressSanitizer and UBSan over the Qt-free layers (build-fuzz).
 fuzz: deps
 	cmake --preset fuzz -DDFT_WERROR=$(WERROR)
@@ -63,4 +70,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) build-debug build-asan build-fuzz
+	rm -rf $(BUILD) build-debug build-asan build-tsan build-fuzz

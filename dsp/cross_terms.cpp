@@ -1,62 +1,19 @@
 #include "dsp/cross_terms.h"
 
-#include <cstring>
+#include "dsp/lane_kernels.h"
 
 namespace {
 
-// Vectors of 32 bytes, and this many of them held in registers per block of offsets.
-constexpr int kVectorBytes = 32;
-constexpr int kVectors = 4;
-
-// Lanes hold consecutive offsets j, so each lane sums its own products in the
-// order k = 0 .. M-1. Element is double (integers below 2^53 are exact in any
-// order of summation) or int32_t (every partial sum below 2^31, so nothing wraps).
-template <class Element>
-__attribute__((always_inline)) inline void CrossTermsInLanes(const Element* data, const Element* dy,
-                                                             int64_t patternCount, int64_t begin, int64_t end,
-                                                             WideInt* out)
+DFT_LANE_CLONES void CrossTermsInDouble(const double* data, const double* dy, int64_t patternCount,
+                                        int64_t begin, int64_t end, WideInt* out)
 {
-    constexpr int kLanes = kVectorBytes / int(sizeof(Element));
-    constexpr int kBlock = kLanes * kVectors;
-    typedef Element Lanes __attribute__((vector_size(kVectorBytes)));
-    int64_t j = begin;
-    for (; j + kBlock <= end; j += kBlock) {
-        Lanes acc[kVectors] = {};
-        const Element* window = data + j;
-        for (int64_t k = 0; k < patternCount; ++k) {
-            const Element weight = dy[k];
-            for (int v = 0; v < kVectors; ++v) {
-                Lanes codes;
-                std::memcpy(&codes, window + k + v * kLanes, sizeof codes);
-                acc[v] += codes * weight;
-            }
-        }
-        for (int v = 0; v < kVectors; ++v)
-            for (int lane = 0; lane < kLanes; ++lane)
-                out[j - begin + v * kLanes + lane] = WideInt(int64_t(acc[v][lane]));
-    }
-    for (; j < end; ++j) {
-        Element sum = 0;
-        for (int64_t k = 0; k < patternCount; ++k)
-            sum += data[j + k] * dy[k];
-        out[j - begin] = WideInt(int64_t(sum));
-    }
+    lane_kernels::CrossTerms(data, dy, patternCount, begin, end, out);
 }
 
-__attribute__((target_clones("avx2", "default"))) void CrossTermsInDouble(const double* data,
-                                                                          const double* dy,
-                                                                          int64_t patternCount, int64_t begin,
-                                                                          int64_t end, WideInt* out)
+DFT_LANE_CLONES void CrossTermsInWords(const int32_t* data, const int32_t* dy, int64_t patternCount,
+                                       int64_t begin, int64_t end, WideInt* out)
 {
-    CrossTermsInLanes(data, dy, patternCount, begin, end, out);
-}
-
-__attribute__((target_clones("avx2", "default"))) void CrossTermsInWords(const int32_t* data,
-                                                                         const int32_t* dy,
-                                                                         int64_t patternCount, int64_t begin,
-                                                                         int64_t end, WideInt* out)
-{
-    CrossTermsInLanes(data, dy, patternCount, begin, end, out);
+    lane_kernels::CrossTerms(data, dy, patternCount, begin, end, out);
 }
 
 void CrossTermsWide(const TCrossTermInput& in, int64_t begin, int64_t end, WideInt* out)

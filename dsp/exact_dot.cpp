@@ -1,28 +1,17 @@
 #include "dsp/exact_dot.h"
 
+#include "dsp/lane_kernels.h"
+
 namespace {
 
-// Lanes of 32 bits when no partial sum can reach 2^31, of 64 bits when none
-// can reach 2^63: vectorized, and exact because nothing wraps.
-template <class Sum>
-__attribute__((always_inline)) inline Sum DotIn(const int32_t* a, const int32_t* b, int64_t count)
+DFT_LANE_CLONES int32_t DotIn32(const int32_t* a, const int32_t* b, int64_t count)
 {
-    Sum sum = 0;
-    for (int64_t i = 0; i < count; ++i)
-        sum += Sum(a[i]) * Sum(b[i]);
-    return sum;
+    return lane_kernels::Dot<int32_t>(a, b, count);
 }
 
-__attribute__((target_clones("avx2", "default"))) int32_t DotIn32(const int32_t* a, const int32_t* b,
-                                                                  int64_t count)
+DFT_LANE_CLONES int64_t DotIn64(const int32_t* a, const int32_t* b, int64_t count)
 {
-    return DotIn<int32_t>(a, b, count);
-}
-
-__attribute__((target_clones("avx2", "default"))) int64_t DotIn64(const int32_t* a, const int32_t* b,
-                                                                  int64_t count)
-{
-    return DotIn<int64_t>(a, b, count);
+    return lane_kernels::Dot<int64_t>(a, b, count);
 }
 
 WideInt DotIn128(const int32_t* a, const int32_t* b, int64_t count)

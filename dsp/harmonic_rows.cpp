@@ -2,6 +2,7 @@
 
 #include "dsp/fast_sincos.h"
 #include "dsp/harmonic_tables.h"
+#include "dsp/lane_kernels.h"
 #include "dsp/table_entries.h"
 #include "numbers/float_model.h"
 
@@ -11,61 +12,15 @@
 namespace {
 
 using namespace fast_sincos;
+using lane_kernels::kGroup;
+using lane_kernels::kStride;
+using lane_kernels::kTurns;
 
-// Four chains of four lanes (independent multiplications, so that one waits
-// less for another's results): 16 entries per turn, turned 16 times from each
-// start, a group of 256 entries per start.
-constexpr int kChains = 4;
-constexpr int kStride = kLanes * kChains;
-constexpr int kTurns = 256 / kStride;
-constexpr int kGroup = kStride * kTurns;
-
-// Entries of a group of 256 from sample n0 on; lists in `direct` the indexes
-// whose turned value lies within the margin of a rounding boundary and gives
-// how many it listed.
-__attribute__((target_clones("avx2", "default"))) int
-TurnedGroup(const THarmonicRow& row, int64_t n0, int32_t* sinOut, int32_t* cosOut, int* direct)
+// Entries of a group of 256 from sample n0 on (lane_kernels.h).
+DFT_LANE_CLONES int TurnedGroup(const THarmonicRow& row, int64_t n0, int32_t* sinOut, int32_t* cosOut,
+                                int* direct)
 {
-    VDouble s[kChains], c[kChains];
-    for (int chain = 0; chain < kChains; ++chain) {
-        VDouble x;
-        for (int lane = 0; lane < kLanes; ++lane)
-            x[lane] = TableAngle((n0 + chain * kLanes + lane) * row.k, row.angleStep);
-        SinCos(x, s[chain], c[chain]);
-    }
-    const double adc = row.adcScale;
-    const VDouble threshold = VDouble{} + (0.5 - row.margin);
-    const double turnCos = row.turnCos;
-    const double turnSin = row.turnSin;
-    // Per turn and chain, the lanes far from every boundary have the sign bit
-    // set (BothFar); they are looked at once per group, since near ones are rare.
-    VInt far[kTurns][kChains];
-    VInt allFar = VInt{} - 1;
-    for (int j = 0; j < kTurns; ++j) {
-        for (int chain = 0; chain < kChains; ++chain) {
-            const int at = j * kStride + chain * kLanes;
-            VDouble sinNear, cosNear;
-            RoundedWords(s[chain] * adc, threshold, sinOut + at, sinNear);
-            RoundedWords(c[chain] * adc, threshold, cosOut + at, cosNear);
-            BothFar(sinNear, cosNear, far[j][chain]);
-            allFar &= far[j][chain];
-            const VDouble turnedS = s[chain] * turnCos + c[chain] * turnSin;
-            c[chain] = c[chain] * turnCos - s[chain] * turnSin;
-            s[chain] = turnedS;
-        }
-    }
-    int64_t signs = INT64_MIN;
-    for (int lane = 0; lane < kLanes; ++lane)
-        signs &= allFar[lane];
-    int listed = 0;
-    if (signs >= 0) {
-        for (int j = 0; j < kTurns; ++j)
-            for (int chain = 0; chain < kChains; ++chain)
-                for (int lane = 0; lane < kLanes; ++lane)
-                    if (far[j][chain][lane] >= 0)
-                        direct[listed++] = j * kStride + chain * kLanes + lane;
-    }
-    return listed;
+    return lane_kernels::TurnedGroup(row, n0, sinOut, cosOut, direct);
 }
 
 // Entries through TableEntries, from their stored angles.

@@ -2,6 +2,7 @@
 
 #include "dsp/code_word.h"
 #include "dsp/fast_sincos.h"
+#include "dsp/lane_kernels.h"
 #include "numbers/float_model.h"
 
 #include <cmath>
@@ -13,41 +14,11 @@ using namespace fast_sincos;
 
 thread_local int64_t g_directCount = 0;
 
-// The fast evaluation (fast_sincos.h) is within kPolynomialError of sin and
-// cos; the processor's own within kHardwareBase + kHardwareSlope x |x|.
-// A fast entry v = fl64(s x A) then differs from the processor's product
-// fl80(h x A) by less than |A| x (2^-40 + 2^-60 (4 + |x|) + 2^-53 + 2^-64),
-// which the margin below exceeds. When v is farther than the margin from every
-// half-integer, both round to the same integer.
-constexpr double kMarginBase = 0x1p-39; // > 2^-40 + 4 x 2^-60 + 2^-53 + 2^-64
-
-// Writes the entries of whole groups of lanes and lists, in `direct`, the
-// indexes whose fast value lies too near a boundary (or whose angle is beyond
-// the reduction's range); returns how many it listed. Those entries are left
-// for the direct evaluation.
-__attribute__((target_clones("avx2", "default"))) int FastLanes(const double* angles, int count, double adc,
-                                                                int32_t* sinOut, int32_t* cosOut, int* direct)
+// The fast lanes, listing the entries left for the direct evaluation (lane_kernels.h).
+DFT_LANE_CLONES int FastLanes(const double* angles, int count, double adc, int32_t* sinOut, int32_t* cosOut,
+                              int* direct)
 {
-    const double absAdc = std::fabs(adc);
-    int listed = 0;
-    for (int i = 0; i + kLanes <= count; i += kLanes) {
-        VDouble x;
-        std::memcpy(&x, angles + i, sizeof x);
-        VDouble sinX, cosX;
-        SinCos(x, sinX, cosX);
-        const VDouble absX = x < 0 ? -x : x;
-        const VDouble threshold = 0.5 - absAdc * (kMarginBase + kHardwareSlope * absX);
-        VDouble sinNear, cosNear;
-        RoundedWords(sinX * adc, threshold, sinOut + i, sinNear);
-        RoundedWords(cosX * adc, threshold, cosOut + i, cosNear);
-        VInt far;
-        BothFar(sinNear, cosNear, far);
-        const VInt near = (far >= 0) | (absX > kFastLimit);
-        for (int lane = 0; lane < kLanes; ++lane)
-            if (near[lane])
-                direct[listed++] = i + lane;
-    }
-    return listed;
+    return lane_kernels::FastLanes(angles, count, adc, sinOut, cosOut, direct);
 }
 
 } // namespace

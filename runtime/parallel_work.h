@@ -13,6 +13,7 @@
 //
 // This header brings oneTBB's own; Qt code includes worker_pool.h instead
 // (oneTBB names a function "emit", which Qt defines away as a macro).
+#include "runtime/sanitizer_hand_off.h"
 #include "runtime/worker_pool.h"
 
 #include <cstdint>
@@ -31,8 +32,13 @@ void ForEachRange(int64_t count, int64_t grain, const Work& work)
     oneapi::tbb::task_group_context context(oneapi::tbb::task_group_context::bound,
                                             oneapi::tbb::task_group_context::default_traits |
                                                 oneapi::tbb::task_group_context::fp_settings);
+    hand_off::Start();
+    const hand_off::TWait wait;
     oneapi::tbb::parallel_for(
         oneapi::tbb::blocked_range<int64_t>(0, count, grain < 1 ? 1 : grain),
-        [&work](const oneapi::tbb::blocked_range<int64_t>& piece) { work(piece.begin(), piece.end()); },
+        [&work](const oneapi::tbb::blocked_range<int64_t>& piece) {
+            const hand_off::TPiece running;
+            work(piece.begin(), piece.end());
+        },
         context);
 }

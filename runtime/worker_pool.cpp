@@ -1,5 +1,7 @@
 #include "runtime/worker_pool.h"
 
+#include "runtime/sanitizer_hand_off.h"
+
 #include <oneapi/tbb/global_control.h>
 #include <oneapi/tbb/task_arena.h>
 #include <oneapi/tbb/task_group.h>
@@ -36,6 +38,7 @@ TBackgroundTask::TBackgroundTask() : group_(new TGroup) { }
 
 TBackgroundTask::~TBackgroundTask()
 {
+    const hand_off::TWait wait;
     try {
         group_->group.wait();
     } catch (...) {
@@ -43,6 +46,18 @@ TBackgroundTask::~TBackgroundTask()
     }
 }
 
-void TBackgroundTask::Run(std::function<void()> work) { group_->group.run(std::move(work)); }
+void TBackgroundTask::Run(std::function<void()> work)
+{
+    oneapi::tbb::task_handle task = group_->group.defer([work = std::move(work)] {
+        const hand_off::TPiece running;
+        work();
+    });
+    hand_off::Start();
+    group_->group.run(std::move(task));
+}
 
-void TBackgroundTask::Wait() { group_->group.wait(); }
+void TBackgroundTask::Wait()
+{
+    const hand_off::TWait wait;
+    group_->group.wait();
+}

@@ -164,19 +164,6 @@ TEST_F(FileDrop, OnThePatternPaneOrItsCaptionTheFileBecomesThePatternAndTheDataS
     EXPECT_EQ(dialogShown_, 0);
 }
 
-TEST_F(FileDrop, AFileThatCannotBeOpenedIsShownAndThePaneKeepsItsSamples)
-{
-    form_->RichEdit1->SetText("5\r\n");
-    form_->State.DataDirty = false;
-    const QString gone = dir_.filePath("gone.DAT");
-    ASSERT_TRUE(DragAndDrop(form_->RichEdit1->viewport(), *Files({QUrl::fromLocalFile(gone)})));
-    ASSERT_EQ(ShownErrors().size(), 1u);
-    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + gone.toStdString() + "\". ", 0), 0u);
-    EXPECT_EQ(ShownErrors()[0].title, ApplicationTitle());
-    EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
-    EXPECT_FALSE(form_->State.DataDirty);
-}
-
 TEST_F(FileDrop, AnythingButOneLocalFileChangesNothing)
 {
     const QString a = Write("a.DAT", "Hz): 9\t\r\n*******\r\n1\r\n");

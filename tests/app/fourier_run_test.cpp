@@ -43,19 +43,6 @@ TEST(SpectrumRun, FillsTheCurvesLabelsAndPanels)
     EXPECT_EQ(form->DFT->HarmonicCount, 3);
 }
 
-TEST(SpectrumRun, HarmonicCountFallsBackTo32)
-{
-    const struct {
-        const char* text;
-        int points;
-    } cases[] = {{"0", 32}, {"-5", 32}, {"abc", 32}, {"", 32}, {"1", 1}, {"9", 9}};
-    for (const auto& c : cases) {
-        auto form = MakeForm();
-        RunSpectrum(*form, kFourSamples, "10", c.text); // 9 > N is honoured
-        EXPECT_EQ(form->Series1->PointCount(), c.points) << c.text;
-    }
-}
-
 TEST(SpectrumRun, EmptyPaneReportsAndLeavesCurvesEmpty)
 {
     auto form = MakeForm();

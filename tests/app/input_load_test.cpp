@@ -93,10 +93,7 @@ TEST_F(DataLoad, RateFallsBackToOne)
     } table[] = {
         {"Hz):\t\r\n*******\r\n1\r\n", "\t"}, // tab right after the colon
         {"no rate here\r\n*******\r\n1\r\n", nullptr},
-        {"Hz): 1000,5\t\r\n*******\r\n1\r\n", "1000,5"},
-        {"Hz): 250x\t\r\n*******\r\n1\r\n", "250x"},
-        {"Hz): 250\r\n*******\r\n1\r\n", nullptr},       // no tab after the key
-        {"Hz): 9e9999\t\r\n*******\r\n1\r\n", "9e9999"}, // beyond the floating-point range
+        {"Hz): 1000,5\t\r\n*******\r\n1\r\n", "1000,5"}, // which texts convert: tests/input
     };
     for (const auto& row : table) {
         SetClipboardText("untouched");
@@ -147,44 +144,24 @@ TEST_F(DataLoad, LineEndsAndCyrillicHeader)
     }
 }
 
-TEST_F(DataLoad, MissingFileIsShownAndThePaneKeepsItsSamples)
-{
-    form_->RichEdit1->SetText("5\r\n");
-    form_->State.DataDirty = false;
-    answer_ = dir_.filePath("gone.DAT");
-    Load();
-    ASSERT_EQ(ShownErrors().size(), 1u);
-    const std::string& text = ShownErrors()[0].text;
-    EXPECT_EQ(text.rfind("Cannot open file \"" + answer_.toStdString() + "\". ", 0), 0u) << text;
-    EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
-    EXPECT_FALSE(form_->State.DataDirty);
-    EXPECT_EQ(form_->PanelText(0), "");
-}
-
-TEST_F(DataLoad, AnythingButARegularFileIsRefusedAndChangesNothing)
+// The reasons a file cannot be opened are the reader's (tests/text); the
+// window shows the one it meets and changes nothing.
+TEST_F(DataLoad, AFileThatCannotBeOpenedIsShownAndChangesNothing)
 {
     form_->RichEdit1->SetText("5\r\n");
     form_->State.DataDirty = false;
     form_->EditScaleX->setText("7");
-    const QString folder = dir_.filePath("folder.DAT");
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const struct {
-        QString path;
-        int reason;
-    } cases[] = {{folder, EISDIR}, {"/dev/null", EINVAL}};
-    for (const auto& c : cases) {
-        ClearShownErrors();
-        answer_ = c.path;
-        Load();
-        ASSERT_EQ(ShownErrors().size(), 1u) << c.path.toStdString();
-        EXPECT_EQ(ShownErrors()[0].text,
-                  "Cannot open file \"" + c.path.toStdString() + "\". " + OsErrorText(c.reason) + ".");
-        EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
-        EXPECT_FALSE(form_->State.DataDirty);
-        EXPECT_EQ(Scale(), "7");
-        EXPECT_EQ(form_->PanelText(0), "");
-        EXPECT_EQ(QDir::currentPath(), startDir_);
-    }
+    answer_ = dir_.filePath("gone.DAT");
+    Load();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text,
+              "Cannot open file \"" + answer_.toStdString() + "\". " + OsErrorText(ENOENT) + ".");
+    EXPECT_EQ(ShownErrors()[0].title, ApplicationTitle());
+    EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
+    EXPECT_FALSE(form_->State.DataDirty);
+    EXPECT_EQ(Scale(), "7");
+    EXPECT_EQ(form_->PanelText(0), "");
+    EXPECT_EQ(QDir::currentPath(), startDir_);
 }
 
 // "dftscope FILE": the file loads once the event loop runs, as the menu's load

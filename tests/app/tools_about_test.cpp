@@ -40,15 +40,6 @@ TEST(ToolsAbout, CentresShowsAndRaisesThePanelAndOpensTheMakersPage)
     EXPECT_EQ(MemoLines(*form->Memo1), expected);
 }
 
-TEST(ToolsAbout, LowMainPanelPutsThePanelAboveItsTopEdge)
-{
-    auto form = MakeForm();
-    form->OpenBrowser = [](const QString&) {};
-    form->PanelMain->resize(649, 100);
-    form->NAbout->trigger();
-    EXPECT_EQ(form->PanelAbout->pos(), QPoint(188, -44));
-}
-
 TEST(ToolsAbout, CloseHidesAndTheMemoKeepsEveryUse)
 {
     auto form = MakeForm();

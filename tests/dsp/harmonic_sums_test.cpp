@@ -1,10 +1,10 @@
 // RealPart and ImagPart: exact sums against a plain one-by-one sum over the
 // defined table entries, the divisor, the faults, and a pure tone landing in
 // its harmonic.
+#include "defined_entry.h"
 #include "dsp/harmonic_sums.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/sample_quantizer.h"
-#include "numbers/float_model.h"
 #include "runtime/exceptions.h"
 #include "runtime/parallel_work.h"
 #include "runtime/progress.h"
@@ -48,9 +48,7 @@ double DirectPart(TDFT& dft, bool sine, int32_t k)
     for (int32_t n = 0; n < dft.SampleCount; ++n) {
         const int32_t code = dft.DataCodes->Read<int32_t>();
         const double angle = double(static_cast<long double>(int64_t(n) * k) * dft.AngleStep);
-        const long double f = sine ? Sin(angle) : Cos(angle);
-        const int32_t entry = int32_t(uint32_t(uint64_t(Round(f * static_cast<long double>(dft.AdcScale)))));
-        sum += Wide(code) * entry;
+        sum += Wide(code) * DefinedEntry(sine, angle, dft.AdcScale);
     }
     const long double d = static_cast<long double>(int64_t(dft.AdcScale) * dft.AdcScale);
     return double(static_cast<long double>(sum) / d);

@@ -1,9 +1,9 @@
 // The table build and the rows it plans: every entry against the definition,
 // at small sizes and at ten million samples where the angles are largest,
 // the progress, and the refusal of runs the machine cannot hold.
+#include "defined_entry.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/table_entries.h"
-#include "numbers/float_model.h"
 #include "runtime/exceptions.h"
 #include "runtime/progress.h"
 #include "runtime/worker_pool.h"
@@ -31,13 +31,10 @@ TDFT Engine(int32_t n, int32_t k, int32_t adc)
     return dft;
 }
 
-// The definition written out: the angle n x k x AngleStep stored in 64 bits,
-// Round(Sin(angle) x A) in extended precision, low 32 bits.
+// The definition written out: the angle n x k x AngleStep stored in 64 bits.
 int32_t Defined(bool sine, int64_t nk, double angleStep, int32_t adc)
 {
-    const double angle = double(static_cast<long double>(nk) * angleStep);
-    const long double f = sine ? Sin(angle) : Cos(angle);
-    return int32_t(uint32_t(uint64_t(Round(f * static_cast<long double>(adc)))));
+    return DefinedEntry(sine, double(static_cast<long double>(nk) * angleStep), adc);
 }
 
 // Entries first .. first + count - 1 of the row, checked one by one.

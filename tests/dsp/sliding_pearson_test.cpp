@@ -1,11 +1,11 @@
-// The sliding correlation against a direct double pass written here, and its
+// The sliding correlation against the direct pass of tests/support, and its
 // known values and properties.
 #include "dsp/pearson_percent.h"
 #include "dsp/sample_quantizer.h"
 #include "dsp/sliding_pearson.h"
 #include "numbers/float_model.h"
-
 #include "runtime/parallel_work.h"
+#include "support/reference_pearson.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -14,39 +14,7 @@
 
 namespace {
 
-__extension__ typedef __int128 Wide;
-
-// The definition: for every offset read the window twice, once for its mean,
-// once for the three sums, all in 128-bit integers.
-std::vector<int32_t> DirectPearson(const std::vector<int32_t>& d, const std::vector<int32_t>& p,
-                                   int32_t patternMean)
-{
-    std::vector<int32_t> r;
-    const int64_t n = int64_t(d.size()), m = int64_t(p.size());
-    for (int64_t j = 0; j + m <= n; ++j) {
-        int64_t sum = 0;
-        for (int64_t k = 0; k < m; ++k)
-            sum += d[size_t(j + k)];
-        const int64_t mean = Round(static_cast<long double>(sum) / static_cast<long double>(m));
-        Wide sxy = 0, sxx = 0, syy = 0;
-        for (int64_t k = 0; k < m; ++k) {
-            const Wide dx = Wide(d[size_t(j + k)]) - mean;
-            const Wide dy = Wide(p[size_t(k)]) - patternMean;
-            sxy += dx * dy;
-            sxx += dx * dx;
-            syy += dy * dy;
-        }
-        if (sxx == 0 || syy == 0) {
-            r.push_back(0);
-            continue;
-        }
-        const long double q = static_cast<long double>(sxy) /
-            (sqrtl(static_cast<long double>(syy)) * sqrtl(static_cast<long double>(sxx)));
-        r.push_back(int32_t(Round(q * 100)));
-    }
-    return r;
-}
-
+// The program's curve, for vectors written in place.
 std::vector<int32_t> Fast(const std::vector<int32_t>& d, const std::vector<int32_t>& p, int32_t mean)
 {
     return SlidingPearson(d, p, mean);
@@ -68,7 +36,7 @@ TEST(SlidingPearson, KnownCurves)
     EXPECT_EQ(Fast({0, 10, 20, 10, 0}, {0, 10}, 5), (std::vector<int32_t>{100, 100, -100, -100}));
     // Rounded means: window mean 15, pattern mean Round(1.5) = 2, so r = Round(70.71) = 71.
     EXPECT_EQ(Fast({10, 20, 30}, {1, 2}, 2), (std::vector<int32_t>{71, 71}));
-    EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2), DirectPearson({5, 5, 5, 1, 9}, {1, 2, 3}, 2));
+    EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2), reference::SlidingPearson({5, 5, 5, 1, 9}, {1, 2, 3}, 2));
     EXPECT_EQ(Fast({5, 5, 5, 1, 9}, {1, 2, 3}, 2)[0], 0);                      // constant window
     EXPECT_EQ(Fast({1, 7, 3, 9}, {4, 4}, 4), (std::vector<int32_t>{0, 0, 0})); // constant pattern
     EXPECT_EQ(Fast({1, 2, 3}, {1, 2}, 2).size(), 2u); // one more code than the pattern
@@ -117,7 +85,8 @@ TEST(SlidingPearson, RandomDataMatchesTheDirectPass)
         const std::vector<int32_t> d = RandomCodes(random, c.n, c.range);
         const std::vector<int32_t> p = RandomCodes(random, c.m, c.range);
         for (const int32_t mean : {RoundedMean(p), p[0], c.range}) {
-            ASSERT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean)) << c.n << " " << c.m << " " << c.range;
+            ASSERT_EQ(Fast(d, p, mean), reference::SlidingPearson(d, p, mean))
+                << c.n << " " << c.m << " " << c.range;
         }
     }
 }
@@ -147,7 +116,7 @@ TEST(SlidingPearson, SmoothSignalsWithTiedMeansMatchTheDirectPass)
         d.push_back(int32_t(std::lround(50 * std::sin(i * 0.01))));
     const std::vector<int32_t> p(d.begin() + 100, d.begin() + 200);
     const int32_t mean = RoundedMean(p);
-    EXPECT_EQ(Fast(d, p, mean), DirectPearson(d, p, mean));
+    EXPECT_EQ(Fast(d, p, mean), reference::SlidingPearson(d, p, mean));
 }
 
 TEST(PearsonPercent, NearTiesAreDecidedByTheExtendedQuotient)

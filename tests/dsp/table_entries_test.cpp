@@ -1,4 +1,5 @@
 // The fast table entries against the processor's own evaluation, one by one.
+#include "defined_entry.h"
 #include "dsp/harmonic_tables.h"
 #include "dsp/table_entries.h"
 #include "numbers/float_model.h"
@@ -10,20 +11,13 @@
 
 namespace {
 
-// The definition, written out: Round(Sin(angle) x A) in extended precision, low 32 bits.
-int32_t ReferenceEntry(bool sine, double angle, int32_t adc)
-{
-    const long double f = sine ? Sin(angle) : Cos(angle);
-    return int32_t(uint32_t(uint64_t(Round(f * static_cast<long double>(adc)))));
-}
-
 void ExpectSameAsReference(const std::vector<double>& angles, int32_t adc)
 {
     std::vector<int32_t> sines(angles.size()), cosines(angles.size());
     TableEntries(angles.data(), int(angles.size()), adc, sines.data(), cosines.data());
     for (size_t i = 0; i < angles.size(); ++i) {
-        ASSERT_EQ(sines[i], ReferenceEntry(true, angles[i], adc)) << "A " << adc << " angle " << angles[i];
-        ASSERT_EQ(cosines[i], ReferenceEntry(false, angles[i], adc)) << "A " << adc << " angle " << angles[i];
+        ASSERT_EQ(sines[i], DefinedEntry(true, angles[i], adc)) << "A " << adc << " angle " << angles[i];
+        ASSERT_EQ(cosines[i], DefinedEntry(false, angles[i], adc)) << "A " << adc << " angle " << angles[i];
     }
 }
 

@@ -3,7 +3,7 @@
 // that do not parse, binary and NUL-carrying files chosen in the dialog, a
 // file that vanishes before it is read, a harmonic count the memory cannot
 // hold, a million lines pasted into the pattern pane, codes too wide for 32
-// bits, a run stopped at a bad line, and a folder chosen as the data file.
+// bits and a run stopped at a bad line.
 #include "e2e_support.h"
 #include "reference_dsp.h"
 #include "reference_text.h"
@@ -16,14 +16,6 @@
 #include <QProgressBar>
 
 namespace {
-
-std::vector<int32_t> Ints(const TSeries& series)
-{
-    std::vector<int32_t> ys;
-    for (int i = 0; i < series.PointCount(); ++i)
-        ys.push_back(int32_t(series.YValueAt(i)));
-    return ys;
-}
 
 // Twelve samples whose codes are known in advance with scale 1 or 100.
 const std::vector<std::string> kSamples = {"1.25", "-0.5", "3",  "2.75", "0",   "-1.5",
@@ -50,8 +42,8 @@ TEST_F(EndToEnd, HarmonicCountAndScaleFallBackWithoutAMessage)
     const struct {
         std::string kmax;
         int points;
-    } kmaxCases[] = {{"", 32},    {"abc", 32}, {"0", 32},  {"-5", 32},
-                     {kHuge, 32}, {kLong, 32}, {"7x", 32}, {"7", 7}};
+    } kmaxCases[] = {{"", 32},    {"abc", 32}, {"0", 32}, {"-5", 32}, {kHuge, 32},
+                     {kLong, 32}, {"7x", 32},  {"7", 7},  {"20", 20}}; // more than the 12 samples is honoured
     for (const auto& c : kmaxCases) {
         SCOPED_TRACE("EditKmax '" + c.kmax.substr(0, 24) + "'");
         RunSpectrum(*form_, Lines(kSamples), "100", c.kmax.c_str());
@@ -351,22 +343,4 @@ TEST_F(EndToEnd, RunStoppedAtABadLineLeavesNothingToCorrelate)
     EXPECT_EQ(reference::FileBytes(PathIn("export_korr.dat")),
               reference::CorrelationFile({}, {}, {100, -50, 200}));
     EXPECT_TRUE(ShownErrors().empty());
-}
-
-TEST_F(EndToEnd, FolderChosenInTheDialogIsRefusedAndTheSamplesStay)
-{
-    RunSpectrum(*form_, Lines(kSamples), "100", "4");
-    SetEdit(form_->EditScaleX, "250");
-    const std::string folder = PathIn("run 7.DAT");
-    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
-    answer_ = QString::fromStdString(folder);
-    LoadDataFile();
-    ASSERT_EQ(ShownErrors().size(), 1u);
-    EXPECT_EQ(ShownErrors()[0].text.rfind("Cannot open file \"" + folder + "\". ", 0), 0u)
-        << ShownErrors()[0].text;
-    EXPECT_EQ(form_->RichEdit1->Text(), Lines(kSamples));
-    EXPECT_EQ(form_->EditScaleX->text(), "250");
-    EXPECT_EQ(form_->Series2->PointCount(), 12);
-    form_->ButtonStartAutoKor->click();
-    EXPECT_EQ(form_->Series3->PointCount(), 12);
 }

@@ -148,20 +148,4 @@ TEST_F(BatchEquality, MixedBreaksAndAnOddHeader)
     Compare(c);
 }
 
-TEST_F(BatchEquality, TheWindowsOwnNamesOnlyForOneInputWithAFolder)
-{
-    // Two inputs beside each other get names of their own.
-    std::ofstream(PathIn("a.DAT"), std::ios::binary) << Samples(150, "\r\n");
-    std::ofstream(PathIn("b.dat"), std::ios::binary) << Samples(150, "\n");
-    TBatchOptions options;
-    options.inputs = {PathIn("a.DAT"), PathIn("b.dat")};
-    ASSERT_EQ(RunBatch(options, stderr), 0);
-    for (const char* name :
-         {"a.export_spectr.dat", "a.export_korr.dat", "b.export_spectr.dat", "b.export_korr.dat"})
-        EXPECT_TRUE(std::filesystem::is_regular_file(PathIn(name))) << name;
-    // Same bytes either way of naming: b is a's samples with LF.
-    EXPECT_EQ(ReadAll(PathIn("a.export_korr.dat")), ReadAll(PathIn("b.export_korr.dat")));
-    EXPECT_FALSE(std::filesystem::exists(PathIn("export_korr.dat")));
-}
-
 } // namespace

@@ -15,6 +15,15 @@
 #include <gtest/gtest.h>
 #include <string>
 
+// A curve's values as the codes and percentages they are.
+inline std::vector<int32_t> Ints(const TSeries& series)
+{
+    std::vector<int32_t> ys;
+    for (const double y : YValues(series))
+        ys.push_back(int32_t(y));
+    return ys;
+}
+
 // The pixel where a point of the series was drawn by the chart's last paint.
 inline QPoint PixelOf(const TPlot* chart, const TSeries& series, int index)
 {

@@ -10,18 +10,6 @@
 
 #include <QCheckBox>
 
-namespace {
-
-std::vector<int32_t> Ints(const TSeries& series)
-{
-    std::vector<int32_t> ys;
-    for (int i = 0; i < series.PointCount(); ++i)
-        ys.push_back(int32_t(series.YValueAt(i)));
-    return ys;
-}
-
-} // namespace
-
 TEST_F(EndToEnd, GeneratorThenSpectrumAndAutocorrelationWithDefaults)
 {
     SetLocaleSeparators(',', ' ');
@@ -35,9 +23,6 @@ TEST_F(EndToEnd, GeneratorThenSpectrumAndAutocorrelationWithDefaults)
         ASSERT_TRUE(reference::ParseSample(line, v)) << line;
         values.push_back(v);
     }
-    // Line 1 is the noise-free -0.80003 raised by one of 0 .. 0.45.
-    EXPECT_GE(values.front(), -0.8);
-    EXPECT_LE(values.front(), -0.35);
 
     // Every box as the layout starts it: 32 harmonics, scale 100, rate 1,
     // zero harmonic removed, autocorrelation start 0 and width 100.
@@ -86,30 +71,4 @@ TEST_F(EndToEnd, GeneratorThenSpectrumAndAutocorrelationWithDefaults)
     const std::string korr = reference::FileBytes(PathIn("export_korr.dat"));
     EXPECT_EQ(korr, reference::CorrelationFile(codes, curve, {}));
     EXPECT_EQ(std::count(korr.begin(), korr.end(), '\n'), 2001);
-}
-
-TEST_F(EndToEnd, TwoGeneratorRunsShareTheSignalAndDifferInNoise)
-{
-    std::vector<std::vector<double>> runs;
-    for (int run = 0; run < 2; ++run) {
-        form_->NGen->trigger();
-        std::vector<double> values;
-        for (int i = 0; i < form_->RichEdit1->LineCount(); ++i) {
-            double v = 0;
-            ASSERT_TRUE(reference::ParseSample(form_->RichEdit1->Line(i), v));
-            values.push_back(v);
-        }
-        runs.push_back(values);
-    }
-    ASSERT_EQ(runs[0].size(), 2000u);
-    ASSERT_EQ(runs[1].size(), 2000u);
-    int differing = 0;
-    for (size_t i = 0; i < 2000; ++i) {
-        // Both runs carry the same deterministic part; the noise steps are
-        // multiples of 0.05 from 0 to 0.45, so the runs differ by at most 0.45.
-        const double d = runs[0][i] - runs[1][i];
-        EXPECT_LE(std::abs(d), 0.4505) << "line " << i + 1;
-        differing += std::abs(d) > 1e-9;
-    }
-    EXPECT_GT(differing, 1000) << "a fresh seed gives a fresh noise sequence";
 }

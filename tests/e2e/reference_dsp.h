@@ -2,8 +2,10 @@
 // Direct, deliberately plain evaluations of what a run must produce, written
 // from the rules alone so that the window's results can be checked against
 // something that shares no code with it: sample text to value, quantization,
-// the sine/cosine tables and harmonic sums (exact 64-bit sums), the rounded
-// means and the sliding Pearson percentage.
+// the sine/cosine tables and harmonic sums (exact 64-bit sums); the rounded
+// means and the sliding Pearson percentage are the dsp tests' reference.
+#include "support/reference_pearson.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -14,8 +16,6 @@ namespace reference {
 // x87 extended arithmetic: every intermediate in long double, a store to double
 // where the run keeps 64 bits.
 inline double Store(long double x) { return static_cast<double>(x); }
-// Nearest integer, ties to the even neighbour (the default rounding mode).
-inline int64_t RoundEven(long double x) { return std::llrint(x); }
 
 // A sample text of the form [spaces][sign]digits[(.|,)digits]: the digits read
 // as one integer and divided once by the exact power of ten in extended
@@ -88,14 +88,6 @@ inline std::vector<int32_t> PatternCodes(const std::vector<double>& values, int3
     return codes;
 }
 
-inline int32_t RoundedMean(const int32_t* codes, int64_t count)
-{
-    int64_t sum = 0;
-    for (int64_t i = 0; i < count; ++i)
-        sum += codes[i];
-    return int32_t(RoundEven(static_cast<long double>(sum) / count));
-}
-
 struct Harmonic {
     double real = 0, imag = 0, amplitude = 0;
 };
@@ -132,34 +124,6 @@ inline std::vector<Harmonic> Spectrum(const std::vector<int32_t>& codes, int32_t
 inline double Frequency(int k, double rate, int64_t n)
 {
     return Store(static_cast<long double>(k) * rate / static_cast<long double>(n));
-}
-
-// Pearson percentage at every offset j = 0 .. N - M; both means rounded to
-// whole numbers before the deviations are formed, 0 for a constant side.
-inline std::vector<int32_t> SlidingPearson(const std::vector<int32_t>& data,
-                                           const std::vector<int32_t>& pattern, int32_t patternMean)
-{
-    const int64_t n = int64_t(data.size()), m = int64_t(pattern.size());
-    std::vector<int32_t> curve;
-    for (int64_t j = 0; j + m <= n; ++j) {
-        const int32_t mean = RoundedMean(data.data() + j, m);
-        int64_t sxy = 0, sxx = 0, syy = 0;
-        for (int64_t k = 0; k < m; ++k) {
-            const int64_t dx = int64_t(data[size_t(j + k)]) - mean;
-            const int64_t dy = int64_t(pattern[size_t(k)]) - patternMean;
-            sxy += dx * dy;
-            sxx += dx * dx;
-            syy += dy * dy;
-        }
-        if (sxx == 0 || syy == 0) {
-            curve.push_back(0);
-            continue;
-        }
-        const long double q = static_cast<long double>(sxy) /
-            (std::sqrt(static_cast<long double>(syy)) * std::sqrt(static_cast<long double>(sxx)));
-        curve.push_back(int32_t(RoundEven(q * 100)));
-    }
-    return curve;
 }
 
 } // namespace reference

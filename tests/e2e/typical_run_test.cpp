@@ -65,14 +65,6 @@ std::vector<double> Values(const std::vector<std::string>& lines)
     return values;
 }
 
-std::vector<int32_t> Ints(const TSeries& series)
-{
-    std::vector<int32_t> ys;
-    for (int i = 0; i < series.PointCount(); ++i)
-        ys.push_back(int32_t(series.YValueAt(i)));
-    return ys;
-}
-
 // FNV-1a over 64 bits: any changed, added or lost byte changes it.
 uint64_t Fingerprint(const std::string& bytes)
 {

@@ -6,11 +6,8 @@
 
 #include <QTemporaryDir>
 #include <cerrno>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
@@ -91,38 +88,14 @@ TEST(TextOutputFileErrors, RealFailuresGiveTheWindowsCodes)
     EXPECT_EQ(message, "Invalid filename");
     EXPECT_EQ(f.PendingError(), 0); // the check cleared it
 
-    f.Assign(dir.path().toStdString()); // a folder as the target
-    EXPECT_EQ(IoErrorOf([&] { f.Rewrite(); }, &message), 5);
-    EXPECT_EQ(message, "File access denied");
-
-    // A full disk: the error comes with the statement that fills the buffer.
-    f.Assign("/dev/full");
-    f.Rewrite();
-    EXPECT_EQ(IoErrorOf([&] { f.Write("1"); }, &message), 112);
-    EXPECT_EQ(message, "I/O error 112");
+    // A folder, a full disk, a read-only folder and another writer as the
+    // target: tests/tools/export_failure_test.cpp, through the export.
 
     // Operations on a file that is not open.
     TextOutputFile closed;
     closed.Assign(dir.filePath("c.dat").toStdString());
     EXPECT_EQ(IoErrorOf([&] { closed.Write("x"); }), 105);
     EXPECT_EQ(IoErrorOf([&] { closed.Close(); }), 103);
-}
-
-TEST(TextOutputFileErrors, FileHeldByAnotherWriterIsRefusedAndKept)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("held.dat").toStdString();
-    std::ofstream(path) << "keep";
-    const int holder = ::open(path.c_str(), O_RDWR);
-    ASSERT_GE(holder, 0);
-    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
-    TextOutputFile f;
-    f.Assign(path);
-    std::string message;
-    EXPECT_EQ(IoErrorOf([&] { f.Rewrite(); }, &message), 32);
-    EXPECT_EQ(message, "I/O error 32");
-    EXPECT_EQ(ReadAll(path), "keep");
-    ::close(holder);
 }
 
 TEST(TextOutputFileErrors, MessageTable)
