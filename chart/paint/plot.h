@@ -8,6 +8,7 @@
 // does not move the mouse opens the picture menu; what its commands do is the
 // window's business, told by the two requests.
 #include "chart/axis_panel.h"
+#include "chart/plan_cache.h"
 #include "chart/plot_frame.h"
 #include "chart/plot_interaction.h"
 
@@ -69,6 +70,8 @@ private:
     std::unique_ptr<TTextMeasure> measure_;
     TPlotInteraction interaction_;
     TPlotFrame frame_;
+    // What the last paint worked out from the points of dense lines.
+    TPlanCache plans_;
     QImage image_;
     QMenu* pictureMenu_ = nullptr;
     double ratio_ = 0;
