@@ -5,7 +5,10 @@
 #include "chart/point_pixels.h"
 #include "runtime/parallel_work.h"
 
+#include "runtime/ordered_hand_over.h"
+
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -130,7 +133,7 @@ private:
     {
         const int x = p.X;
         const TPixelRect& clip = k_.Clip;
-        TStretchInput in{x, PixelLimit, flags_.MarkerColumn(x), clip.Top, clip.Bottom, 1, 0};
+        TStretchInput in{x, PixelLimit, flags_.MarkerColumn(x), clip.Top, clip.Bottom, 1, 0, k_.MarkerHiddenBetween};
         // A marker can show when its box reaches into the clip.
         const int boxLeft = x + k_.MarkerOffsetX, boxRight = boxLeft + k_.MarkerWidth - 1;
         if (k_.Markers && k_.MarkerHeight > 0 && boxRight >= clip.Left && boxLeft <= clip.Right) {
@@ -163,30 +166,44 @@ bool TPlanKey::operator==(const TPlanKey& o) const
            YChanges == o.YChanges && SameScale(Horizontal, o.Horizontal) && SameScale(Vertical, o.Vertical) &&
            Clip == o.Clip && First == o.First && Last == o.Last && Markers == o.Markers &&
            MarkerOffsetX == o.MarkerOffsetX && MarkerOffsetY == o.MarkerOffsetY && MarkerWidth == o.MarkerWidth &&
-           MarkerHeight == o.MarkerHeight;
+           MarkerHeight == o.MarkerHeight && MarkerHiddenBetween == o.MarkerHiddenBetween;
 }
 
-TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing)
+TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing, const TPlanPaint& paint,
+                           TColumnPlan storage)
 {
-    TColumnPlan plan;
+    TColumnPlan plan = std::move(storage);
+    for (TPlanRange& r : plan.Ranges)
+        r.clear();
     if (key.First < 0 || key.Last < key.First || key.Clip.Width() < 0 || key.Clip.Height() < 0)
+    {
+        plan.Ranges.clear();
         return plan;
+    }
     const TAxisMapper hx(key.Horizontal);
     const bool inOrder = xNonDecreasing && hx.Increasing(key.Xs[key.First], key.Xs[key.Last]);
     TRangePlanner planner(key, inOrder);
     const std::vector<int> starts = planner.Starts();
-    std::vector<std::vector<TPlanStep>> parts(starts.size());
-    ForEachRange(int64_t(starts.size()), 1, [&](int64_t begin, int64_t end) {
-        for (int64_t r = begin; r < end; ++r) {
-            const int last = r + 1 < int64_t(starts.size()) ? starts[size_t(r + 1)] - 1 : key.Last;
-            planner.Plan(starts[size_t(r)], last, parts[size_t(r)]);
+    const int n = int(starts.size());
+    plan.Ranges.resize(size_t(n));
+    // Range r of the plan (painting order) holds the points from starts[n - 1 - r] on.
+    const auto plan_range = [&](int r) {
+        const int s = n - 1 - r;
+        planner.Plan(starts[size_t(s)], s + 1 < n ? starts[size_t(s + 1)] - 1 : key.Last, plan.Ranges[size_t(r)]);
+    };
+    TOrderedHandOver handOver(n, [&](int r) {
+        if (paint)
+            paint(plan.Ranges[size_t(r)]);
+    });
+    // Every piece takes the next range in painting order, whatever its own
+    // index, so that the ranges are ready about in the order they are painted.
+    std::atomic<int> taken{0};
+    ForEachRange(n, 1, [&](int64_t begin, int64_t end) {
+        for (int64_t k = begin; k < end; ++k) {
+            const int r = taken.fetch_add(1);
+            plan_range(r);
+            handOver.Done(r);
         }
     });
-    size_t total = 0;
-    for (const auto& part : parts)
-        total += part.size();
-    plan.Steps.reserve(total);
-    for (auto part = parts.rbegin(); part != parts.rend(); ++part)
-        plan.Steps.insert(plan.Steps.end(), part->begin(), part->end());
     return plan;
 }

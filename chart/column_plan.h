@@ -27,6 +27,7 @@
 #include "chart/axis_scale.h"
 #include "chart/pixel_geometry.h"
 
+#include <functional>
 #include <vector>
 
 // Everything a plan is worked out from.
@@ -40,6 +41,7 @@ struct TPlanKey {
     int First = 0, Last = -1; // the points drawn
     bool Markers = false;
     int MarkerOffsetX = 0, MarkerOffsetY = 0, MarkerWidth = 0, MarkerHeight = 0;
+    bool MarkerHiddenBetween = false; // HiddenBetweenRows of the marker's shape
     // The scales' ends bit for bit: a range made of NaN maps alike each time.
     bool operator==(const TPlanKey& o) const;
 };
@@ -51,10 +53,23 @@ struct TPlanStep {
     bool operator==(const TPlanStep&) const = default;
 };
 
+// The steps of a range of columns, latest first.
+using TPlanRange = std::vector<TPlanStep>;
+
 struct TColumnPlan {
-    std::vector<TPlanStep> Steps; // latest first
+    std::vector<TPlanRange> Ranges; // in painting order: the last columns first
 };
 
+// Receives a plan's ranges one at a time, in painting order.
+using TPlanPaint = std::function<void(const TPlanRange&)>;
+
 // The plan of a line series of one colour drawn one device pixel wide;
-// xNonDecreasing: the X values never decrease with the index.
-TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing);
+// xNonDecreasing: the X values never decrease with the index. `paint`,
+// when given, receives each range as soon as it and those before it in
+// painting order are planned, on whichever worker finished it, while the
+// workers plan the rest: planning and painting share the cores.
+// `storage`: a plan no longer needed, whose memory the new one takes over
+// (ten million points fill megabytes, which a zoom step should not have to
+// ask the system for again).
+TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing, const TPlanPaint& paint = {},
+                           TColumnPlan storage = {});

@@ -73,6 +73,7 @@ void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::ve
     uint8_t* placed = in.Placed;
     const int x = in.X, limit = in.Limit, top = in.PlacedTop, bottom = in.PlacedBottom;
     const int markLo = in.MarkerLo, markHi = in.MarkerHi;
+    const bool hiddenBetween = in.HiddenBetween;
     int i = state.Index, yNext = state.Y, lo = state.RunLo, hi = state.RunHi;
     // In order, the column's points end at its start; otherwise at the first
     // point of another column.
@@ -86,9 +87,11 @@ void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::ve
         bool marker = false;
         if (y >= markLo && y <= markHi) {
             if (placed && y >= top && y <= bottom) {
-                uint8_t& flag = placed[y - top];
-                marker = !flag;
-                flag = 1;
+                uint8_t* flag = placed + (y - top);
+                // A hidden marker still counts as placed: what it would
+                // cover, the markers over it cover too.
+                marker = !*flag && !(hiddenBetween && y > top && y < bottom && flag[-1] && flag[1]);
+                *flag = 1;
             } else {
                 marker = true; // rows outside the flags are not remembered
             }

@@ -10,9 +10,11 @@
 
 class TPlanCache {
 public:
-    // The plan for key: the one kept when it was asked for since the last
-    // Sweep, or in the paint before; a new one otherwise.
-    const TColumnPlan& PlanFor(const TPlanKey& key, bool xNonDecreasing);
+    // Hands the plan for key to paint, a range at a time in painting order,
+    // and answers it: the plan kept when it was asked for since the last
+    // Sweep or in the paint before, a new one otherwise (handed on while it
+    // is worked out).
+    const TColumnPlan& Paint(const TPlanKey& key, bool xNonDecreasing, const TPlanPaint& paint = {});
     // A paint is over: drops the plans it did not ask for.
     void Sweep();
     // How many plans were worked out (tests count the walks saved).
@@ -21,9 +23,11 @@ public:
 private:
     struct TEntry {
         TPlanKey Key;
-        std::unique_ptr<const TColumnPlan> Plan;
+        std::unique_ptr<TColumnPlan> Plan;
         bool Used;
     };
     std::vector<TEntry> entries_;
+    // The memory of a plan dropped, for the next one to take.
+    TColumnPlan spare_;
     int made_ = 0;
 };

@@ -192,7 +192,7 @@ public:
             // reaches rows and columns it would count as hidden, so it draws
             // point by point, as do areas and curves of several colours.
             if (!area_ && uniform_ && stroke_ == 1)
-                Replay(k, plans->PlanFor(PlanKey(), s_.XValues().NonDecreasing()));
+                plans->Paint(PlanKey(), s_.XValues().NonDecreasing(), [&](const TPlanRange& r) { Replay(k, r); });
             else
                 EmitBackward(k);
         } else
@@ -226,15 +226,15 @@ private:
         const TValueList& ys = s_.YValues();
         return {xs.Raw().data(), ys.Raw().data(), xs.Identity(), ys.Identity(), xs.Changes(), ys.Changes(),
                 h_, v_, clip_, first_, last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width,
-                marker_.Height};
+                marker_.Height, HiddenBetweenRows(marker_)};
     }
 
-    // Paints a dense line's plan: its markers (each already the first at its
-    // pixel) and segments, back to front.
+    // Paints a range of a dense line's plan: its markers (each already the
+    // first at its pixel) and segments, back to front.
     template <class Sink>
-    void Replay(Sink& k, const TColumnPlan& plan) const
+    void Replay(Sink& k, const TPlanRange& steps) const
     {
-        for (const TPlanStep& step : plan.Steps) {
+        for (const TPlanStep& step : steps) {
             const TPos a{step.X, step.Y, seriesColor_};
             if (step.Marker)
                 Marker(k, a, false);

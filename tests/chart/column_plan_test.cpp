@@ -94,12 +94,13 @@ TCodeImage PaintOneByOne(const TPlanKey& k, const TMarkerShape& marker)
 TCodeImage PaintPlan(const TColumnPlan& plan, const TPlanKey& k, const TMarkerShape& marker)
 {
     TCodeImage img(k.Clip, marker, true);
-    for (const TPlanStep& s : plan.Steps) {
-        if (s.Marker)
-            img.Marker({s.X, s.Y});
-        if (s.Segment)
-            img.Segment({s.X, s.Y}, {s.ToX, s.ToY});
-    }
+    for (const TPlanRange& range : plan.Ranges)
+        for (const TPlanStep& s : range) {
+            if (s.Marker)
+                img.Marker({s.X, s.Y});
+            if (s.Segment)
+                img.Segment({s.X, s.Y}, {s.ToX, s.ToY});
+        }
     return img;
 }
 
@@ -141,6 +142,7 @@ TRandomSeries MakeSeries(std::mt19937& random)
     k.MarkerOffsetY = s.Marker.OffsetY;
     k.MarkerWidth = s.Marker.Width;
     k.MarkerHeight = s.Marker.Height;
+    k.MarkerHiddenBetween = HiddenBetweenRows(s.Marker);
     return s;
 }
 
@@ -157,8 +159,11 @@ TEST(ColumnPlan, PaintedBackToFrontGivesThePictureOfEveryPointInOrderWithAnyNumb
             const TWorkerLimit limit(1);
             one = MakeColumnPlan(s.Key, s.InOrder);
         }
-        all = MakeColumnPlan(s.Key, s.InOrder);
-        ASSERT_TRUE(one.Steps == all.Steps);
+        // Handed on while planned: every range once, in painting order.
+        std::vector<TPlanRange> handed;
+        all = MakeColumnPlan(s.Key, s.InOrder, [&](const TPlanRange& r) { handed.push_back(r); });
+        ASSERT_TRUE(one.Ranges == all.Ranges);
+        ASSERT_TRUE(handed == all.Ranges);
         const TCodeImage reference = PaintOneByOne(s.Key, s.Marker);
         EXPECT_TRUE(PaintPlan(all, s.Key, s.Marker) == reference);
         drawn += reference.Drawn();
@@ -171,9 +176,9 @@ TEST(PlanCache, TheSameKeyTakesThePlanBackAnyChangeMakesANewOne)
     std::mt19937 random(7);
     TRandomSeries s = MakeSeries(random);
     TPlanCache cache;
-    const TColumnPlan* first = &cache.PlanFor(s.Key, s.InOrder);
+    const TColumnPlan* first = &cache.Paint(s.Key, s.InOrder);
     cache.Sweep();
-    EXPECT_EQ(&cache.PlanFor(s.Key, s.InOrder), first);
+    EXPECT_EQ(&cache.Paint(s.Key, s.InOrder), first);
     cache.Sweep();
     EXPECT_EQ(cache.Made(), 1);
     const TPlanKey base = s.Key;
@@ -186,12 +191,12 @@ TEST(PlanCache, TheSameKeyTakesThePlanBackAnyChangeMakesANewOne)
     for (auto change : changes) {
         TPlanKey k = base;
         change(k);
-        cache.PlanFor(k, s.InOrder);
+        cache.Paint(k, s.InOrder);
         EXPECT_EQ(cache.Made(), ++made);
         cache.Sweep();
     }
     // A plan no paint asked for is dropped; the key paints again from a new one.
-    cache.PlanFor(base, s.InOrder);
+    cache.Paint(base, s.InOrder);
     EXPECT_EQ(cache.Made(), ++made);
 }
 

@@ -86,6 +86,10 @@ TEST(MarkerShape, SmallCircleIsARimmedDotAndRectangleOneLarger)
     EXPECT_EQ(wide.Width, 10);
     EXPECT_EQ(wideFill, 4 * 9); // the 3 x 3 middle of the 5 x 5 box
     EXPECT_EQ(wideRim, 4 * 16);
+    // Markers a row above and below cover these whole; not a lone pixel.
+    EXPECT_TRUE(HiddenBetweenRows(circle) && HiddenBetweenRows(box) && HiddenBetweenRows(wide));
+    const TMarkerShape dotInTheMiddle{0, 0, 3, 3, {{0, 0, 2, true}, {1, 1, 1, false}, {2, 0, 2, true}}};
+    EXPECT_FALSE(HiddenBetweenRows(dotInTheMiddle));
 }
 
 TEST(Gradient, BandsFromStartAtTheBottomToEndAtTheTop)
