@@ -3,9 +3,8 @@
 #include "chart/column_stretch.h"
 #include "chart/marker_flags.h"
 #include "chart/point_pixels.h"
-#include "runtime/parallel_work.h"
-
 #include "runtime/ordered_hand_over.h"
+#include "runtime/parallel_work.h"
 
 #include <algorithm>
 #include <atomic>
@@ -18,8 +17,8 @@ namespace {
 bool SameScale(const TAxisScale& a, const TAxisScale& b)
 {
     return std::bit_cast<uint64_t>(a.Minimum) == std::bit_cast<uint64_t>(b.Minimum) &&
-           std::bit_cast<uint64_t>(a.Maximum) == std::bit_cast<uint64_t>(b.Maximum) && a.Start == b.Start &&
-           a.End == b.End && a.Horizontal == b.Horizontal;
+        std::bit_cast<uint64_t>(a.Maximum) == std::bit_cast<uint64_t>(b.Maximum) && a.Start == b.Start &&
+        a.End == b.End && a.Horizontal == b.Horizontal;
 }
 
 // Ranges of at least this many points, at most this many ranges: a range
@@ -128,12 +127,13 @@ private:
 
     // The steps of the points before i in p's column; answers the index
     // reached, p holding its position.
-    int Stretch(TStretchWalker& walker, std::vector<TStretchStep>& steps, int i, TPixelPoint& p, int& lo, int& hi,
-                std::vector<TPlanStep>& out)
+    int Stretch(TStretchWalker& walker, std::vector<TStretchStep>& steps, int i, TPixelPoint& p, int& lo,
+                int& hi, std::vector<TPlanStep>& out)
     {
         const int x = p.X;
         const TPixelRect& clip = k_.Clip;
-        TStretchInput in{x, PixelLimit, flags_.MarkerColumn(x), clip.Top, clip.Bottom, 1, 0, k_.MarkerHiddenBetween};
+        TStretchInput in{x, PixelLimit, flags_.MarkerColumn(x), clip.Top, clip.Bottom,
+                         1, 0,          k_.MarkerHiddenBetween};
         // A marker can show when its box reaches into the clip.
         const int boxLeft = x + k_.MarkerOffsetX, boxRight = boxLeft + k_.MarkerWidth - 1;
         if (k_.Markers && k_.MarkerHeight > 0 && boxRight >= clip.Left && boxLeft <= clip.Right) {
@@ -163,10 +163,11 @@ private:
 bool TPlanKey::operator==(const TPlanKey& o) const
 {
     return Xs == o.Xs && Ys == o.Ys && XList == o.XList && YList == o.YList && XChanges == o.XChanges &&
-           YChanges == o.YChanges && SameScale(Horizontal, o.Horizontal) && SameScale(Vertical, o.Vertical) &&
-           Clip == o.Clip && First == o.First && Last == o.Last && Markers == o.Markers &&
-           MarkerOffsetX == o.MarkerOffsetX && MarkerOffsetY == o.MarkerOffsetY && MarkerWidth == o.MarkerWidth &&
-           MarkerHeight == o.MarkerHeight && MarkerHiddenBetween == o.MarkerHiddenBetween;
+        YChanges == o.YChanges && SameScale(Horizontal, o.Horizontal) && SameScale(Vertical, o.Vertical) &&
+        Clip == o.Clip && First == o.First && Last == o.Last && Markers == o.Markers &&
+        MarkerOffsetX == o.MarkerOffsetX && MarkerOffsetY == o.MarkerOffsetY &&
+        MarkerWidth == o.MarkerWidth && MarkerHeight == o.MarkerHeight &&
+        MarkerHiddenBetween == o.MarkerHiddenBetween;
 }
 
 TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing, const TPlanPaint& paint,
@@ -175,8 +176,7 @@ TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing, const TPlan
     TColumnPlan plan = std::move(storage);
     for (TPlanRange& r : plan.Ranges)
         r.clear();
-    if (key.First < 0 || key.Last < key.First || key.Clip.Width() < 0 || key.Clip.Height() < 0)
-    {
+    if (key.First < 0 || key.Last < key.First || key.Clip.Width() < 0 || key.Clip.Height() < 0) {
         plan.Ranges.clear();
         return plan;
     }
@@ -187,9 +187,10 @@ TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing, const TPlan
     const int n = int(starts.size());
     plan.Ranges.resize(size_t(n));
     // Range r of the plan (painting order) holds the points from starts[n - 1 - r] on.
-    const auto plan_range = [&](int r) {
+    const auto planRange = [&](int r) {
         const int s = n - 1 - r;
-        planner.Plan(starts[size_t(s)], s + 1 < n ? starts[size_t(s + 1)] - 1 : key.Last, plan.Ranges[size_t(r)]);
+        planner.Plan(starts[size_t(s)], s + 1 < n ? starts[size_t(s + 1)] - 1 : key.Last,
+                     plan.Ranges[size_t(r)]);
     };
     TOrderedHandOver handOver(n, [&](int r) {
         if (paint)
@@ -201,7 +202,7 @@ TColumnPlan MakeColumnPlan(const TPlanKey& key, bool xNonDecreasing, const TPlan
     ForEachRange(n, 1, [&](int64_t begin, int64_t end) {
         for (int64_t k = begin; k < end; ++k) {
             const int r = taken.fetch_add(1);
-            plan_range(r);
+            planRange(r);
             handOver.Done(r);
         }
     });

@@ -1,7 +1,8 @@
 #include "runtime/ordered_hand_over.h"
 
 TOrderedHandOver::TOrderedHandOver(int count, std::function<void(int)> handOn)
-        : count_(count), handOn_(std::move(handOn)), done_(std::make_unique<std::atomic<bool>[]>(size_t(count)))
+        : count_(count), handOn_(std::move(handOn)),
+          done_(std::make_unique<std::atomic<bool>[]>(size_t(count)))
 {
 }
 

@@ -192,7 +192,8 @@ public:
             // reaches rows and columns it would count as hidden, so it draws
             // point by point, as do areas and curves of several colours.
             if (!area_ && uniform_ && stroke_ == 1)
-                plans->Paint(PlanKey(), s_.XValues().NonDecreasing(), [&](const TPlanRange& r) { Replay(k, r); });
+                plans->Paint(PlanKey(), s_.XValues().NonDecreasing(),
+                             [&](const TPlanRange& r) { Replay(k, r); });
             else
                 EmitBackward(k);
         } else
@@ -224,9 +225,25 @@ private:
     {
         const TValueList& xs = s_.XValues();
         const TValueList& ys = s_.YValues();
-        return {xs.Raw().data(), ys.Raw().data(), xs.Identity(), ys.Identity(), xs.Changes(), ys.Changes(),
-                h_, v_, clip_, first_, last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width,
-                marker_.Height, HiddenBetweenRows(marker_)};
+        TPlanKey key;
+        key.Xs = xs.Raw().data();
+        key.Ys = ys.Raw().data();
+        key.XList = xs.Identity();
+        key.YList = ys.Identity();
+        key.XChanges = xs.Changes();
+        key.YChanges = ys.Changes();
+        key.Horizontal = h_;
+        key.Vertical = v_;
+        key.Clip = clip_;
+        key.First = first_;
+        key.Last = last_;
+        key.Markers = markers_;
+        key.MarkerOffsetX = marker_.OffsetX;
+        key.MarkerOffsetY = marker_.OffsetY;
+        key.MarkerWidth = marker_.Width;
+        key.MarkerHeight = marker_.Height;
+        key.MarkerHiddenBetween = HiddenBetweenRows(marker_);
+        return key;
     }
 
     // Paints a range of a dense line's plan: its markers (each already the

@@ -28,7 +28,8 @@ public:
     {
         if (a == b)
             return;
-        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right, [&](int x, int y0, int y1) { Run(x, y0, y1, 1); });
+        RasterLine(a.X, a.Y, b.X, b.Y, clip_.Left, clip_.Right,
+                   [&](int x, int y0, int y1) { Run(x, y0, y1, 1); });
     }
     void Marker(TPixelPoint p)
     {
@@ -116,7 +117,9 @@ struct TRandomSeries {
 TRandomSeries MakeSeries(std::mt19937& random)
 {
     TRandomSeries s;
-    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
     const int n = 1 + int(random() % 60000);
     s.InOrder = random() % 4 != 0;
     double x = 0;
@@ -124,7 +127,9 @@ TRandomSeries MakeSeries(std::mt19937& random)
         x += random() % 3 == 0 ? 0 : uniform(0, 2);
         s.Xs.push_back(s.InOrder ? x : uniform(0, 2.0 * n));
         const int kind = int(random() % 400);
-        s.Ys.push_back(kind == 0 ? 1e9 : kind == 1 ? std::nan("") : std::round(uniform(-50, 50) + 40 * std::sin(i * 0.001)));
+        s.Ys.push_back(kind == 0       ? 1e9
+                           : kind == 1 ? std::nan("")
+                                       : std::round(uniform(-50, 50) + 40 * std::sin(i * 0.001)));
     }
     TPlanKey& k = s.Key;
     k.Xs = s.Xs.data();
@@ -152,8 +157,8 @@ TEST(ColumnPlan, PaintedBackToFrontGivesThePictureOfEveryPointInOrderWithAnyNumb
     size_t drawn = 0;
     for (int round = 0; round < 60; ++round) {
         const TRandomSeries s = MakeSeries(random);
-        SCOPED_TRACE(testing::Message() << "round " << round << ", points " << s.Key.First << ".." << s.Key.Last
-                                        << (s.InOrder ? " in order" : " shuffled"));
+        SCOPED_TRACE(testing::Message() << "round " << round << ", points " << s.Key.First << ".."
+                                        << s.Key.Last << (s.InOrder ? " in order" : " shuffled"));
         TColumnPlan one, all;
         {
             const TWorkerLimit limit(1);
@@ -182,11 +187,13 @@ TEST(PlanCache, TheSameKeyTakesThePlanBackAnyChangeMakesANewOne)
     cache.Sweep();
     EXPECT_EQ(cache.Made(), 1);
     const TPlanKey base = s.Key;
-    const std::vector<void (*)(TPlanKey&)> changes{
-        [](TPlanKey& k) { ++k.YChanges; },        [](TPlanKey& k) { ++k.XList; },
-        [](TPlanKey& k) { k.Horizontal.Maximum += 1; }, [](TPlanKey& k) { k.Clip.Left += 1; },
-        [](TPlanKey& k) { k.Markers = !k.Markers; },    [](TPlanKey& k) { k.MarkerHeight += 2; },
-        [](TPlanKey& k) { --k.Last; }};
+    const std::vector<void (*)(TPlanKey&)> changes{[](TPlanKey& k) { ++k.YChanges; },
+                                                   [](TPlanKey& k) { ++k.XList; },
+                                                   [](TPlanKey& k) { k.Horizontal.Maximum += 1; },
+                                                   [](TPlanKey& k) { k.Clip.Left += 1; },
+                                                   [](TPlanKey& k) { k.Markers = !k.Markers; },
+                                                   [](TPlanKey& k) { k.MarkerHeight += 2; },
+                                                   [](TPlanKey& k) { --k.Last; }};
     int made = 1;
     for (auto change : changes) {
         TPlanKey k = base;

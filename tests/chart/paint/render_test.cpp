@@ -367,6 +367,7 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne,
-                         ::testing::Combine(::testing::Values(0, 1, 2, 3, 4, 5, 6), ::testing::Values(1.0, 2.0)));
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3, 4, 5, 6),
+                                            ::testing::Values(1.0, 2.0)));
 
 } // namespace
