@@ -416,7 +416,7 @@ private:
         const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
         if constexpr (Sink::Backward) {
             // A later marker of this series at the same pixel covers this one
-            // (a column walk has looked that up already).
+            // (a plan has looked that up already).
             if (checkPlaced && !k.FirstMarkerAt(p.X, p.Y))
                 return;
             // Dense curves bury most markers under later ones: test the box first.
