@@ -3,16 +3,20 @@
 // during zoom, pan and wheel steps; then the same with ten million points.
 #include "app/chart_config.h"
 #include "bench/qt_bench_main.h"
-#include "chart/interaction/plot_interaction.h"
-#include "chart/layout/plot_layout.h"
-#include "chart/layout/point_series.h"
 #include "chart/model/automatic_range.h"
 #include "chart/paint/plot.h"
 #include "chart/paint/plot_renderer.h"
 #include "chart/paint/qt_text_measure.h"
+#include "chart/interaction/plot_interaction.h"
+#include "chart/layout/plot_layout.h"
+#include "chart/layout/point_series.h"
+#include "runtime/worker_pool.h"
 
+#include <chrono>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -57,9 +61,10 @@ struct DataChart {
     {
         RefreshAutomaticRanges(*widget);
         frame = LayoutPlot(*widget, measure, image.width(), image.height());
-        PaintPlot(image, *widget, frame, drawing);
+        PaintPlot(image, *widget, frame, drawing, &plans);
     }
     std::unique_ptr<TPlot> widget;
+    TPlanCache plans; // as the widget keeps them
     DataChartSeries series{};
     QImage image;
     TQtTextMeasure measure;
@@ -112,13 +117,21 @@ void BM_PaintOneByOneReference(benchmark::State& state)
 }
 BENCHMARK(BM_PaintOneByOneReference)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// One zoom, pan or wheel step followed by its paint, on the curve in view.
+// One zoom, pan or wheel step followed by its paint, on the curve in view;
+// with one worker (workers:1), then all (workers:0), whose run reports the
+// speedup over the one-worker run and the pixels that differ from painting
+// every point one by one.
 void BM_ZoomPanWheelStep(benchmark::State& state)
 {
-    DataChart c(int(state.range(0)));
+    static std::map<int64_t, double> oneWorkerMs;
+    const int points = int(state.range(0));
+    const int workers = state.range(1) == 0 ? WorkerSlots() : int(state.range(1));
+    DataChart c(points);
     TPlotInteraction interaction(*c.widget);
+    const TWorkerLimit limit(workers);
     c.Paint();
     int k = 0;
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         switch (k++ % 4) {
         case 0:
@@ -137,12 +150,38 @@ void BM_ZoomPanWheelStep(benchmark::State& state)
         c.Paint();
         benchmark::ClobberMemory();
     }
-    if (state.range(0) == TenMillion)
-        state.SetLabel("10,000,000 points in view (target 50 ms)");
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() /
+        double(state.iterations());
+    if (state.range(1) == 1) {
+        oneWorkerMs[points] = ms;
+    } else {
+        if (oneWorkerMs.count(points))
+            state.counters["speedup"] = oneWorkerMs[points] / ms;
+        const QImage fast = c.image.copy();
+        c.Paint(TSeriesDrawing::OneByOne);
+        int differing = 0;
+        for (int y = 0; y < fast.height(); ++y)
+            for (int x = 0; x < fast.width(); ++x)
+                differing += fast.pixel(x, y) != c.image.pixel(x, y);
+        state.counters["differing_pixels"] = differing;
+    }
+    state.SetLabel((points == TenMillion ? "10,000,000 points in view (target 50 ms); " : std::string()) +
+                   std::to_string(workers) + " worker(s)");
 }
-BENCHMARK(BM_ZoomPanWheelStep)->Arg(PointTotal)->Unit(benchmark::kMillisecond)->Iterations(20);
-// Each step changes the frame, so the columns are worked out anew from all points.
-BENCHMARK(BM_ZoomPanWheelStep)->Arg(TenMillion)->Unit(benchmark::kMillisecond)->Iterations(8);
+// Each step changes the frame, so the columns are planned anew from all points.
+BENCHMARK(BM_ZoomPanWheelStep)
+    ->ArgNames({"points", "workers"})
+    ->Args({PointTotal, 1})
+    ->Args({PointTotal, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(BM_ZoomPanWheelStep)
+    ->ArgNames({"points", "workers"})
+    ->Args({TenMillion, 1})
+    ->Args({TenMillion, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(8);
 
 // The paint of a chart whose points and frame have not changed since the
 // last one (a repaint as from a resize back, or a paint of the same view):

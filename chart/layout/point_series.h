@@ -4,7 +4,6 @@
 #include "chart/model/plot_pen.h"
 #include "chart/model/point_marker.h"
 #include "chart/model/series.h"
-#include "chart/raster/stretch_tape.h"
 
 class TPointSeries : public TSeries {
 public:
@@ -21,15 +20,11 @@ public:
     // Presses on the segments between points count as presses on a point.
     bool LineClickable = true;
     int PointAtPixel(const TSeriesFrame& frame, int x, int y) const override;
-    // What the painter worked out from the points at its last paint; it
-    // checks that against the values and the frame before using it.
-    TStretchTape& Stretches() const { return stretches_; }
     // Something of it is painted: its line, its area or its markers (a curve
     // hidden by its check box keeps its points but shows none of these).
     bool Painted() const { return linePen_.Draws() || DrawArea || pointer_.Visible(); }
 
 private:
-    mutable TStretchTape stretches_;
     TPointMarker pointer_;
     TPlotPen linePen_{DefaultPointColor};
 };

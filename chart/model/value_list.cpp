@@ -3,6 +3,13 @@
 #include "runtime/exceptions.h"
 
 #include <algorithm>
+#include <atomic>
+
+unsigned long long TValueList::NewIdentity()
+{
+    static std::atomic<unsigned long long> last{0};
+    return ++last;
+}
 
 double TValueList::ValueAt(int index) const
 {

@@ -72,6 +72,9 @@ public:
     // Counts every change of the values, so that what was worked out from
     // them can tell it is out of date.
     unsigned long long Changes() const { return changes_; }
+    // A number no other list of the process had, so that a list made where
+    // a deleted one stood is never taken for it.
+    unsigned long long Identity() const { return identity_; }
 
 private:
     void Changed()
@@ -88,6 +91,8 @@ private:
     mutable double min_ = 0, max_ = 0;
     mutable int passes_ = 0;
     unsigned long long changes_ = 0;
+    unsigned long long identity_ = NewIdentity();
+    static unsigned long long NewIdentity();
     // Neighbours out of order (or either one NaN), and NaN values.
     long long disorder_ = 0, nans_ = 0;
 };

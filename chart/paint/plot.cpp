@@ -111,7 +111,7 @@ const QImage& TPlot::RenderNow()
     RepaintDone();
     RefreshAutomaticRanges(*this);
     frame_ = LayoutPlot(*this, *measure_, image_.width(), image_.height(), device);
-    PaintPlot(image_, *this, frame_);
+    PaintPlot(image_, *this, frame_, TSeriesDrawing::Fast, &plans_);
     image_.setDevicePixelRatio(device.Ratio);
     ++renderCount_;
     dirty_ = false;

@@ -7,9 +7,10 @@
 // computation lives in the plain classes it is built on. A right click that
 // does not move the mouse opens the picture menu; what its commands do is the
 // window's business, told by the two requests.
-#include "chart/interaction/plot_interaction.h"
-#include "chart/layout/plot_frame.h"
 #include "chart/model/axis_panel.h"
+#include "chart/raster/plan_cache.h"
+#include "chart/layout/plot_frame.h"
+#include "chart/interaction/plot_interaction.h"
 
 #include <QImage>
 #include <QWidget>
@@ -69,6 +70,8 @@ private:
     std::unique_ptr<TTextMeasure> measure_;
     TPlotInteraction interaction_;
     TPlotFrame frame_;
+    // What the last paint worked out from the points of dense lines.
+    TPlanCache plans_;
     QImage image_;
     QMenu* pictureMenu_ = nullptr;
     double ratio_ = 0;

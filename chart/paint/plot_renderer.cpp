@@ -6,7 +6,8 @@
 
 #include <QPainter>
 
-void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, TSeriesDrawing drawing)
+void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, TSeriesDrawing drawing,
+               TPlanCache* plans)
 {
     if (panel.Gradient.Visible) {
         FillGradient(image, frame.Bounds, panel.Gradient.StartColor, panel.Gradient.EndColor);
@@ -21,5 +22,5 @@ void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, 
             if (frame.AxisFrame(a).Shown)
                 DrawAxis(p, a, frame.AxisFrame(a), frame.PlotRect, frame.Device);
     }
-    DrawSeries(image, panel, frame, panel.ClipPoints ? frame.PlotRect : frame.Bounds, drawing);
+    DrawSeries(image, panel, frame, panel.ClipPoints ? frame.PlotRect : frame.Bounds, drawing, plans);
 }

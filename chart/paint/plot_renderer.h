@@ -9,5 +9,6 @@
 
 #include <QImage>
 
+// plans: the painter's own cache of series plans (see DrawSeries).
 void PaintPlot(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame,
-               TSeriesDrawing drawing = TSeriesDrawing::Fast);
+               TSeriesDrawing drawing = TSeriesDrawing::Fast, TPlanCache* plans = nullptr);

@@ -1,20 +1,16 @@
 #include "chart/paint/series_renderer.h"
 
-#include "chart/layout/point_series.h"
-#include "chart/paint/qt_color.h"
-#include "chart/raster/column_stretch.h"
 #include "chart/raster/marker_flags.h"
+#include "chart/paint/qt_color.h"
 #include "chart/raster/pixel_raster.h"
-#include "runtime/worker_pool.h"
+#include "chart/raster/plan_cache.h"
+#include "chart/raster/point_pixels.h"
+#include "chart/layout/point_series.h"
 
 #include <algorithm>
-#include <cmath>
-#include <exception>
 #include <vector>
 
 namespace {
-
-constexpr int PixelLimit = 32766; // positions beyond +-32766 are skipped, never wrapped
 
 // Cuts a vertical run at column x, rows y0..y1, to the clip rectangle; false
 // when nothing of it is left.
@@ -117,7 +113,6 @@ public:
 
     // The marker flags of the series being drawn.
     [[gnu::always_inline]] bool FirstMarkerAt(int x, int y) { return markers_.FirstMarkerAt(x, y); }
-    uint8_t* MarkerColumn(int x) { return markers_.MarkerColumn(x); }
     void ResetMarkers() { markers_.Reset(); }
 
 private:
@@ -150,63 +145,6 @@ private:
     TMarkerFlags markers_;
 };
 
-// Paints nothing and keeps only the marker flags: a walk ahead of the paint
-// over the same primitives records its column stretches for the paint to
-// take (the stretches depend on the flags alone, never on the coverage).
-class TFlagSink {
-public:
-    explicit TFlagSink(const TPixelRect& clip) : markers_(clip) { }
-    void Run(int, int, int, QRgb) { }
-    bool Covered(int, int, int) { return true; }
-    bool FirstMarkerAt(int x, int y) { return markers_.FirstMarkerAt(x, y); }
-    uint8_t* MarkerColumn(int x) { return markers_.MarkerColumn(x); }
-    static constexpr bool Backward = true;
-
-private:
-    TMarkerFlags markers_;
-};
-
-// Points in view from which a walk ahead pays for its thread, and the share
-// of them it takes: the points before the split are only walked there, the
-// rest are walked and drawn here.
-constexpr int AheadMinimum = 65536;
-constexpr double AheadShare = 0.62;
-
-// A walk of column stretches as a task of the worker pool, into a tape of its
-// own. With no worker free the paint's wait runs it, and the result is the same.
-class TWalkAhead {
-public:
-    TWalkAhead() = default;
-    TWalkAhead(const TWalkAhead&) = delete;
-    TWalkAhead& operator=(const TWalkAhead&) = delete;
-    ~TWalkAhead() = default;
-
-    template <class Walk>
-    void Start(TStretchTape& tape, Walk walk)
-    {
-        tape_ = &tape;
-        walking_.Run([this, walk = std::move(walk)]() mutable {
-            try {
-                walk(*tape_);
-            } catch (...) {
-                error_ = std::current_exception();
-            }
-        });
-    }
-    // Waits for the walk to end: its tape, or null when it failed (out of
-    // memory), and the paint walks those points itself.
-    const TStretchTape* Tape()
-    {
-        walking_.Wait();
-        return error_ ? nullptr : tape_;
-    }
-
-private:
-    TStretchTape* tape_ = nullptr;
-    std::exception_ptr error_;
-    TBackgroundTask walking_;
-};
-
 struct TPos {
     int X, Y;
     QRgb Color;
@@ -216,8 +154,9 @@ struct TPos {
 class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
-            : s_(s), h_(f.Horizontal), v_(f.Vertical), hx_(h_), vy_(v_), clip_(clip),
-              uniform_(s.UniformColor()), tape_(&s.Stretches()), seriesColor_(ToQRgb(s.SeriesColor())),
+            : s_(s), h_(f.Horizontal), v_(f.Vertical),
+              pixels_(s.XValues().Raw().data(), s.YValues().Raw().data(), h_, v_), clip_(clip),
+              uniform_(s.UniformColor()), seriesColor_(ToQRgb(s.SeriesColor())),
               marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
                                       f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
               stroke_(f.Device.Of(1))
@@ -237,12 +176,11 @@ public:
         penDraws_ = s.Pointer().Pen.Draws();
         areaColor_ = s.AreaColor;
         areaLine_ = ToQRgb(s.AreaLinesPen.Color());
-        xs_ = s.XValues().Raw().data();
-        ys_ = s.YValues().Raw().data();
     }
 
+    // Backward sinks take the plan of a dense line from plans.
     template <class Sink>
-    void Emit(Sink& k) const
+    void Emit(Sink& k, TPlanCache* plans = nullptr) const
     {
         if (first_ < 0 || last_ < first_)
             return;
@@ -250,8 +188,14 @@ public:
         if (!markers_ && !area_ && !lines_)
             return;
         if constexpr (Sink::Backward) {
-            EmitBackward(k);
-            tape_->Finish();
+            // The plan reasons about one-pixel runs; a wider device stroke
+            // reaches rows and columns it would count as hidden, so it draws
+            // point by point, as do areas and curves of several colours.
+            if (!area_ && uniform_ && stroke_ == 1)
+                plans->Paint(PlanKey(), s_.XValues().NonDecreasing(),
+                             [&](const TPlanRange& r) { Replay(k, r); });
+            else
+                EmitBackward(k);
         } else
             EmitForward(k);
     }
@@ -259,29 +203,61 @@ public:
 private:
     [[gnu::always_inline]] bool Pos(int i, TPos& p) const
     {
-        const int x = hx_.Pixel(xs_[i]);
-        const int y = vy_.Pixel(ys_[i]);
-        if (x < -PixelLimit || x > PixelLimit || y < -PixelLimit || y > PixelLimit)
+        TPixelPoint at;
+        if (!pixels_.At(i, at))
             return false;
-        p = {x, y, uniform_ ? seriesColor_ : ToQRgb(s_.PointColorAt(i))};
+        p = {at.X, at.Y, ColorAt(i)};
+        return true;
+    }
+    QRgb ColorAt(int i) const { return uniform_ ? seriesColor_ : ToQRgb(s_.PointColorAt(i)); }
+
+    // Where the drawing starts when the first drawn point (at p) is not point 0.
+    bool EdgePrevious(const TPos& p, TPos& e) const
+    {
+        TPixelPoint at;
+        if (!pixels_.EdgeStart(first_, {p.X, p.Y}, area_, clip_.Left, at))
+            return false;
+        e = {at.X, at.Y, ColorAt(first_ - 1)};
         return true;
     }
 
-    // The previous point of the first drawn one when that is not point 0: an
-    // area starts from point i - 1 itself, a line from where the segment
-    // i - 1 .. i crosses the left edge.
-    bool EdgePrevious(const TPos& p, TPos& e) const
+    TPlanKey PlanKey() const
     {
-        TPos q{};
-        if (!Pos(first_ - 1, q))
-            return false;
-        if (area_ || q.X == p.X) {
-            e = q;
-            return true;
+        const TValueList& xs = s_.XValues();
+        const TValueList& ys = s_.YValues();
+        TPlanKey key;
+        key.Xs = xs.Raw().data();
+        key.Ys = ys.Raw().data();
+        key.XList = xs.Identity();
+        key.YList = ys.Identity();
+        key.XChanges = xs.Changes();
+        key.YChanges = ys.Changes();
+        key.Horizontal = h_;
+        key.Vertical = v_;
+        key.Clip = clip_;
+        key.First = first_;
+        key.Last = last_;
+        key.Markers = markers_;
+        key.MarkerOffsetX = marker_.OffsetX;
+        key.MarkerOffsetY = marker_.OffsetY;
+        key.MarkerWidth = marker_.Width;
+        key.MarkerHeight = marker_.Height;
+        key.MarkerHiddenBetween = HiddenBetweenRows(marker_);
+        return key;
+    }
+
+    // Paints a range of a dense line's plan: its markers (each already the
+    // first at its pixel) and segments, back to front.
+    template <class Sink>
+    void Replay(Sink& k, const TPlanRange& steps) const
+    {
+        for (const TPlanStep& step : steps) {
+            const TPos a{step.X, step.Y, seriesColor_};
+            if (step.Marker)
+                Marker(k, a, false);
+            if (step.Segment)
+                Segment(k, a, TPos{step.ToX, step.ToY, seriesColor_});
         }
-        const long double t = ((long double)clip_.Left - q.X) / ((long double)p.X - q.X);
-        e = {clip_.Left, int(std::lrint(q.Y + t * ((long double)p.Y - q.Y))), q.Color};
-        return true;
     }
 
     template <class Sink>
@@ -329,27 +305,7 @@ private:
         // of it, drawn before anything earlier is looked at, so an earlier
         // segment in the same column that ends inside it is covered.
         int runLo = p.Y, runHi = p.Y;
-        // Columns follow the index: X in order, on an axis that keeps it.
-        const bool inOrder = s_.XValues().NonDecreasing() && hx_.Increasing(xs_[first_], xs_[last_]);
-        TStretchWalker walker(xs_, ys_, hx_, vy_, first_, inOrder);
-        // The walk reasons about one-pixel runs; a wider device stroke reaches
-        // rows and columns it would count as hidden, so it draws point by point.
-        const bool walkColumns = !area_ && uniform_ && stroke_ == 1;
-        if (walkColumns)
-            tape_->Start({xs_, ys_, s_.XValues().Changes(), s_.YValues().Changes(), h_, v_, clip_, first_,
-                          last_, markers_, marker_.OffsetX, marker_.OffsetY, marker_.Width, marker_.Height});
-        std::vector<TStretchStep> steps;
-        TWalkAhead ahead;
-        int split = -1;
-        if (walkColumns && inOrder && !tape_->Replaying() && mayWalkAhead_)
-            split = StartWalkAhead(ahead);
         while (true) {
-            // The points before the split: their stretches come from the walk ahead.
-            if (i < split) {
-                if (const TStretchTape* walked = ahead.Tape())
-                    tape_->Append(*walked);
-                split = -1;
-            }
             if (i == first_) {
                 if (first_ == last_)
                     Marker(k, p);
@@ -360,11 +316,6 @@ private:
             }
             if (i == last_)
                 Marker(k, p);
-            if (walkColumns) {
-                i = ColumnStretch(k, i, p, runLo, runHi, walker, steps);
-                if (i == first_)
-                    continue;
-            }
             int j = i - 1;
             TPos q{};
             while (j >= first_ && !Pos(j, q))
@@ -383,97 +334,6 @@ private:
             i = j;
             p = q;
         }
-    }
-
-    // Starts, on the other core, the column walks of the points before an
-    // index where a new column begins, recording them as the paint would
-    // while it draws the points from there on; answers that index, or -1
-    // when no walk started. Only for columns in index order: then the points
-    // before the split share no column with those after, and their walks
-    // start from the same state and marker flags in either order.
-    int StartWalkAhead(TWalkAhead& ahead) const
-    {
-        const int count = last_ - first_ + 1;
-        if (count < AheadMinimum || WorkerSlots() < 2)
-            return -1;
-        int split = first_ + int(count * AheadShare);
-        const int column = hx_.Pixel(xs_[split - 1]);
-        while (split <= last_ && hx_.Pixel(xs_[split]) == column)
-            ++split;
-        // The paint reaches the points before the split at the first one it draws.
-        int entry = split - 1;
-        TPos p{};
-        while (entry >= first_ && !Pos(entry, p))
-            --entry;
-        if (split > last_ || entry < first_)
-            return -1;
-        // The paint must arrive there from a point it drew: starting at entry
-        // itself it would give entry no marker (entry is not the last point),
-        // while the walk ahead does.
-        int start = last_;
-        while (start >= split && !Pos(start, p))
-            --start;
-        if (start < split)
-            return -1;
-        ahead.Start(tape_->AheadTape(), [walk = *this, entry](TStretchTape& tape) mutable {
-            walk.tape_ = &tape;
-            walk.last_ = entry;
-            walk.mayWalkAhead_ = false;
-            TFlagSink flags(walk.clip_);
-            walk.EmitBackward(flags);
-        });
-        return split;
-    }
-
-    // The steps of EmitBackward for the points before i that share p's
-    // column, for a line series of one colour: the common case of dense data.
-    // The walk leaves out what later steps of the column already cover; the
-    // rest is drawn here in the same order. Answers the index reached, p
-    // holding its position.
-    template <class Sink>
-    int ColumnStretch(Sink& k, int i, TPos& p, int& runLo, int& runHi, TStretchWalker& walker,
-                      std::vector<TStretchStep>& steps) const
-    {
-        const int x = p.X;
-        TStretchInput in{x, PixelLimit, k.MarkerColumn(x), clip_.Top, clip_.Bottom, 1, 0};
-        // A marker can show when its box reaches into the clip.
-        const int boxLeft = x + marker_.OffsetX, boxRight = boxLeft + marker_.Width - 1;
-        if (markers_ && marker_.Height > 0 && boxRight >= clip_.Left && boxLeft <= clip_.Right) {
-            in.MarkerLo = clip_.Top - marker_.OffsetY - marker_.Height + 1;
-            in.MarkerHi = clip_.Bottom - marker_.OffsetY;
-        }
-        TStretchState state{i, p.Y, runLo, runHi};
-        const TStretchStep* taken = nullptr;
-        size_t count = 0;
-        if (const TStretchRecord* r = tape_->Replaying() ? tape_->Next(x, state) : nullptr) {
-            state = r->After;
-            taken = tape_->StepsOf(*r);
-            count = r->StepCount;
-            // The flags the walk set: one for each marker it found in the clip.
-            if (in.Placed)
-                for (size_t n = 0; n < count; ++n)
-                    if (taken[n].Marker && taken[n].Y >= clip_.Top && taken[n].Y <= clip_.Bottom)
-                        in.Placed[taken[n].Y - clip_.Top] = 1;
-        } else {
-            const TStretchState before = state;
-            steps.clear();
-            walker.Walk(in, state, steps);
-            tape_->Record(x, before, state, steps);
-            taken = steps.data();
-            count = steps.size();
-        }
-        for (size_t n = 0; n < count; ++n) {
-            const TStretchStep& step = taken[n];
-            const TPos q{x, step.Y, seriesColor_};
-            if (step.Marker)
-                Marker(k, q, false);
-            if (step.Segment)
-                Segment(k, q, TPos{x, step.NextY, seriesColor_});
-        }
-        p = {x, state.Y, seriesColor_};
-        runLo = state.RunLo;
-        runHi = state.RunHi;
-        return state.Index;
     }
 
     template <class Sink>
@@ -556,7 +416,7 @@ private:
         const int x0 = p.X + marker_.OffsetX, y0 = p.Y + marker_.OffsetY;
         if constexpr (Sink::Backward) {
             // A later marker of this series at the same pixel covers this one
-            // (a column walk has looked that up already).
+            // (a plan has looked that up already).
             if (checkPlaced && !k.FirstMarkerAt(p.X, p.Y))
                 return;
             // Dense curves bury most markers under later ones: test the box first.
@@ -578,12 +438,9 @@ private:
     const TPointSeries& s_;
     const TAxisScale& h_;
     const TAxisScale& v_;
-    TAxisMapper hx_, vy_;
+    TPointPixels pixels_;
     TPixelRect clip_;
     bool uniform_;
-    TStretchTape* tape_;
-    // Off for the walk ahead itself.
-    bool mayWalkAhead_ = true;
     QRgb seriesColor_;
     TMarkerShape marker_;
     int stroke_ = 1;
@@ -592,14 +449,12 @@ private:
          penDraws_ = true;
     QRgb lineColor_ = 0, areaLine_ = 0;
     TWindowsColor brush_ = DefaultPointColor, pen_ = 0, areaColor_ = DefaultPointColor;
-    const double* xs_ = nullptr;
-    const double* ys_ = nullptr;
 };
 
 } // namespace
 
 void DrawSeries(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, const TPixelRect& clip,
-                TSeriesDrawing drawing)
+                TSeriesDrawing drawing, TPlanCache* plans)
 {
     if (clip.SpanX() < 0 || clip.SpanY() < 0 || image.isNull())
         return;
@@ -623,9 +478,12 @@ void DrawSeries(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame,
             TSeriesPrimitives(*s, *f, c).Emit(sink);
         return;
     }
+    TPlanCache once;
+    TPlanCache& kept = plans ? *plans : once;
     TCoverageSink sink(image, c);
     for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
         sink.ResetMarkers();
-        TSeriesPrimitives(*it->first, *it->second, c).Emit(sink);
+        TSeriesPrimitives(*it->first, *it->second, c).Emit(sink, &kept);
     }
+    kept.Sweep();
 }

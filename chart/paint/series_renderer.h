@@ -6,8 +6,11 @@
 // only pixels nothing later has covered (a per-column "next free row" mask),
 // so a million points on a thousand columns cost little more than the points
 // that remain visible; the one-by-one path paints every primitive in order.
-#include "chart/layout/plot_frame.h"
+// A dense line of one colour is first planned (chart/column_plan.h): what of
+// it survives is worked out without the image, and only that is painted.
 #include "chart/model/axis_panel.h"
+#include "chart/raster/plan_cache.h"
+#include "chart/layout/plot_frame.h"
 
 #include <QImage>
 
@@ -17,6 +20,8 @@ enum class TSeriesDrawing {
 };
 
 // Draws every active series of the chart (in list order, over what the image
-// holds) with the scales and shown index ranges of the frame.
+// holds) with the scales and shown index ranges of the frame. The plans of
+// the paint before are taken from `plans` where still valid, and this
+// paint's are kept there; without it every plan is worked out anew.
 void DrawSeries(QImage& image, const TAxisPanel& panel, const TPlotFrame& frame, const TPixelRect& clip,
-                TSeriesDrawing drawing);
+                TSeriesDrawing drawing, TPlanCache* plans = nullptr);

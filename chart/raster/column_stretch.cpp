@@ -73,22 +73,36 @@ void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::ve
     uint8_t* placed = in.Placed;
     const int x = in.X, limit = in.Limit, top = in.PlacedTop, bottom = in.PlacedBottom;
     const int markLo = in.MarkerLo, markHi = in.MarkerHi;
+    const bool hiddenBetween = in.HiddenBetween;
     int i = state.Index, yNext = state.Y, lo = state.RunLo, hi = state.RunHi;
     // In order, the column's points end at its start; otherwise at the first
     // point of another column.
     const int start = inOrder_ ? ColumnStart(x, i) : first_;
+    // Kept in locals: the flag stores may alias any member as far as the
+    // compiler knows, which would reload them at every point.
+    const bool inOrder = inOrder_;
+    int from = from_, to = to_;
+    const int* rows = rows_.data();
+    const int* columns = columns_.data();
     for (int j = i - 1; j >= start; --j) {
-        if (j < from_ || j >= to_)
+        if (j < from || j >= to) {
             Fill(j);
-        const int y = rows_[size_t(j - from_)];
-        if ((!inOrder_ && columns_[size_t(j - from_)] != x) || y < -limit || y > limit)
+            from = from_;
+            to = to_;
+            rows = rows_.data();
+            columns = columns_.data();
+        }
+        const int y = rows[j - from];
+        if ((!inOrder && columns[j - from] != x) || y < -limit || y > limit)
             break;
         bool marker = false;
         if (y >= markLo && y <= markHi) {
             if (placed && y >= top && y <= bottom) {
-                uint8_t& flag = placed[y - top];
-                marker = !flag;
-                flag = 1;
+                uint8_t* flag = placed + (y - top);
+                // A hidden marker still counts as placed: what it would
+                // cover, the markers over it cover too.
+                marker = !*flag && !(hiddenBetween && y > top && y < bottom && flag[-1] && flag[1]);
+                *flag = 1;
             } else {
                 marker = true; // rows outside the flags are not remembered
             }

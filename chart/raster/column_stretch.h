@@ -10,7 +10,8 @@
 #include <vector>
 
 // A point of the stretch that may still paint: its marker (the first at its
-// row, counted from the end) and/or its segment to the following drawn point.
+// row, counted from the end, unless later ones sit right above and below it)
+// and/or its segment to the following drawn point.
 struct TStretchStep {
     int Index;
     int Y;     // row of the point
@@ -29,6 +30,9 @@ struct TStretchInput {
     int PlacedTop, PlacedBottom;
     // Rows whose marker can show at all; none when MarkerLo > MarkerHi.
     int MarkerLo, MarkerHi;
+    // A marker with later ones a row above and below it shows nothing
+    // (HiddenBetweenRows of the shape).
+    bool HiddenBetween = false;
 };
 
 // Where the walk stands: the last point taken (index and row) and the rows

@@ -52,3 +52,22 @@ TMarkerShape MakeMarkerShape(bool circle, int h, int v, int rim)
     }
     return shape;
 }
+
+bool HiddenBetweenRows(const TMarkerShape& shape)
+{
+    if (shape.Width <= 0 || shape.Height <= 0)
+        return false;
+    std::vector<uint8_t> in(size_t(shape.Width) * size_t(shape.Height + 2), 0);
+    // Column dx, row dy at in[dx * (Height + 2) + dy + 1]: a free row above and below.
+    const auto at = [&](int dx, int dy) -> uint8_t& {
+        return in[size_t(dx) * size_t(shape.Height + 2) + size_t(dy + 1)];
+    };
+    for (const TMarkerRun& r : shape.Runs)
+        for (int dy = r.Dy0; dy <= r.Dy1; ++dy)
+            at(r.Dx, dy) = 1;
+    for (const TMarkerRun& r : shape.Runs)
+        for (int dy = r.Dy0; dy <= r.Dy1; ++dy)
+            if (!at(r.Dx, dy - 1) && !at(r.Dx, dy + 1))
+                return false;
+    return true;
+}

@@ -85,3 +85,8 @@ struct TMarkerShape {
 // bottom, its border `rim` pixels wide. Sizes are device pixels: at a device
 // ratio r the caller passes h, v and a rim of one logical pixel times r.
 TMarkerShape MakeMarkerShape(bool circle, int horizSize, int vertSize, int rim = 1);
+
+// True when a marker of this shape shows nothing once two of the same shape
+// sit over it, a row above and a row below: each of its pixels has one of
+// the shape right above or right below it.
+bool HiddenBetweenRows(const TMarkerShape& shape);

@@ -24,10 +24,11 @@ private:
 };
 
 // What a paint does before drawing: the automatic ranges, then the frame.
-inline TPlotFrame LayOut(TAxisPanel& panel, const TTextMeasure& measure, int width, int height)
+inline TPlotFrame LayOut(TAxisPanel& panel, const TTextMeasure& measure, int width, int height,
+                         TDeviceScale device = {})
 {
     RefreshAutomaticRanges(panel);
-    return LayoutPlot(panel, measure, width, height);
+    return LayoutPlot(panel, measure, width, height, device);
 }
 
 // A line series with markers of the window's size.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -85,6 +86,10 @@ TEST(MarkerShape, SmallCircleIsARimmedDotAndRectangleOneLarger)
     EXPECT_EQ(wide.Width, 10);
     EXPECT_EQ(wideFill, 4 * 9); // the 3 x 3 middle of the 5 x 5 box
     EXPECT_EQ(wideRim, 4 * 16);
+    // Markers a row above and below cover these whole; not a lone pixel.
+    EXPECT_TRUE(HiddenBetweenRows(circle) && HiddenBetweenRows(box) && HiddenBetweenRows(wide));
+    const TMarkerShape dotInTheMiddle{0, 0, 3, 3, {{0, 0, 2, true}, {1, 1, 1, false}, {2, 0, 2, true}}};
+    EXPECT_FALSE(HiddenBetweenRows(dotInTheMiddle));
 }
 
 TEST(Gradient, BandsFromStartAtTheBottomToEndAtTheTop)
@@ -243,12 +248,15 @@ TEST(AxisPaint, SmallDotsGridAlternatesAlongTheWholePlot)
 }
 
 // Many points per pixel column, overlapping markers, several series: the
-// back-to-front drawing must give the picture of painting one by one.
-class FastEqualsOneByOne : public ::testing::TestWithParam<int> { };
+// back-to-front drawing must give the picture of painting one by one, at
+// device pixel ratio 1 (dense lines planned column by column) and 2 (a line
+// two device pixels wide, drawn point by point).
+class FastEqualsOneByOne : public ::testing::TestWithParam<std::tuple<int, double>> { };
 
 TEST_P(FastEqualsOneByOne, PixelForPixel)
 {
-    const int scenario = GetParam();
+    const auto [scenario, ratio] = GetParam();
+    const bool planned = ratio == 1;
     TAxisPanel chart;
     chart.Gradient = {true, Colors::Black, 2113054};
     chart.MarginLeft = chart.MarginRight = chart.MarginTop = chart.MarginBottom = 2;
@@ -307,12 +315,15 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
         chart.LeftAxis().SetBothEnds(-200, 600);
     }
     TFixedMeasure measure;
-    TPlotFrame layout = LayOut(chart, measure, 500, 300);
+    const TDeviceScale device{ratio};
+    TPlotFrame layout = LayOut(chart, measure, 500, 300, device);
     QImage empty(500, 300, QImage::Format_RGB32);
     FillGradient(empty, layout.Bounds, Colors::Black, 2113054);
+    TPlanCache plans;
+    TPixelRect clip = layout.PlotRect;
     auto draw = [&](TSeriesDrawing d) {
         QImage img = empty.copy();
-        DrawSeries(img, chart, layout, layout.PlotRect, d);
+        DrawSeries(img, chart, layout, clip, d, &plans);
         return img;
     };
     const QImage fast = draw(TSeriesDrawing::Fast);
@@ -330,17 +341,33 @@ TEST_P(FastEqualsOneByOne, PixelForPixel)
             if (!layout.PlotRect.Contains(x, y)) {
                 ASSERT_EQ(fast.pixel(x, y), empty.pixel(x, y)) << "clipped to the plot: " << x << "," << y;
             }
-    // A second paint of the same scene takes the columns worked out by the
-    // first; a pan, then a new point, must each make it work them out anew.
+    // A second paint of the same scene takes the plans of the first; a pan,
+    // a new point, other markers and another clip must each plan anew.
+    const int made = plans.Made();
+    EXPECT_EQ(made > 0, planned);
     EXPECT_TRUE(draw(TSeriesDrawing::Fast) == fast) << "repaint";
+    EXPECT_EQ(plans.Made(), made) << "the repaint takes the plans back";
+    const auto changed = [&](const char* what) {
+        layout = LayOut(chart, measure, 500, 300, device);
+        const int before = plans.Made();
+        EXPECT_TRUE(draw(TSeriesDrawing::Fast) == draw(TSeriesDrawing::OneByOne)) << "after " << what;
+        if (planned && scenario != 2) { // 2 gives the data curve a second colour
+            EXPECT_GT(plans.Made(), before) << "a new plan after " << what;
+        }
+    };
     chart.BottomAxis().SetBothEnds(chart.BottomAxis().Minimum() + 77.5, chart.BottomAxis().Maximum() + 77.5);
-    layout = LayOut(chart, measure, 500, 300);
-    EXPECT_TRUE(draw(TSeriesDrawing::Fast) == draw(TSeriesDrawing::OneByOne)) << "after a pan";
+    changed("a pan");
     data->AddPoint(chart.BottomAxis().Maximum() - 1, 555);
-    layout = LayOut(chart, measure, 500, 300);
-    EXPECT_TRUE(draw(TSeriesDrawing::Fast) == draw(TSeriesDrawing::OneByOne)) << "after a new point";
+    changed("a new point");
+    data->Pointer().HorizSize = 4;
+    changed("wider markers");
+    clip.Left += 31;
+    clip.Bottom -= 17;
+    changed("a smaller clip");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne, ::testing::Values(0, 1, 2, 3, 4, 5, 6));
+INSTANTIATE_TEST_SUITE_P(Scenes, FastEqualsOneByOne,
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3, 4, 5, 6),
+                                            ::testing::Values(1.0, 2.0)));
 
 } // namespace
