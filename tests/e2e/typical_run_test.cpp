@@ -287,35 +287,6 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
     }
 }
 
-TEST_F(EndToEnd, UnixLineEndsAndTheZeroHarmonicKept)
-{
-    // The same record saved with LF line ends, loaded and run with «Убрать» unchecked.
-    const std::vector<std::string> lines = SampleLines();
-    std::string file = DataFile(lines);
-    file.erase(std::remove(file.begin(), file.end(), '\r'), file.end());
-    AnswerDialogWith(file);
-    LoadDataFile();
-    ASSERT_EQ(form_->RichEdit1->LineCount(), kSamples);
-    EXPECT_EQ(form_->RichEdit1->Line(1), lines[1]);
-    EXPECT_EQ(form_->EditScaleX->text(), "500");
-
-    form_->CheckBoxH0->setChecked(false);
-    SetEdit(form_->EditKmax, "12");
-    form_->ButtonDataRefresh->click();
-    ASSERT_TRUE(ShownErrors().empty());
-    const reference::Samples samples = reference::MeanOf(Values(lines));
-    const std::vector<int32_t> codes = reference::DataCodes(samples, kAdc, false);
-    EXPECT_EQ(Ints(*form_->Series2), codes);
-    const std::vector<reference::Harmonic> spectrum = reference::Spectrum(codes, kAdc, 12);
-    std::vector<reference::SpectrumRow> rows;
-    for (int k = 0; k < 12; ++k)
-        rows.push_back({k, reference::Frequency(k, kRate, kSamples), spectrum[size_t(k)].amplitude});
-    // Kept, the zero harmonic is about the sum of the samples: N x mean.
-    EXPECT_NEAR(form_->Series1->YValueAt(0), kSamples * samples.mean, 0.5);
-    form_->NSpectr->trigger();
-    EXPECT_EQ(reference::FileBytes(PathIn("export_spectr.dat")), reference::SpectrumFile(rows, '.'));
-}
-
 TEST_F(EndToEnd, RightDragPansTheDataChartWithoutAMenuUntilTheUndo)
 {
     AnswerDialogWith(DataFile(SampleLines()));
