@@ -1,0 +1,37 @@
+// Long runs in the window: only what does not fit the memory is refused.
+#include "window_run_support.h"
+
+#include "runtime/memory_buffer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Samples(int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += std::to_string((i * 37) % 101 - 50) + "\r\n";
+    return text;
+}
+
+} // namespace
+
+TEST(LongRuns, OnlyAWantOfMemoryRefusesASpectrumRun)
+{
+    auto form = MakeForm();
+    const uint64_t limit = TMemoryBuffer::GrowthLimit();
+    // 20,000 samples take about 0.6 MB with their codes and curve. 400
+    // harmonics of them make 8 million entry pairs, four times an eighth of
+    // the limit, the most the window used to allow; 50,000 harmonics take 20 MB.
+    TMemoryBuffer::SetGrowthLimit(16u << 20);
+    RunSpectrum(*form, Samples(20000), "100", "400");
+    const int spectrumPoints = form->Series1->PointCount();
+    RunSpectrum(*form, Samples(20000), "100", "50000");
+    TMemoryBuffer::SetGrowthLimit(limit);
+    EXPECT_EQ(spectrumPoints, 400);
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text, "Out of memory while expanding memory stream.");
+    EXPECT_EQ(form->Series1->PointCount(), 0);
+    EXPECT_EQ(form->Series2->PointCount(), 0); // refused before any code was plotted
+}
