@@ -1,9 +1,15 @@
-// Long runs in the window: only what does not fit the memory is refused.
+// Long runs in the window: only what does not fit the memory is refused, a
+// file longer than a pane holds is refused whole.
 #include "window_run_support.h"
 
 #include "runtime/memory_buffer.h"
 
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,4 +40,27 @@ TEST(LongRuns, OnlyAWantOfMemoryRefusesASpectrumRun)
     EXPECT_EQ(ShownErrors()[0].text, "Out of memory while expanding memory stream.");
     EXPECT_EQ(form->Series1->PointCount(), 0);
     EXPECT_EQ(form->Series2->PointCount(), 0); // refused before any code was plotted
+}
+
+TEST(LongRuns, FileBeyondTwoGibibytesIsRefusedBeforeThePaneChanges)
+{
+    auto form = MakeForm();
+    const QString startDir = QDir::currentPath();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.DAT");
+    std::ofstream(path.toStdString(), std::ios::binary) << "1";
+    // Sparse: 2 GiB and 16 bytes on the file's size, none on the disk.
+    ASSERT_EQ(::truncate(path.toStdString().c_str(), (int64_t(1) << 31) + 16), 0);
+    RunSpectrum(*form, "1\r\n2\r\n3\r\n", "100", "2");
+    const std::string count = form->PanelText(0);
+    form->ChooseDataFile = [&](const QString&) { return path; };
+    form->NLoad->trigger();
+    ASSERT_EQ(ShownErrors().size(), 1u);
+    EXPECT_EQ(ShownErrors()[0].text,
+              "Cannot open file \"" + path.toStdString() +
+                  "\". It holds 2147483664 characters, more than the 2147483632 a pane holds.");
+    EXPECT_EQ(form->RichEdit1->Text(), "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(form->PanelText(0), count);
+    EXPECT_EQ(form->Series2->PointCount(), 3);
+    EXPECT_EQ(QDir::currentPath(), startDir);
 }
