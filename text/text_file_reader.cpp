@@ -89,8 +89,9 @@ FileHandle OpenForReading(const std::string& path, struct stat& st)
 
 // The rest of an open file from where it stands; EOutOfResources "Failed to
 // Load Stream" when reading fails or memory runs out.
-std::string ReadOpenFile(int fd, const struct stat& st)
+std::string ReadOpenFile(int fd, const struct stat& st, TProgress& progress = NoProgress())
 {
+    TPieceProgress pieces(progress, st.st_size);
     std::string bytes;
     try {
         if (st.st_size > 0)
@@ -108,8 +109,10 @@ std::string ReadOpenFile(int fd, const struct stat& st)
             if (n == 0)
                 break;
             used += size_t(n);
+            pieces.Done(n);
         }
         bytes.resize(used);
+        pieces.Finish();
     } catch (const std::bad_alloc&) {
         throw EOutOfResources("Failed to Load Stream");
     }
@@ -118,11 +121,11 @@ std::string ReadOpenFile(int fd, const struct stat& st)
 
 } // namespace
 
-std::string ReadFileForPane(const std::string& path)
+std::string ReadFileForPane(const std::string& path, TProgress& progress)
 {
     struct stat st { };
     FileHandle file = OpenForReading(path, st);
-    std::string bytes = ReadOpenFile(file.get(), st);
+    std::string bytes = ReadOpenFile(file.get(), st, progress);
     RequirePaneRoom(path, bytes); // it may have grown since it was opened
     return bytes;
 }

@@ -101,6 +101,9 @@ private:
     char* end_ = text_;
 };
 
+// An export asks whether to stop between runs of this many rows.
+constexpr size_t kRowsBetweenStops = 1 << 16;
+
 template <class T>
 void WriteWholeCellIfPresent(TextOutputFile& file, std::span<const T> curve, size_t row)
 {
@@ -110,12 +113,15 @@ void WriteWholeCellIfPresent(TextOutputFile& file, std::span<const T> curve, siz
 
 template <class T>
 void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::span<const T> correlation,
-                          std::span<const T> pattern)
+                          std::span<const T> pattern, TProgress& progress = NoProgress())
 {
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
     TWholeRow<T> whole;
+    TPieceProgress pieces(progress, int64_t(rows));
     for (size_t i = 0; i < rows; ++i) {
+        if (i % kRowsBetweenStops == kRowsBetweenStops - 1)
+            pieces.Done(kRowsBetweenStops);
         if (whole.Form(data, correlation, pattern, i)) {
             file.Write(whole.Text());
             continue;
@@ -127,6 +133,7 @@ void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::sp
         WriteWholeCellIfPresent(file, pattern, i);
         file.WriteLineEnd();
     }
+    pieces.Finish();
 }
 
 } // namespace
@@ -152,7 +159,7 @@ void WriteSpectrumRow(TextOutputFile& file, double x, std::string_view label, st
     file.WriteLineEnd();
 }
 
-void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
+void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum, TProgress& progress)
 {
     if (spectrum.SeriesTotal() <= 0)
         return;
@@ -160,21 +167,26 @@ void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
     const TSeries& first = *spectrum.SeriesAt(0);
     const int rows = first.PointCount();
     std::vector<double> values(size_t(spectrum.SeriesTotal()));
+    TPieceProgress pieces(progress, rows);
     for (int i = 0; i < rows; ++i) {
+        if (size_t(i) % kRowsBetweenStops == kRowsBetweenStops - 1)
+            pieces.Done(kRowsBetweenStops);
         for (int s = 0; s < spectrum.SeriesTotal(); ++s)
             values[size_t(s)] = spectrum.SeriesAt(s)->YValues().ValueAt(i);
         WriteSpectrumRow(file, first.XValues().ValueAt(i), first.LabelAt(i), values);
     }
+    pieces.Finish();
 }
 
-void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
+void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves, TProgress& progress)
 {
     if (curves.SeriesTotal() <= 0)
         return;
     // The export walks every row of the longest curve, so it reads the stored
     // values without ValueAt's per-point index check.
     WriteCorrelationRows<double>(file, curves.SeriesAt(0)->YValues().Raw(),
-                                 curves.SeriesAt(1)->YValues().Raw(), curves.SeriesAt(2)->YValues().Raw());
+                                 curves.SeriesAt(1)->YValues().Raw(), curves.SeriesAt(2)->YValues().Raw(),
+                                 progress);
 }
 
 void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
@@ -183,12 +195,12 @@ void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
     WriteCorrelationRows(file, data, correlation, pattern);
 }
 
-void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves)
+void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves, TProgress& progress)
 {
     WriteFileReplacing(ExportFileName(kind), [&](TextOutputFile& file) {
         if (kind == kExportSpectrum)
-            WriteSpectrumTable(file, spectrum);
+            WriteSpectrumTable(file, spectrum, progress);
         else
-            WriteCorrelationTable(file, curves);
+            WriteCorrelationTable(file, curves, progress);
     });
 }

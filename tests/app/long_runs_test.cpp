@@ -2,9 +2,13 @@
 // file longer than a pane holds is refused whole.
 #include "window_run_support.h"
 
+#include "app/long_run.h"
 #include "runtime/memory_buffer.h"
+#include "tools/export_test_support.h"
 
 #include <QAction>
+#include <QProgressDialog>
+#include <QTest>
 #include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
@@ -12,6 +16,11 @@
 #include <unistd.h>
 
 namespace {
+
+// An export runs on a worker, and a mount namespace (and the current folder
+// with it) is a thread's own: the one the export tests mount a tiny file
+// system in is made before any thread starts, so every worker shares it.
+[[maybe_unused]] const bool g_privateMounts = export_test::PrivateMounts();
 
 std::string Samples(int count)
 {
@@ -63,4 +72,85 @@ TEST(LongRuns, FileBeyondTwoGibibytesIsRefusedBeforeThePaneChanges)
     EXPECT_EQ(form->PanelText(0), count);
     EXPECT_EQ(form->Series2->PointCount(), 3);
     EXPECT_EQ(QDir::currentPath(), startDir);
+}
+
+namespace {
+
+// Presses Escape on the progress dialog once it shows the phase, having
+// first tried to start another command meanwhile.
+struct TStopInPhase {
+    TStopInPhase(TForm1& form, const char* phaseUtf8) : form(form), phase(QString::fromUtf8(phaseUtf8))
+    {
+        form.LongRun->DialogDelay = std::chrono::milliseconds(0);
+        form.LongRun->WhileRunning = [this] { Look(); };
+    }
+    ~TStopInPhase()
+    {
+        form.LongRun->WhileRunning = nullptr;
+        form.LongRun->DialogDelay = std::chrono::milliseconds(1000);
+    }
+    void Look()
+    {
+        QProgressDialog* dialog = form.LongRun->Dialog();
+        if (pressed || dialog == nullptr || !dialog->isVisible() || dialog->labelText() != phase)
+            return;
+        form.SetPanelText(2, "probe");
+        form.ButtonStartAutoKor->click();
+        form.ButtonDataRefresh->click();
+        panelMeanwhile = form.PanelText(2);
+        pressed = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }
+
+    TForm1& form;
+    QString phase;
+    bool pressed = false;
+    std::string panelMeanwhile;
+};
+
+} // namespace
+
+TEST(LongRuns, StoppedRunsKeepWhatIsReadyAndTheNextRunsAreWhole)
+{
+    const std::string pane = Samples(200000);
+    auto form = MakeForm();
+    {
+        // 200,000 samples with 20,000 harmonics: stopped while the sums are made.
+        TStopInPhase stop(*form, "Спектр");
+        RunSpectrum(*form, pane, "100", "20000");
+        ASSERT_TRUE(stop.pressed);
+        EXPECT_EQ(stop.panelMeanwhile, "probe"); // neither command started
+    }
+    EXPECT_TRUE(ShownErrors().empty());
+    EXPECT_EQ(form->PanelText(2), Cp("Остановлено"));
+    EXPECT_EQ(form->LongRun->Dialog(), nullptr);
+    // As a fault in the third phase: the codes are ready and shown, no spectrum.
+    EXPECT_TRUE(form->State.DataReady);
+    EXPECT_EQ(form->Series2->PointCount(), 200000);
+    EXPECT_EQ(form->Series1->PointCount(), 0);
+    EXPECT_EQ(form->PanelText(3).find("   "), form->PanelText(3).rfind("   ")); // two times
+
+    {
+        // An autocorrelation of a 20,000-code window, stopped.
+        SetEdit(form->EditWidthPattern, "20000");
+        TStopInPhase stop(*form, "Автокорреляция");
+        form->ButtonStartAutoKor->click();
+        ASSERT_TRUE(stop.pressed);
+    }
+    EXPECT_EQ(form->PanelText(2), Cp("Остановлено"));
+    EXPECT_EQ(form->Series3->PointCount(), 0);
+    EXPECT_EQ(form->Series2->PointCount(), 200000);
+
+    // The runs after the stops equal those of a window that was never stopped.
+    auto fresh = MakeForm();
+    for (TForm1* f : {form.get(), fresh.get()}) {
+        RunSpectrum(*f, pane, "100", "32");
+        SetEdit(f->EditWidthPattern, "100");
+        f->ButtonStartAutoKor->click();
+    }
+    EXPECT_EQ(form->PanelText(2), "");
+    EXPECT_EQ(YValues(*form->Series1), YValues(*fresh->Series1));
+    EXPECT_EQ(YValues(*form->Series2), YValues(*fresh->Series2));
+    EXPECT_EQ(YValues(*form->Series3), YValues(*fresh->Series3));
+    EXPECT_EQ(form->Series3->PointCount(), 200000 - 100 + 1);
 }
