@@ -166,6 +166,8 @@ void TLongRun::Update(const QString& phase)
         dialog_->setAutoClose(false);
         dialog_->setMinimumDuration(0);
         dialog_->setWindowModality(Qt::WindowModal);
+        // Wide enough for the window's title and the longest phase.
+        dialog_->setMinimumWidth(dialog_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 48);
         // «Отмена», Escape or the close box: the step stops at its next
         // cancellation point; the dialog stays until the command ends.
         const auto stop = [this] {

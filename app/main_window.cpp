@@ -70,7 +70,10 @@ void TForm1::Dispatch(const std::function<void()>& handler)
             form.LongRun->EndCommand();
             // A close asked for while the command's work ran.
             if (form.closeAfterRun_ && !form.LongRun->StepRunning())
-                QTimer::singleShot(0, &form, [f = &form] { f->close(); });
+                QTimer::singleShot(0, &form, [f = &form] {
+                    f->closeAfterRun_ = false;
+                    f->close();
+                });
         }
     } commandEnd{*this};
     // A fault flag left over from elsewhere must not be blamed on this handler.

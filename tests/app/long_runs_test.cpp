@@ -7,6 +7,7 @@
 #include "tools/export_test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <QTest>
 #include <QDir>
@@ -153,4 +154,27 @@ TEST(LongRuns, StoppedRunsKeepWhatIsReadyAndTheNextRunsAreWhole)
     EXPECT_EQ(YValues(*form->Series2), YValues(*fresh->Series2));
     EXPECT_EQ(YValues(*form->Series3), YValues(*fresh->Series3));
     EXPECT_EQ(form->Series3->PointCount(), 200000 - 100 + 1);
+}
+
+TEST(LongRuns, ClosingTheWindowDuringARunStopsItAndClosesAfter)
+{
+    auto form = MakeForm();
+    RunSpectrum(*form, Samples(200000), "100", "4");
+    SetEdit(form->EditWidthPattern, "20000");
+    form->LongRun->DialogDelay = std::chrono::milliseconds(0);
+    bool closed = false;
+    form->LongRun->WhileRunning = [&] {
+        if (!closed && form->LongRun->Dialog() != nullptr) {
+            closed = true;
+            form->close();
+        }
+    };
+    form->ButtonStartAutoKor->click();
+    form->LongRun->WhileRunning = nullptr;
+    ASSERT_TRUE(closed);
+    // The buffers stayed while the worker used them; the close comes after.
+    EXPECT_EQ(form->PanelText(2), Cp("Остановлено"));
+    EXPECT_FALSE(form->BuffersFreed());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->BuffersFreed());
 }
