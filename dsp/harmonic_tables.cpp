@@ -18,6 +18,10 @@ void RequireRoomForRun(const TDFT& dft, int64_t samples, int64_t harmonics)
     TMemoryBuffer::RequireRoom(uint64_t(harmonics) * kBytesPerHarmonic + samplesBytes + blocks);
 }
 
+// Millions of harmonics take a while to plan: a stop is asked between runs
+// of this many rows.
+constexpr int32_t kRowsBetweenStops = 1 << 16;
+
 } // namespace
 
 void BuildHarmonicTables(TDFT& dft, TProgress& progress)
@@ -35,6 +39,8 @@ void BuildHarmonicTables(TDFT& dft, TProgress& progress)
         dft.Rows.reserve(size_t(k));
         for (int32_t row = 0; row < k; ++row) {
             progress.SetPosition(row);
+            if (row % kRowsBetweenStops == kRowsBetweenStops - 1)
+                StopIfAsked(progress);
             dft.Rows.push_back(PlanRow(row, n, dft.AngleStep, dft.AdcScale));
         }
         dft.Angle = TableAngle(int64_t(n - 1) * (k - 1), dft.AngleStep);

@@ -21,7 +21,8 @@ inline constexpr uint64_t kBytesPerSample = 20;
 // the HarmonicCount rows into Rows, sizes SinTable and CosTable for one block
 // per core, forgets the last sums and leaves Angle at the angle of the last
 // entry. The progress maximum is the harmonic count, the position follows the
-// row being planned and is 0 at the end.
+// row being planned and is 0 at the end; a stop asked through it ends the
+// planning with ERunStopped.
 //
 // Refuses the run, with the buffers' growth error and before any row is
 // planned (the progress then keeps its position), when what it will take

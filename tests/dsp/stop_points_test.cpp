@@ -66,6 +66,14 @@ TEST(StopPoints, SpectrumStopsWithoutAPointAndOtherwiseGivesTheSameSums)
     EXPECT_TRUE(run.dft.Sums.empty());
     EXPECT_EQ(stop.maximum_, TPieceProgress::kSteps);
 
+    // Planning 200,000 harmonics stops too.
+    TDFT many;
+    many.SampleCount = 2;
+    many.HarmonicCount = 200000;
+    many.AdcScale = 1;
+    TStopAfter stopPlanning(1);
+    EXPECT_THROW(BuildHarmonicTables(many, stopPlanning), ERunStopped);
+
     TStopAfter never(1 << 30);
     const TPartial<std::vector<THarmonicPoint>> again = SpectrumPoints(run.dft, 1000, never);
     ASSERT_FALSE(again.fault);
