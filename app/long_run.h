@@ -54,6 +54,7 @@ public:
     void EndCommand();
     // True while a step runs; the window ignores other commands meanwhile.
     bool StepRunning() const { return stepRunning_; }
+    bool CommandRunning() const { return commandDepth_ > 0; }
 
     // Runs work on a worker and returns when it has ended, rethrowing what it
     // threw. phaseUtf8 names it in the dialog.

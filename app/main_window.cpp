@@ -68,8 +68,9 @@ void TForm1::Dispatch(const std::function<void()>& handler)
         ~TCommandEnd()
         {
             form.LongRun->EndCommand();
-            // A close asked for while the command's work ran.
-            if (form.closeAfterRun_ && !form.LongRun->StepRunning())
+            // A close asked for while the command's work ran, once the
+            // outermost handler has ended.
+            if (form.closeAfterRun_ && !form.LongRun->CommandRunning())
                 QTimer::singleShot(0, &form, [f = &form] {
                     f->closeAfterRun_ = false;
                     f->close();
