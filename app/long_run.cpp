@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -100,10 +102,24 @@ void TLongRun::Step(const char* phaseUtf8, const std::function<void()>& work)
     const QString phase = QString::fromUtf8(phaseUtf8);
     const auto stepStart = std::chrono::steady_clock::now();
     // A step outside a command (a test calling a handler) counts from itself.
-    const auto start = commandDepth_ > 0 ? commandStart_ : stepStart;
+    const auto dialogTime = (commandDepth_ > 0 ? commandStart_ : stepStart) + DialogDelay;
     QEventLoop loop;
+    std::mutex endLock;
+    std::condition_variable endSignal;
     std::atomic<bool> taken = false;
-    std::atomic<bool> ended = false;
+    bool ended = false; // under endLock
+    const auto end = [&] {
+        {
+            const std::lock_guard<std::mutex> lock(endLock);
+            ended = true;
+        }
+        endSignal.notify_one();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    };
+    const auto hasEnded = [&] {
+        const std::lock_guard<std::mutex> lock(endLock);
+        return ended;
+    };
     TBackgroundTask task(TCallerShare::Waits);
     task.Run([&] {
         taken = true;
@@ -113,38 +129,51 @@ void TLongRun::Step(const char* phaseUtf8, const std::function<void()>& work)
             work();
         } catch (...) {
             ResetFpMode();
-            ended = true;
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            end();
             throw;
         }
-        ended = true;
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        end();
     });
-    QTimer look;
-    look.setInterval(kLookMilliseconds);
-    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
-        const auto now = std::chrono::steady_clock::now();
-        if (!taken && now - stepStart > kUntakenStep) {
-            loop.quit();
-            return;
+    // Until the dialog is due the window waits as it always did, painting
+    // nothing but its progress bar, so a short command looks as before.
+    bool untaken = false;
+    {
+        std::unique_lock<std::mutex> lock(endLock);
+        while (!ended && std::chrono::steady_clock::now() < dialogTime) {
+            endSignal.wait_for(lock, std::chrono::milliseconds(kLookMilliseconds));
+            progress_.Show();
+            if (!taken && std::chrono::steady_clock::now() - stepStart > kUntakenStep) {
+                untaken = true;
+                break;
+            }
         }
-        progress_.Show();
-        if (dialog_ || now - start >= DialogDelay)
-            Update(phase);
-        if (WhileRunning)
-            WhileRunning();
-    });
-    qApp->installEventFilter(this);
-    stepRunning_ = true;
-    if (!ended) {
-        look.start();
-        if (DialogDelay.count() <= 0 || std::chrono::steady_clock::now() - start >= DialogDelay)
-            Update(phase);
-        loop.exec();
-        look.stop();
     }
-    qApp->removeEventFilter(this);
-    stepRunning_ = false;
+    if (!hasEnded() && !untaken) {
+        // Then the event loop runs: the window paints, the dialog shows, and
+        // the window's input is held back.
+        QTimer look;
+        look.setInterval(kLookMilliseconds);
+        QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+            if (!taken && std::chrono::steady_clock::now() - stepStart > kUntakenStep) {
+                loop.quit();
+                return;
+            }
+            progress_.Show();
+            Update(phase);
+            if (WhileRunning)
+                WhileRunning();
+        });
+        qApp->installEventFilter(this);
+        stepRunning_ = true;
+        Update(phase);
+        look.start();
+        if (!hasEnded())
+            loop.exec();
+        look.stop();
+        qApp->removeEventFilter(this);
+        stepRunning_ = false;
+    }
+    // A step no worker took runs here.
     try {
         task.Wait();
     } catch (...) {

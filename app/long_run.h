@@ -1,12 +1,13 @@
 #pragma once
-// The long work of a command. Each step runs on a worker of the pool while
-// the window's event loop goes on: the window paints and its progress bar
-// moves, but its input is held back, so nothing the step reads is changed and
-// no second command starts. Once a command has run for a second, a modal
-// progress dialog over the window shows the step's phase, a bar and
-// «Отмена» (Escape presses it), which asks the step to stop at its next
-// cancellation point. Results reach the window's state after the step, on
-// the window's thread.
+// The long work of a command. Each step runs on a worker of the pool. For
+// the first second of a command the window waits for it as it always did
+// (only its progress bar moves), so a short command looks as before. After
+// that the window's event loop runs while the step computes: the window
+// paints, but its input is held back, so nothing the step reads is changed
+// and no second command starts; a modal progress dialog over the window shows
+// the step's phase, a bar and «Отмена» (Escape presses it), which asks the
+// step to stop at its next cancellation point. Results reach the window's
+// state after the step, on the window's thread.
 #include "runtime/progress.h"
 
 #include <QObject>
