@@ -94,8 +94,10 @@ void TLongRun::EndCommand()
 {
     if (--commandDepth_ > 0)
         return;
-    dialog_.reset();
+    CloseDialog();
 }
+
+void TLongRun::CloseDialog() { dialog_.reset(); }
 
 void TLongRun::Step(const char* phaseUtf8, const std::function<void()>& work)
 {

@@ -53,6 +53,8 @@ public:
     void BeginCommand();
     // The command has ended: the dialog, if shown, goes.
     void EndCommand();
+    // The dialog goes before the error box of a command that failed.
+    void CloseDialog();
     // True while a step runs; the window ignores other commands meanwhile.
     bool StepRunning() const { return stepRunning_; }
     bool CommandRunning() const { return commandDepth_ > 0; }

@@ -86,14 +86,17 @@ void TForm1::Dispatch(const std::function<void()>& handler)
         SetPanelText(2, stopped.Message());
     } catch (const Exception& error) {
         ResetFpMode();
+        LongRun->CloseDialog();
         ShowError(error);
     } catch (const std::bad_alloc&) {
         ResetFpMode();
+        LongRun->CloseDialog();
         ShowError(std::string("Out of memory"));
     } catch (const std::exception& error) {
         // Anything else the libraries raise (a worker that could not start,
         // say) ends the handler, not the program.
         ResetFpMode();
+        LongRun->CloseDialog();
         ShowError(std::string(error.what()));
     }
 }
