@@ -178,3 +178,34 @@ TEST(LongRuns, ClosingTheWindowDuringARunStopsItAndClosesAfter)
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->BuffersFreed());
 }
+
+TEST(LongRuns, LoadStoppedWhileParsingIsParsedByTheNextRun)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.DAT");
+    std::string file = "Rate (Hz): 500\t\r\n*******\r\n";
+    const std::string samples = Samples(3000000);
+    file += samples;
+    std::ofstream(path.toStdString(), std::ios::binary) << file;
+    const QString startDir = QDir::currentPath();
+    auto form = MakeForm();
+    form->ChooseDataFile = [&](const QString&) { return path; };
+    RunSpectrum(*form, "1\r\n2\r\n", "100", "2");
+    {
+        TStopInPhase stop(*form, "Разбор данных");
+        form->NLoad->trigger();
+        ASSERT_TRUE(stop.pressed);
+    }
+    // The file is in the pane, its header removed; the samples before stay
+    // counted until a parse completes.
+    EXPECT_EQ(form->PanelText(2), Cp("Остановлено"));
+    EXPECT_EQ(form->PanelText(0), Cp("Количество данных: 2"));
+    EXPECT_TRUE(form->RichEdit1->Model().Text() == samples);
+    EXPECT_TRUE(form->State.DataDirty);
+    EXPECT_EQ(form->EditScaleX->text(), "500");
+    form->ButtonDataRefresh->click();
+    EXPECT_EQ(form->PanelText(0), Cp("Количество данных: 3000000"));
+    EXPECT_EQ(form->Series2->PointCount(), 3000000);
+    EXPECT_EQ(form->Series1->PointCount(), 2);
+    QDir::setCurrent(startDir);
+}
