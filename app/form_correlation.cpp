@@ -8,6 +8,7 @@
 
 #include "app/box_integer.h"
 #include "app/code_curve.h"
+#include "app/long_run.h"
 #include "chart/layout/point_series.h"
 #include "dsp/autocorrelation.h"
 #include "dsp/pattern_codes.h"
@@ -75,16 +76,20 @@ void TForm1::ButtonStartAutoKorClick()
 
 void TForm1::CorrelatePattern()
 {
-    PlotCodes(*Series3,
-              SlidingPearson(DFT->DataCodes->Elements<int32_t>(0, State.QuantizedCount),
-                             State.PatternCodes->Elements<int32_t>(0, State.QuantizedPatternLength),
-                             State.PatternMean));
+    const std::span<const int32_t> data = DFT->DataCodes->Elements<int32_t>(0, State.QuantizedCount);
+    const std::span<const int32_t> pattern =
+        State.PatternCodes->Elements<int32_t>(0, State.QuantizedPatternLength);
+    std::vector<int32_t> curve;
+    LongRun->Step("Корреляция", [&] { curve = SlidingPearson(data, pattern, State.PatternMean, Progress()); });
+    PlotCodes(*Series3, curve);
 }
 
 void TForm1::CorrelateWindow()
 {
     // The window's codes and mean are its own: the pattern state stays untouched.
-    PlotCodes(*Series3,
-              Autocorrelate(DFT->DataCodes->Elements<int32_t>(0, State.QuantizedCount),
-                            {State.AutoStart, State.AutoWidth}));
+    const std::span<const int32_t> data = DFT->DataCodes->Elements<int32_t>(0, State.QuantizedCount);
+    const TAutoWindow window{State.AutoStart, State.AutoWidth};
+    std::vector<int32_t> curve;
+    LongRun->Step("Автокорреляция", [&] { curve = Autocorrelate(data, window, Progress()); });
+    PlotCodes(*Series3, curve);
 }

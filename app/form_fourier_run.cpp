@@ -3,6 +3,7 @@
 
 #include "app/box_integer.h"
 #include "app/code_curve.h"
+#include "app/long_run.h"
 #include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
 #include "dsp/fourier_run.h"
@@ -79,13 +80,19 @@ void TForm1::ButtonXAxisClick()
         axis.SetMaximum(maximum.value);
 }
 
-void TForm1::BuildTables() { BuildHarmonicTables(*DFT, Progress()); }
+void TForm1::BuildTables()
+{
+    LongRun->Step("Построение таблиц", [this] { BuildHarmonicTables(*DFT, Progress()); });
+}
 
 void TForm1::QuantizeData()
 {
     State.SampleRate = SampleRateFromText(EditText(EditScaleX));
-    const TPartial<std::span<const int32_t>> codes =
-        QuantizeDataCodes(*DFT, *State.DataValues, CheckBoxH0->isChecked());
+    const bool removeZeroHarmonic = CheckBoxH0->isChecked();
+    TPartial<std::span<const int32_t>> codes;
+    LongRun->Step("Квантование", [&] {
+        codes = QuantizeDataCodes(*DFT, *State.DataValues, removeZeroHarmonic, Progress());
+    });
     State.QuantizedCount = int32_t(codes.done.size());
     PlotCodes(*Series2, codes.done);
     codes.RaiseFault();
@@ -94,7 +101,8 @@ void TForm1::QuantizeData()
 
 void TForm1::ComputeSpectrum()
 {
-    const TPartial<std::vector<THarmonicPoint>> points = SpectrumPoints(*DFT, State.SampleRate);
+    TPartial<std::vector<THarmonicPoint>> points;
+    LongRun->Step("Спектр", [&] { points = SpectrumPoints(*DFT, State.SampleRate, Progress()); });
     for (size_t k = 0; k < points.done.size(); ++k)
         Series1->AddPoint(double(k), points.done[k].amplitude, points.done[k].label);
     points.RaiseFault();

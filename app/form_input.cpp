@@ -3,6 +3,7 @@
 
 #include "app/box_integer.h"
 #include "app/dialog_folder.h"
+#include "app/long_run.h"
 #include "app/pane_file_header.h"
 #include "input/bad_line_mark.h"
 #include "input/data_file_header.h"
@@ -60,7 +61,9 @@ bool ShowParseOutcome(TForm1& form, TRichPane* pane, const char* prefixUtf8, con
 void TForm1::ParsePatternPane()
 {
     WaitCursor wait;
-    const LineParseResult r = ParseLines(RichEdit2->Model(), *State.PatternValues, Progress());
+    LineParseResult r;
+    LongRun->Step("Разбор образа",
+                  [&] { r = ParseLines(RichEdit2->Model(), *State.PatternValues, Progress()); });
     State.PatternLength = r.count;
     State.PatternErrorLine = r.errorLine;
     State.ParseErrorLine = -1;
@@ -72,7 +75,8 @@ void TForm1::ParsePatternPane()
 void TForm1::ParseDataPane()
 {
     WaitCursor wait;
-    const LineParseResult r = ParseLines(RichEdit1->Model(), *State.DataValues, Progress());
+    LineParseResult r;
+    LongRun->Step("Разбор данных", [&] { r = ParseLines(RichEdit1->Model(), *State.DataValues, Progress()); });
     State.ParseErrorLine = r.errorLine;
     Progress().SetPosition(0);
     DFT->SampleCount = r.count != 0 ? r.count : 1;
@@ -99,7 +103,8 @@ void TForm1::LoadDataFile(const QString& path)
 {
     // The file is read before anything changes: a path that is not a readable
     // regular file must not cost the user the samples already in the pane.
-    std::string bytes = ReadFileForPane(LocalPath(path));
+    std::string bytes;
+    LongRun->Step("Чтение файла", [&] { bytes = ReadFileForPane(LocalPath(path), Progress()); });
     // The current directory follows the loaded file's folder, so later
     // exports land beside the data file.
     QDir::setCurrent(QFileInfo(path).absolutePath());

@@ -1,5 +1,6 @@
 // Export, the test data generator and the about panel.
 #include "app/main_window.h"
+#include "app/long_run.h"
 
 #include "chart/paint/plot.h"
 #include "numbers/random.h"
@@ -16,7 +17,11 @@ void TForm1::NSpectrClick() { ExportTable(kExportSpectrum); }
 
 void TForm1::NKorrClick() { ExportTable(kExportCorrelation); }
 
-void TForm1::ExportTable(int kind) { ExportTableFile(kind, *ChartSpectr, *ChartF); }
+void TForm1::ExportTable(int kind)
+{
+    // The worker reads the charts while the window only paints them.
+    LongRun->Step("Экспорт", [&] { ExportTableFile(kind, *ChartSpectr, *ChartF, Progress()); });
+}
 
 void TForm1::NGenClick()
 {

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/long_run.h"
 #include "app/window_placement.h"
 
 #include "chart/model/axis_panel.h"
@@ -28,19 +29,6 @@
 
 namespace {
 
-// The progress bar as the computations see it.
-class TProgressBarAdapter final : public TProgress {
-public:
-    explicit TProgressBarAdapter(QProgressBar* bar) : bar_(bar) { }
-    // A 0..0 range would turn the bar into a busy indicator; an empty parse must
-    // leave it still and empty.
-    void SetMaximum(int maximum) override { bar_->setMaximum(std::max(maximum, 1)); }
-    void SetPosition(int position) override { bar_->setValue(position); }
-
-private:
-    QProgressBar* bar_;
-};
-
 QString ChooseWithDialog(QWidget* parent, const QString& folder)
 {
     // Linux names are case-sensitive; the filter must still take ".dat" as ".DAT".
@@ -55,7 +43,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), StartFolder(QDir::current
 {
     CreateLayout();
     CreateMenu();
-    progress_ = std::make_unique<TProgressBarAdapter>(ProgressBar1);
+    progress_ = std::make_unique<TRunProgress>(ProgressBar1);
+    LongRun = std::make_unique<TLongRun>(*this, *progress_);
     ChooseDataFile = [this](const QString& folder) { return ChooseWithDialog(this, folder); };
     OpenBrowser = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
     BindHandlers();
@@ -69,20 +58,45 @@ TForm1::~TForm1() = default;
 
 void TForm1::Dispatch(const std::function<void()>& handler)
 {
+    // The window's input waits while a command's work runs; what comes
+    // another way (a queued drop, a key's action) is ignored likewise.
+    if (LongRun->StepRunning())
+        return;
+    LongRun->BeginCommand();
+    struct TCommandEnd {
+        TForm1& form;
+        ~TCommandEnd()
+        {
+            form.LongRun->EndCommand();
+            // A close asked for while the command's work ran, once the
+            // outermost handler has ended.
+            if (form.closeAfterRun_ && !form.LongRun->CommandRunning())
+                QTimer::singleShot(0, &form, [f = &form] {
+                    f->closeAfterRun_ = false;
+                    f->close();
+                });
+        }
+    } commandEnd{*this};
     // A fault flag left over from elsewhere must not be blamed on this handler.
     ClearFpFaults();
     try {
         handler();
+    } catch (const ERunStopped& stopped) {
+        ResetFpMode();
+        SetPanelText(2, stopped.Message());
     } catch (const Exception& error) {
         ResetFpMode();
+        LongRun->CloseDialog();
         ShowError(error);
     } catch (const std::bad_alloc&) {
         ResetFpMode();
+        LongRun->CloseDialog();
         ShowError(std::string("Out of memory"));
     } catch (const std::exception& error) {
         // Anything else the libraries raise (a worker that could not start,
         // say) ends the handler, not the program.
         ResetFpMode();
+        LongRun->CloseDialog();
         ShowError(std::string(error.what()));
     }
 }
@@ -140,6 +154,14 @@ void TForm1::RichEdit2Change() { State.PatternDirty = true; }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // The buffers are freed only once no worker uses them: a close during a
+    // command stops its work and closes the window after it.
+    if (LongRun->StepRunning()) {
+        closeAfterRun_ = true;
+        progress_->AskStop();
+        event->ignore();
+        return;
+    }
     Dispatch([this] { FormClose(); });
     event->accept();
 }

@@ -23,6 +23,8 @@ class QRadioButton;
 class QSplitter;
 class QWidget;
 class TAreaSeries;
+class TLongRun;
+class TRunProgress;
 class TPlot;
 class TLineSeries;
 class TProgress;
@@ -118,8 +120,11 @@ public:
     std::string PanelText(int index) const;
     // Panel 1: the data mean and, truncated, the mean in ADC units.
     void ShowMeanPanel();
-    // The progress bar as the computations see it.
+    // The progress bar as the computations see it, from the window's thread
+    // or a worker; it also carries the stop a long run's dialog asks for.
     TProgress& Progress();
+    // The long work of the commands: steps on the workers, the progress dialog.
+    std::unique_ptr<TLongRun> LongRun;
 
     // ---- event handlers (all run through Dispatch) ----
     void FormCreate();
@@ -170,7 +175,8 @@ public:
 
     // Runs one event handler: an Exception, std::bad_alloc or any other
     // std::exception escaping it ends the handler and is shown by ShowError;
-    // the program goes on.
+    // the program goes on. A handler stopped by the user shows «Остановлено»
+    // in panel 2 instead. While one handler's long work runs, others are ignored.
     void Dispatch(const std::function<void()>& handler);
 
     // The file dialog of the data load; tests replace it to answer it programmatically.
@@ -198,6 +204,7 @@ private:
     void AcceptFileDrops();
     void BindChartPictures();
 
-    std::unique_ptr<TProgress> progress_;
+    std::unique_ptr<TRunProgress> progress_;
+    bool closeAfterRun_ = false;
     bool buffersFreed_ = false;
 };

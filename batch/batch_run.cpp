@@ -111,7 +111,7 @@ TInputOutcome RunInput(const TBatchOptions& options, const TPatternCodes* patter
         dft.HarmonicCount = options.harmonics;
 
         progress.Phase("spectrum");
-        BuildHarmonicTables(dft, progress, TWorkBound::Allow);
+        BuildHarmonicTables(dft, progress);
         const double rate = SampleRateFromText(options.rateText.value_or(samples.rateText));
         const TPartial<std::span<const int32_t>> codes =
             QuantizeDataCodes(dft, *values, options.removeZeroHarmonic);

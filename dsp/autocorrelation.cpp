@@ -12,8 +12,8 @@ TAutoWindow FitAutoWindow(int32_t start, int32_t width, int64_t codeCount)
     return {start, width};
 }
 
-std::vector<int32_t> Autocorrelate(std::span<const int32_t> data, TAutoWindow window)
+std::vector<int32_t> Autocorrelate(std::span<const int32_t> data, TAutoWindow window, TProgress& progress)
 {
     const std::span<const int32_t> codes = data.subspan(size_t(window.start), size_t(window.width));
-    return SlidingPearson(data, codes, RoundedMean(codes));
+    return SlidingPearson(data, codes, RoundedMean(codes), progress);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The autocorrelation: the pattern is a window of the data codes themselves.
+#include "runtime/progress.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -17,4 +19,6 @@ TAutoWindow FitAutoWindow(int32_t start, int32_t width, int64_t codeCount);
 
 // The sliding Pearson correlation of the data with the window's codes, whose
 // own rounded mean is the pattern mean; the window must lie within the data.
-std::vector<int32_t> Autocorrelate(std::span<const int32_t> data, TAutoWindow window);
+// Stops as SlidingPearson does.
+std::vector<int32_t> Autocorrelate(std::span<const int32_t> data, TAutoWindow window,
+                                   TProgress& progress = NoProgress());

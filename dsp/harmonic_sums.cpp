@@ -37,7 +37,7 @@ void SumRange(const TDFT& dft, const int32_t* codes, int64_t begin, int64_t end,
 
 } // namespace
 
-void SumHarmonics(TDFT& dft)
+void SumHarmonics(TDFT& dft, TProgress& progress)
 {
     dft.Sums.clear();
     const int64_t n = dft.SampleCount > 0 ? dft.SampleCount : 0;
@@ -53,11 +53,14 @@ void SumHarmonics(TDFT& dft)
     // Pieces of whole blocks, each worth handing to another core.
     const int64_t piece = std::max(kShortestPiece, kEntriesPerPiece / std::max<int64_t>(1, int64_t(rows)));
     const int64_t grain = (piece + kTableBlock - 1) / kTableBlock * kTableBlock;
+    TPieceProgress pieces(progress, n);
     ForEachRange(n, grain, [&](int64_t begin, int64_t end) {
         const int slot = WorkerSlot();
         SumRange(dft, codes, begin, end, sinBlocks + slot * kTableBlock, cosBlocks + slot * kTableBlock,
                  slotSums[size_t(slot)]);
+        pieces.Done(end - begin);
     });
+    pieces.Finish();
     dft.SinTable->CommitElements<int32_t>(slots * kTableBlock);
     dft.CosTable->CommitElements<int32_t>(slots * kTableBlock);
     std::vector<THarmonicSum> sums(rows);

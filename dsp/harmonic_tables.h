@@ -13,24 +13,25 @@ class TProgress;
 // about 72, up to 96 more while the chart's lists grow): 352, counted as 400.
 inline constexpr uint64_t kBytesPerHarmonic = 400;
 
+// Memory a spectrum run takes per sample beyond the sample buffer: its code
+// (4 bytes, in DataCodes) and the data curve's copy of it (X and Y, 16).
+inline constexpr uint64_t kBytesPerSample = 20;
+
 // Sets AngleStep := 2 pi / N (extended division, stored in 64 bits), plans
 // the HarmonicCount rows into Rows, sizes SinTable and CosTable for one block
 // per core, forgets the last sums and leaves Angle at the angle of the last
 // entry. The progress maximum is the harmonic count, the position follows the
-// row being planned and is 0 at the end.
+// row being planned and is 0 at the end; a stop asked through it ends the
+// planning with ERunStopped.
 //
 // Refuses the run, with the buffers' growth error and before any row is
-// planned (the progress then keeps its position), when
-// - its harmonics' memory (kBytesPerHarmonic each) and the two table blocks
-//   would not fit beside the buffers within their growth limit, or
-// - K x N exceeds an eighth of that limit: the entries the whole tables, 8
-//   bytes per entry pair, would have taken, so a run is allowed no more work
-//   than one whose tables the machine could hold (a few seconds).
-//
-// The second refusal bounds a click's wait; the batch command, whose runs
-// nobody waits on click by click, allows such a run (its memory is still checked).
-enum class TWorkBound { Refuse, Allow };
-void BuildHarmonicTables(TDFT& dft, TProgress& progress, TWorkBound bound = TWorkBound::Refuse);
+// planned (the progress then keeps its position), when what it will take
+// does not fit beside the buffers within their growth limit: its harmonics
+// (kBytesPerHarmonic each), its samples (kBytesPerSample each, less the codes
+// DataCodes already has room for) and the two table blocks. Its length alone
+// never refuses it: the entries are made block by block, so K x N costs time,
+// not memory.
+void BuildHarmonicTables(TDFT& dft, TProgress& progress);
 
 // The angle of entry (k, n): the exact integer n x k times AngleStep in
 // extended precision, rounded to 64 bits.

@@ -17,13 +17,17 @@ int32_t QuantizeSample(double value, int32_t scale, double offset)
 }
 
 TPartial<int64_t> QuantizeSamples(std::span<const double> values, int32_t scale, double offset,
-                                  std::span<int32_t> codes)
+                                  std::span<int32_t> codes, const TProgress& progress)
 {
+    // A stop is asked for between runs of this many samples.
+    constexpr int64_t kBetweenStops = 1 << 16;
     const int64_t count = int64_t(values.size());
     for (int64_t i = 0; i < count; ++i) {
         try {
+            if (i % kBetweenStops == kBetweenStops - 1)
+                StopIfAsked(progress);
             codes[size_t(i)] = QuantizeSample(values[size_t(i)], scale, offset);
-        } catch (const EMathError&) {
+        } catch (const Exception&) {
             return {i, std::current_exception()};
         }
     }

@@ -2,6 +2,7 @@
 // Turning 64-bit samples into 32-bit integer codes with an integer ADC scale,
 // and the rounded mean of codes.
 #include "dsp/partial.h"
+#include "runtime/progress.h"
 
 #include <cstdint>
 #include <span>
@@ -13,10 +14,11 @@
 int32_t QuantizeSample(double value, int32_t scale, double offset);
 
 // Converts values in order into codes (at least as long) and gives how many
-// it converted: fewer than all only at a value without a code, whose fault
-// comes with the count; the codes before it are written.
+// it converted: fewer than all only at a value without a code, or at a stop
+// asked through progress, whose fault comes with the count; the codes before
+// it are written.
 TPartial<int64_t> QuantizeSamples(std::span<const double> values, int32_t scale, double offset,
-                                  std::span<int32_t> codes);
+                                  std::span<int32_t> codes, const TProgress& progress = NoProgress());
 
 // Round(sum / count) with the sum exact and the division in extended
 // precision; codes must not be empty. Always within the 32-bit range.

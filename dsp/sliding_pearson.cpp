@@ -25,6 +25,7 @@ struct TPearsonInput {
     int64_t dySum;        // sum of the pattern's deviations
     const TCrossTerms& crossTerms;
     const TPearsonPercent& percent;
+    TPieceProgress& progress;
 };
 
 // r(j) for j in [begin, end), with Sum the integer type in which every term
@@ -62,13 +63,14 @@ void CorrelateRange(const TPearsonInput& in, int64_t begin, int64_t end, int32_t
             else
                 result[j] = in.percent.Exact(sxy, sxx);
         }
+        in.progress.Done(last - first);
     }
 }
 
 } // namespace
 
 std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes, std::span<const int32_t> patternCodes,
-                                    int32_t patternMean)
+                                    int32_t patternMean, TProgress& progress)
 {
     const int32_t* data = dataCodes.data();
     const int32_t* pattern = patternCodes.data();
@@ -94,7 +96,8 @@ std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes, std::spa
 
     const TPearsonPercent percent(syy);
     const TCrossTerms crossTerms({data, dy.data(), m, maxAbsData, maxAbsDy}, dataCount);
-    const TPearsonInput input{data, m, dySum, crossTerms, percent};
+    TPieceProgress pieces(progress, offsets);
+    const TPearsonInput input{data, m, dySum, crossTerms, percent, pieces};
     // With D = max |d| (so the window mean too is at most D) and Y = max |dy|:
     // sum d^2 <= M D^2, |2 w sum d| <= 2 M D^2, M w^2 <= M D^2, so Sxx and
     // every partial of it stay within 4 M D^2; |sum d dy| and |w sum dy| are at
@@ -109,5 +112,6 @@ std::vector<int32_t> SlidingPearson(std::span<const int32_t> dataCodes, std::spa
         else
             CorrelateRange<WideInt>(input, begin, end, result.data());
     });
+    pieces.Finish();
     return result;
 }

@@ -90,6 +90,7 @@ LineParseResult ParseLines(const TPaneText& pane, TMemoryBuffer& buffer, TProgre
             break;
         if (--untilStep == 0) {
             progress.SetPosition(parse.Count());
+            StopIfAsked(progress);
             untilStep = step;
         }
     }

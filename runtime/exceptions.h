@@ -40,6 +40,8 @@ DFT_EXCEPTION(EOutOfResources, Exception)
 DFT_EXCEPTION(EListError, Exception)
 // Axis range setters refusing an inverted range.
 DFT_EXCEPTION(EChartAxisError, Exception)
+// A long computation stopped at a cancellation point because the user asked.
+DFT_EXCEPTION(ERunStopped, Exception)
 
 #undef DFT_EXCEPTION
 

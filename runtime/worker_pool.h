@@ -26,13 +26,19 @@ private:
     std::unique_ptr<TControl> control_;
 };
 
+// What the thread that makes a background task does meanwhile: work of its
+// own (the pool keeps a core for it), or only wait (the window's event loop
+// runs while the task computes; the task and the parallel work it starts
+// then get every core).
+enum class TCallerShare { Works, Waits };
+
 // One piece of work beside the caller's own, on a worker of the pool. When
 // no worker is free the caller runs it at its Wait(); the outcome is the
 // same. Wait() rethrows what the work threw. The work runs in the
 // floating-point modes of the thread that made the task.
 class TBackgroundTask {
 public:
-    TBackgroundTask();
+    explicit TBackgroundTask(TCallerShare caller = TCallerShare::Works);
     // Waits for the work in flight.
     ~TBackgroundTask();
     TBackgroundTask(const TBackgroundTask&) = delete;

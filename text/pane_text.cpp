@@ -56,14 +56,22 @@ void TPaneText::SetText(std::string_view text)
 
 void TPaneText::Clear() { SetText({}); }
 
+int64_t TPaneText::LoadedLength(std::string_view bytes)
+{
+    // A lone CR or LF gains a character; a CR LF stays as it is.
+    const size_t n = bytes.size();
+    const char* b = bytes.data();
+    int64_t gained = 0;
+    for (size_t i = 0; i < n; ++i)
+        gained += int64_t(b[i] == '\r' && (i + 1 == n || b[i + 1] != '\n')) +
+            int64_t(b[i] == '\n' && (i == 0 || b[i - 1] != '\r'));
+    return int64_t(n) + gained;
+}
+
 std::string TPaneText::NormalizeLineBreaks(std::string_view bytes)
 {
     std::string out;
-    // Worst case every byte is a lone CR or LF and doubles.
-    size_t breaks = 0;
-    for (char c : bytes)
-        breaks += (c == '\n' || c == '\r');
-    out.reserve(bytes.size() + breaks);
+    out.reserve(size_t(LoadedLength(bytes)));
     for (size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '\r') {

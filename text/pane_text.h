@@ -35,6 +35,8 @@ public:
     void LoadBytes(std::string bytes);
     // Converts CR, LF and CR LF in any text to CR LF line breaks.
     static std::string NormalizeLineBreaks(std::string_view bytes);
+    // The length of that conversion, counted without making it.
+    static int64_t LoadedLength(std::string_view bytes);
 
     // ---- lines ----
     int LineCount() const;

@@ -1,7 +1,9 @@
 #include "text/text_file_reader.h"
 
+#include "numbers/number_format.h"
 #include "runtime/exceptions.h"
 #include "text/os_error.h"
+#include "text/pane_text.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,6 +17,26 @@ namespace {
 [[noreturn]] void RaiseOpenError(const std::string& path, int err)
 {
     throw EFOpenError("Cannot open file \"" + MessagePath(path) + "\". " + OsErrorText(err));
+}
+
+int64_t g_paneFileLimit = TPaneText::kTextLimit;
+
+// A pane's positions are 32-bit: a longer text would wrap them.
+[[noreturn]] void RaiseTooLong(const std::string& path, int64_t characters)
+{
+    throw EFOpenError("Cannot open file \"" + MessagePath(path) + "\". It holds " + IntegerText(characters) +
+                      " characters, more than the " + IntegerText(g_paneFileLimit) + " a pane holds");
+}
+
+// The bytes as read: a text that normalizing line breaks makes too long (it
+// at most doubles, so only a long one is counted).
+void RequirePaneRoom(const std::string& path, std::string_view bytes)
+{
+    if (int64_t(bytes.size()) <= g_paneFileLimit / 2)
+        return;
+    const int64_t length = TPaneText::LoadedLength(bytes);
+    if (length > g_paneFileLimit)
+        RaiseTooLong(path, length);
 }
 
 class FileHandle {
@@ -60,13 +82,16 @@ FileHandle OpenForReading(const std::string& path, struct stat& st)
     // Others may read meanwhile but not write: a writer holds an exclusive lock.
     if (::flock(file.get(), LOCK_SH | LOCK_NB) != 0)
         RaiseOpenError(path, errno);
+    if (st.st_size > g_paneFileLimit)
+        RaiseTooLong(path, st.st_size);
     return file;
 }
 
 // The rest of an open file from where it stands; EOutOfResources "Failed to
 // Load Stream" when reading fails or memory runs out.
-std::string ReadOpenFile(int fd, const struct stat& st)
+std::string ReadOpenFile(int fd, const struct stat& st, TProgress& progress = NoProgress())
 {
+    TPieceProgress pieces(progress, st.st_size);
     std::string bytes;
     try {
         if (st.st_size > 0)
@@ -84,8 +109,10 @@ std::string ReadOpenFile(int fd, const struct stat& st)
             if (n == 0)
                 break;
             used += size_t(n);
+            pieces.Done(n);
         }
         bytes.resize(used);
+        pieces.Finish();
     } catch (const std::bad_alloc&) {
         throw EOutOfResources("Failed to Load Stream");
     }
@@ -94,12 +121,17 @@ std::string ReadOpenFile(int fd, const struct stat& st)
 
 } // namespace
 
-std::string ReadFileForPane(const std::string& path)
+std::string ReadFileForPane(const std::string& path, TProgress& progress)
 {
     struct stat st { };
     FileHandle file = OpenForReading(path, st);
-    return ReadOpenFile(file.get(), st);
+    std::string bytes = ReadOpenFile(file.get(), st, progress);
+    RequirePaneRoom(path, bytes); // it may have grown since it was opened
+    return bytes;
 }
+
+void SetPaneFileLimit(int64_t characters) { g_paneFileLimit = characters; }
+int64_t PaneFileLimit() { return g_paneFileLimit; }
 
 TMappedFile::TMappedFile(const std::string& path)
 {
@@ -107,6 +139,7 @@ TMappedFile::TMappedFile(const std::string& path)
     FileHandle file = OpenForReading(path, st);
     if (size_t(st.st_size) < kMapFrom) {
         read_ = ReadOpenFile(file.get(), st);
+        RequirePaneRoom(path, read_);
         data_ = read_.data();
         size_ = read_.size();
     } else {
@@ -115,6 +148,12 @@ TMappedFile::TMappedFile(const std::string& path)
         void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
         if (at == MAP_FAILED)
             throw EOutOfResources("Failed to Load Stream");
+        try {
+            RequirePaneRoom(path, {static_cast<const char*>(at), size_t(st.st_size)});
+        } catch (...) {
+            ::munmap(at, size_t(st.st_size));
+            throw;
+        }
         data_ = static_cast<const char*>(at);
         size_ = size_t(st.st_size);
         mapped_ = true;

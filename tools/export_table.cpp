@@ -103,6 +103,9 @@ private:
     char* end_ = text_;
 };
 
+// The spectrum export asks whether to stop between runs of this many rows.
+constexpr size_t kRowsBetweenStops = 1 << 16;
+
 template <class T>
 void AppendWholeCellIfPresent(std::string& out, std::span<const T> curve, size_t row)
 {
@@ -112,22 +115,24 @@ void AppendWholeCellIfPresent(std::string& out, std::span<const T> curve, size_t
 
 // Rows are formed a piece at a time on every worker, a batch of pieces
 // between two writes, and written in order: the bytes are those of one
-// row after another, whatever the number of workers.
+// row after another, whatever the number of workers. After each piece
+// written the export may be stopped.
 constexpr size_t kRowsPerPiece = 32768;
 
 template <class T>
 void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::span<const T> correlation,
-                          std::span<const T> pattern)
+                          std::span<const T> pattern, TProgress& progress = NoProgress())
 {
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
-    std::vector<std::string> pieces(size_t(4 * WorkerSlots()));
-    for (size_t batch = 0; batch < rows; batch += pieces.size() * kRowsPerPiece) {
-        const size_t count = std::min(pieces.size(), (rows - batch + kRowsPerPiece - 1) / kRowsPerPiece);
+    TPieceProgress progressed(progress, int64_t(rows));
+    std::vector<std::string> texts(size_t(4 * WorkerSlots()));
+    for (size_t batch = 0; batch < rows; batch += texts.size() * kRowsPerPiece) {
+        const size_t count = std::min(texts.size(), (rows - batch + kRowsPerPiece - 1) / kRowsPerPiece);
         ForEachRange(int64_t(count), 1, [&](int64_t begin, int64_t end) {
             TWholeRow<T> whole;
             for (int64_t p = begin; p < end; ++p) {
-                std::string& out = pieces[size_t(p)];
+                std::string& out = texts[size_t(p)];
                 out.clear();
                 const size_t first = batch + size_t(p) * kRowsPerPiece;
                 for (size_t i = first; i < std::min(rows, first + kRowsPerPiece); ++i) {
@@ -144,9 +149,12 @@ void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::sp
                 }
             }
         });
-        for (size_t p = 0; p < count; ++p)
-            file.Write(pieces[p]);
+        for (size_t p = 0; p < count; ++p) {
+            file.Write(texts[p]);
+            progressed.Done(int64_t(std::min(kRowsPerPiece, rows - batch - p * kRowsPerPiece)));
+        }
     }
+    progressed.Finish();
 }
 
 } // namespace
@@ -174,7 +182,7 @@ void WriteSpectrumRow(TextOutputFile& file, double x, std::string_view label, st
     file.WriteLineEnd();
 }
 
-void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
+void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum, TProgress& progress)
 {
     if (spectrum.SeriesTotal() <= 0)
         return;
@@ -182,21 +190,26 @@ void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum)
     const TSeries& first = *spectrum.SeriesAt(0);
     const int rows = first.PointCount();
     std::vector<double> values(size_t(spectrum.SeriesTotal()));
+    TPieceProgress pieces(progress, rows);
     for (int i = 0; i < rows; ++i) {
+        if (size_t(i) % kRowsBetweenStops == kRowsBetweenStops - 1)
+            pieces.Done(kRowsBetweenStops);
         for (int s = 0; s < spectrum.SeriesTotal(); ++s)
             values[size_t(s)] = spectrum.SeriesAt(s)->YValues().ValueAt(i);
         WriteSpectrumRow(file, first.XValues().ValueAt(i), first.LabelAt(i), values);
     }
+    pieces.Finish();
 }
 
-void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves)
+void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves, TProgress& progress)
 {
     if (curves.SeriesTotal() <= 0)
         return;
     // The export walks every row of the longest curve, so it reads the stored
     // values without ValueAt's per-point index check.
     WriteCorrelationRows<double>(file, curves.SeriesAt(0)->YValues().Raw(),
-                                 curves.SeriesAt(1)->YValues().Raw(), curves.SeriesAt(2)->YValues().Raw());
+                                 curves.SeriesAt(1)->YValues().Raw(), curves.SeriesAt(2)->YValues().Raw(),
+                                 progress);
 }
 
 void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
@@ -205,12 +218,12 @@ void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
     WriteCorrelationRows(file, data, correlation, pattern);
 }
 
-void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves)
+void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves, TProgress& progress)
 {
     WriteFileReplacing(ExportFileName(kind), [&](TextOutputFile& file) {
         if (kind == kExportSpectrum)
-            WriteSpectrumTable(file, spectrum);
+            WriteSpectrumTable(file, spectrum, progress);
         else
-            WriteCorrelationTable(file, curves);
+            WriteCorrelationTable(file, curves, progress);
     });
 }

@@ -9,6 +9,8 @@
 //   three Y values ("%0.0f") separated by two tabs, a cell left empty past the
 //   end of a shorter curve.
 // Numbers use the locale's decimal separator; no trailing empty line.
+#include "runtime/progress.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -24,9 +26,11 @@ inline constexpr int kExportCorrelation = 1;
 const char* ExportFileName(int kind);
 
 // Writes a table into an open file; every statement is checked, so an I/O
-// error raises EInOutError at the first write that fails.
-void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum);
-void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves);
+// error raises EInOutError at the first write that fails. Each 65,536 rows
+// are a cancellation point of progress (ERunStopped), whose position is the
+// share of rows written.
+void WriteSpectrumTable(TextOutputFile& file, const TAxisPanel& spectrum, TProgress& progress = NoProgress());
+void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves, TProgress& progress = NoProgress());
 
 // The same tables from plain values, for a caller without charts: the
 // spectrum's header, then one row per harmonic (its X, its label and one Y
@@ -37,5 +41,7 @@ void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,
                            std::span<const int32_t> correlation, std::span<const int32_t> pattern);
 
 // Writes the table of kind into ExportFileName(kind), replacing the previous
-// file only when the whole table was written (see WriteFileReplacing).
-void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves);
+// file only when the whole table was written (see WriteFileReplacing): a
+// stopped export leaves the previous file.
+void ExportTableFile(int kind, const TAxisPanel& spectrum, const TAxisPanel& curves,
+                     TProgress& progress = NoProgress());

@@ -184,37 +184,55 @@ TEST(HarmonicTables, ARebuildReplacesTheRowsAndForgetsTheSums)
     EXPECT_EQ(dft.SinTable->Capacity(), size_t(WorkerSlots()) * kTableBlock * sizeof(int32_t));
 }
 
-TEST(HarmonicTables, RunsTheMachineCannotHoldAreRefusedFirst)
+TEST(HarmonicTables, OnlyRunsTheMachineCannotHoldAreRefusedFirst)
 {
     struct Case {
         uint64_t limit;
         int32_t n, refusedK, acceptedK;
     };
-    const Case cases[] = {// 10 harmonics of 100,000 samples: 8 MB of tables against 1 MB, though
-                          // the harmonics' own memory would fit; one harmonic is 0.8 MB.
-                          {1 << 20, 100000, 10, 1},
-                          // 200,000 harmonics of 2 samples: their 4 x 10^5 entry pairs fit 16 MB
-                          // eight times over, but their results take 80 MB; 20,000 take 8 MB.
-                          {16 << 20, 2, 200000, 20000}};
+    const Case cases[] = {// 200,000 harmonics of 2 samples take 80 MB of results against 16 MB;
+                          // 20,000 take 8 MB.
+                          {16 << 20, 2, 200000, 20000},
+                          // 100,000 samples take 2 MB (codes and curve) against 4 MB, which
+                          // leaves room for about 5,000 harmonics. 4,000 of them make 4 x 10^8
+                          // entry pairs, far more than whole tables could have held.
+                          {4 << 20, 100000, 6000, 4000},
+                          // 250,000 samples alone take 5 MB: even one harmonic is refused.
+                          {4 << 20, 250000, 1, 0}};
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
     for (const Case& c : cases) {
         TMemoryBuffer::SetGrowthLimit(c.limit);
         TDFT dft = Engine(c.n, c.refusedK, 100);
         TRecordedProgress progress;
-        EXPECT_THROW(BuildHarmonicTables(dft, progress), EStreamError);
+        EXPECT_THROW(BuildHarmonicTables(dft, progress), EStreamError) << c.n << " x " << c.refusedK;
         EXPECT_EQ(progress.maximum_, c.refusedK);
         EXPECT_TRUE(progress.positions.empty()); // refused before the bar moved
         EXPECT_TRUE(dft.Rows.empty());
-        // Allowing more work than the tables would take lifts only the first refusal.
-        if (c.limit == (1 << 20)) {
-            EXPECT_NO_THROW(BuildHarmonicTables(dft, progress, TWorkBound::Allow));
-            EXPECT_EQ(dft.Rows.size(), size_t(c.refusedK));
-        } else {
-            EXPECT_THROW(BuildHarmonicTables(dft, progress, TWorkBound::Allow), EStreamError);
+        if (c.acceptedK > 0) {
+            dft.HarmonicCount = c.acceptedK;
+            EXPECT_NO_THROW(BuildHarmonicTables(dft, progress)) << c.n << " x " << c.acceptedK;
+            EXPECT_EQ(dft.Rows.size(), size_t(c.acceptedK));
         }
-        dft.HarmonicCount = c.acceptedK;
-        EXPECT_NO_THROW(BuildHarmonicTables(dft, progress));
-        EXPECT_EQ(dft.Rows.size(), size_t(c.acceptedK));
     }
+    TMemoryBuffer::SetGrowthLimit(limit);
+}
+
+TEST(HarmonicTables, CodesAlreadyHeldAreNotAskedForAgain)
+{
+    const uint64_t limit = TMemoryBuffer::GrowthLimit();
+    constexpr int32_t kSamples = 150000;
+    TDFT dft = Engine(kSamples, 1, 100);
+    dft.DataCodes->ElementsForWrite<int32_t>(kSamples);
+    const uint64_t held = dft.DataCodes->Capacity();
+    const uint64_t blocks = 2 * uint64_t(WorkerSlots()) * kTableBlock * sizeof(int32_t);
+    // Room for the codes held, the curve (16 bytes a sample), the blocks and
+    // one harmonic, with 2 bytes a sample to spare: asking for the codes a
+    // second time (4 bytes a sample) would not fit.
+    TMemoryBuffer::SetGrowthLimit(held + uint64_t(kSamples) * 18 + blocks + kBytesPerHarmonic);
+    TNoProgress progress;
+    EXPECT_NO_THROW(BuildHarmonicTables(dft, progress));
+    // 200,000 samples: 0.8 MB more of curve and 0.2 MB more of codes do not fit.
+    dft.SampleCount = 200000;
+    EXPECT_THROW(BuildHarmonicTables(dft, progress), EStreamError);
     TMemoryBuffer::SetGrowthLimit(limit);
 }

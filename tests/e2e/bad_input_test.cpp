@@ -231,16 +231,15 @@ TEST_F(EndToEnd, FileVanishingBeforeItIsReadIsReportedAndTheProgramGoesOn)
 TEST_F(EndToEnd, EnormousHarmonicCountRunsOutOfMemoryAndTheProgramGoesOn)
 {
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
-    // 100,000 harmonics of 12 samples: their 1.2 million entry pairs would
-    // fit the limit as whole tables (9.6 MB of 16), but the harmonics' own
-    // results, 400 bytes each, take 40 MB.
+    // 100,000 harmonics of 12 samples: their results, 400 bytes each, take
+    // 40 MB against 16.
     TMemoryBuffer::SetGrowthLimit(16u << 20);
     RunSpectrum(*form_, Lines(kSamples), "100", "100000");
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0].text, "Out of memory while expanding memory stream.");
     EXPECT_EQ(form_->Series1->PointCount(), 0);
     EXPECT_EQ(form_->ProgressBar1->value(), 0); // refused before the bar moved
-    // Two thousand million harmonics are refused on both counts.
+    // Two thousand million harmonics take 800 GB.
     ClearShownErrors();
     RunSpectrum(*form_, Lines(kSamples), "100", "2000000000");
     TMemoryBuffer::SetGrowthLimit(limit);

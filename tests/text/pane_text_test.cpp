@@ -79,6 +79,7 @@ TEST(PaneTextLoad, AllLineEndStylesBecomeCrLf)
          {std::string("1.5\n\xC0\xE1\xE2\n\n-3\n"), std::string("1.5\r\xC0\xE1\xE2\r\r-3\r"),
           std::string("1.5\r\n\xC0\xE1\xE2\r\n\r\n-3\r\n"), std::string("1.5\r\xC0\xE1\xE2\n\r\n-3\r")}) {
         TPaneText pane;
+        EXPECT_EQ(TPaneText::LoadedLength(raw), int64_t(expected.size()));
         pane.LoadBytes(raw);
         EXPECT_EQ(pane.Text(), expected);
         EXPECT_EQ(pane.LineCount(), 4);
@@ -90,6 +91,8 @@ TEST(PaneTextLoad, AllLineEndStylesBecomeCrLf)
     // A CR before a CR LF, and an LF that opens the file, are breaks of their own.
     pane.LoadBytes("1\r\r\n2");
     EXPECT_EQ(pane.Text(), "1\r\n\r\n2");
+    EXPECT_EQ(TPaneText::LoadedLength("1\r\r\n2"), 6);
+    EXPECT_EQ(TPaneText::LoadedLength("\n1\r\n"), 5);
     pane.LoadBytes("\n1\r\n");
     EXPECT_EQ(pane.Text(), "\r\n1\r\n");
 }

@@ -81,3 +81,42 @@ TEST(ReadFileForPane, ReadFailureIsReportedAsALoadFailure)
         EXPECT_EQ(e.Message(), "Failed to Load Stream");
     }
 }
+
+TEST(ReadFileForPane, TextLongerThanAPaneHoldsIsRefusedWhole)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("long.dat").toStdString();
+    const int64_t limit = PaneFileLimit();
+    const auto refusal = [&] {
+        try {
+            ReadFileForPane(path);
+        } catch (const EFOpenError& e) {
+            return e.Message();
+        }
+        try {
+            TMappedFile mapped(path);
+        } catch (const EFOpenError& e) {
+            return "mapped: " + e.Message();
+        }
+        return std::string("loaded");
+    };
+    // Beyond 2 GiB, sparse: refused by its size, before a byte is read.
+    {
+        std::ofstream(path, std::ios::binary) << "1";
+        ASSERT_EQ(::truncate(path.c_str(), (int64_t(1) << 31) + 16), 0);
+        EXPECT_EQ(refusal(), "Cannot open file \"" + path +
+                      "\". It holds 2147483664 characters, more than the 2147483632 a pane holds");
+    }
+    // Six bytes whose lone LFs become CR LF: nine characters in the pane.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "1\n2\n3\n";
+    SetPaneFileLimit(8);
+    const std::string overLimit = refusal();
+    SetPaneFileLimit(9);
+    const std::string atLimit = refusal();
+    SetPaneFileLimit(5);
+    const std::string bySize = refusal();
+    SetPaneFileLimit(limit);
+    EXPECT_EQ(overLimit, "Cannot open file \"" + path + "\". It holds 9 characters, more than the 8 a pane holds");
+    EXPECT_EQ(atLimit, "loaded");
+    EXPECT_EQ(bySize, "Cannot open file \"" + path + "\". It holds 6 characters, more than the 5 a pane holds");
+}
