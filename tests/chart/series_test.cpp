@@ -7,10 +7,14 @@
 
 namespace {
 
-TEST(AddPoint, MidInsertionKeepsAllFourListsParallel)
-{
+class SeriesTest : public ::testing::Test {
+protected:
     TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
+};
+
+TEST_F(SeriesTest, MidInsertionKeepsAllFourListsParallel)
+{
     s->SetSeriesColor(0x123456);
     EXPECT_EQ(s->AddPoint(0, 100, "a"), 0);
     EXPECT_EQ(s->AddPoint(5, 105, "b", 0x0000ff), 1);
@@ -33,10 +37,8 @@ TEST(AddPoint, MidInsertionKeepsAllFourListsParallel)
     EXPECT_EQ(s->LabelAt(1), "a");
 }
 
-TEST(AddPoint, LabelsAndColoursPastTheEnd)
+TEST_F(SeriesTest, LabelsAndColoursPastTheEnd)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetSeriesColor(0x00aa00);
     s->AddPoint(0, 1);
     EXPECT_EQ(s->LabelAt(1), "");
@@ -49,10 +51,8 @@ TEST(AddPoint, LabelsAndColoursPastTheEnd)
     EXPECT_THROW(s->YValueAt(-1), EListError);
 }
 
-TEST(ClearPoints, EmptiesEverythingButLeavesAxesAlone)
+TEST_F(SeriesTest, ClearPointsEmptiesEverythingButLeavesAxesAlone)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->AddPoint(0, 5, "l", 0x0000ff);
     chart.BottomAxis().SetBothEnds(0, 50);
     s->ClearPoints();
@@ -87,13 +87,19 @@ TEST(ChartSeriesList, SeriesAtChecksTheIndex)
     EXPECT_FALSE(b->Pointer().Visible());
 }
 
-TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
+TEST_F(SeriesTest, OneRepaintRequestPerBurstAndNoneWhileSwitchedOffOrInactive)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
     int requests = 0;
     chart.OnRepaintRequest = [&] { ++requests; };
+    s->SetActive(false);
     chart.RepaintDone();
+    const int beforeInactive = requests;
+    s->AddPoint(1, 1);
+    s->ClearPoints();
+    EXPECT_EQ(requests, beforeInactive) << "an inactive series' points ask for nothing";
+    s->SetActive(true);
+    chart.RepaintDone();
+    requests = 0;
     for (int i = 0; i < 1000; ++i)
         s->AddPoint(i, i);
     EXPECT_EQ(requests, 1);
@@ -114,23 +120,9 @@ TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
     EXPECT_FALSE(chart.RepaintPending());
 }
 
-TEST(RepaintRequest, InactiveSeriesAdditionsDoNotAsk)
+TEST_F(SeriesTest, AxisBindingResolvesAndAssociates)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
-    s->SetActive(false);
-    int requests = 0;
-    chart.OnRepaintRequest = [&] { ++requests; };
-    chart.RepaintDone();
-    s->AddPoint(1, 1);
-    s->ClearPoints();
-    EXPECT_EQ(requests, 0);
-}
-
-TEST(AxisBinding, ResolvesAndAssociates)
-{
-    TAxisPanel chart;
-    TLineSeries* plain = chart.AddSeries<TLineSeries>();
+    TLineSeries* plain = s;
     TLineSeries* right = chart.AddSeries<TLineSeries>();
     right->SetVertAxis(bindRight);
     TAreaSeries* both = chart.AddSeries<TAreaSeries>();
