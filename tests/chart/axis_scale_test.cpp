@@ -92,21 +92,15 @@ TEST(AxisScaleRoundTrip, PixelToValueEnds)
 
 TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
 {
-    for (bool horizontal : {true, false}) {
-        SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
-        TAxisScale s{0, 100, 10, 410, horizontal};
-        const TAxisScale p = PadScale(s, 3, 5);
-        // The start side is the left, or the bottom of a vertical axis.
-        const int atMin = AxisValueToPixel(p, 0), atMax = AxisValueToPixel(p, 100);
-        if (horizontal) {
-            EXPECT_EQ(atMin, 13);
-            EXPECT_EQ(atMax, 405);
-        } else {
-            EXPECT_EQ(atMin, 407);
-            EXPECT_EQ(atMax, 15);
-        }
-        EXPECT_EQ(PadScale(s, 0, 0).Minimum, 0);
-    }
+    // The start side is the left, or the bottom of a vertical axis.
+    const TAxisScale h = PadScale(Horizontal(0, 100, 10, 410), 3, 5);
+    const TAxisScale v = PadScale(Vertical(0, 100, 10, 410), 3, 5);
+    EXPECT_EQ(AxisValueToPixel(h, 0), 13);
+    EXPECT_EQ(AxisValueToPixel(h, 100), 405);
+    EXPECT_EQ(AxisValueToPixel(v, 0), 407);
+    EXPECT_EQ(AxisValueToPixel(v, 100), 15);
+    EXPECT_EQ(PadScale(Vertical(0, 100, 10, 410), 0, 0).Minimum, 0);
+    EXPECT_EQ(PadScale(Horizontal(0, 100, 10, 17), 3, 5).Maximum, 100) << "no room left for the range";
 }
 
 TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
