@@ -68,12 +68,9 @@ TEST_F(ChartLayoutTest, AutomaticRangesFollowActiveSeriesAndTheirBinding)
     b->AddPoint(3, 40);
     r->AddPoint(100, 1000);
     const TPlotFrame f = Layout();
-    EXPECT_EQ(chart.BottomAxis().Minimum(), -20);
-    EXPECT_EQ(chart.BottomAxis().Maximum(), 100);
-    EXPECT_EQ(chart.LeftAxis().Minimum(), -5);
-    EXPECT_EQ(chart.LeftAxis().Maximum(), 40);
-    EXPECT_EQ(chart.RightAxis().Minimum(), 1000);
-    EXPECT_EQ(chart.RightAxis().Maximum(), 1000);
+    EXPECT_EQ(Ends(chart.BottomAxis()), std::pair(-20.0, 100.0));
+    EXPECT_EQ(Ends(chart.LeftAxis()), std::pair(-5.0, 40.0));
+    EXPECT_EQ(Ends(chart.RightAxis()), std::pair(1000.0, 1000.0));
     EXPECT_TRUE(f.Axes[3].Shown);
 
     b->SetActive(false);
@@ -81,16 +78,14 @@ TEST_F(ChartLayoutTest, AutomaticRangesFollowActiveSeriesAndTheirBinding)
     EXPECT_EQ(chart.LeftAxis().Maximum(), 5) << "an inactive series does not count beside an active one";
     a->SetActive(false);
     Layout();
-    EXPECT_EQ(chart.LeftAxis().Minimum(), -5) << "with none active, all count";
-    EXPECT_EQ(chart.LeftAxis().Maximum(), 40);
+    EXPECT_EQ(Ends(chart.LeftAxis()), std::pair(-5.0, 40.0)) << "with none active, all count";
 
     a->ClearPoints();
     b->ClearPoints();
     r->ClearPoints();
     Layout();
-    EXPECT_EQ(chart.LeftAxis().Minimum(), 0);
-    EXPECT_EQ(chart.LeftAxis().Maximum(), 0);
-    EXPECT_EQ(chart.BottomAxis().Maximum(), 0);
+    EXPECT_EQ(Ends(chart.LeftAxis()), std::pair(0.0, 0.0));
+    EXPECT_EQ(Ends(chart.BottomAxis()), std::pair(0.0, 0.0));
 }
 
 TEST_F(ChartLayoutTest, MarkersPadTheAutomaticEndsOnly)

@@ -3,12 +3,25 @@
 
 #include "runtime/exceptions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
 class SeriesTest : public ::testing::Test {
 protected:
+    // Each point as X, Y, label and resolved colour, read through the series.
+    std::vector<std::tuple<double, double, std::string, TWindowsColor>> Points() const
+    {
+        std::vector<std::tuple<double, double, std::string, TWindowsColor>> p;
+        for (int i = 0; i < s->PointCount(); ++i)
+            p.emplace_back(s->XValueAt(i), s->YValueAt(i), s->LabelAt(i), s->PointColorAt(i));
+        return p;
+    }
     TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
 };
@@ -20,21 +33,15 @@ TEST_F(SeriesTest, MidInsertionKeepsAllFourListsParallel)
     EXPECT_EQ(s->AddPoint(5, 105, "b", 0x0000ff), 1);
     EXPECT_EQ(s->AddPoint(10, 110, "c"), 2);
     EXPECT_EQ(s->AddPoint(5, 999, "new", 0x00ff00), 2) << "equal X goes after the stored one";
-    ASSERT_EQ(s->PointCount(), 4);
-    EXPECT_EQ(s->XValueAt(2), 5);
-    EXPECT_EQ(s->YValueAt(2), 999);
-    EXPECT_EQ(s->LabelAt(2), "new");
-    EXPECT_EQ(s->PointColorAt(2), 0x00ff00u);
-    EXPECT_EQ(s->YValueAt(3), 110);
-    EXPECT_EQ(s->LabelAt(3), "c");
-    EXPECT_EQ(s->PointColorAt(1), 0x0000ffu);
-    EXPECT_EQ(s->PointColorAt(3), 0x123456u) << "DefaultPointColor resolves to the series colour";
-
     EXPECT_EQ(s->AddPoint(-1, 7), 0);
-    EXPECT_EQ(s->YValueAt(0), 7);
-    EXPECT_EQ(s->LabelAt(0), "");
+    // DefaultPointColor resolves to the series colour.
+    const decltype(Points()) expected{{-1, 7, "", 0x123456u},
+                                      {0, 100, "a", 0x123456u},
+                                      {5, 105, "b", 0x0000ffu},
+                                      {5, 999, "new", 0x00ff00u},
+                                      {10, 110, "c", 0x123456u}};
+    EXPECT_EQ(Points(), expected);
     EXPECT_FALSE(s->HasLabelAt(0));
-    EXPECT_EQ(s->LabelAt(1), "a");
 }
 
 TEST_F(SeriesTest, LabelsAndColoursPastTheEnd)
@@ -74,12 +81,8 @@ TEST(ChartSeriesList, SeriesAtChecksTheIndex)
     EXPECT_EQ(chart.SeriesTotal(), 2);
     EXPECT_EQ(chart.SeriesAt(0), a);
     EXPECT_EQ(chart.SeriesAt(1), b);
-    try {
-        chart.SeriesAt(2);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (2)");
-    }
+    EXPECT_THAT([&] { chart.SeriesAt(2); },
+                ::testing::ThrowsMessage<EListError>(::testing::StrEq("List index out of bounds (2)")));
     EXPECT_THROW(chart.SeriesAt(-1), EListError);
     EXPECT_TRUE(b->DrawArea);
     EXPECT_FALSE(a->DrawArea);
