@@ -6,10 +6,8 @@
 
 namespace {
 
-TEST(LabelStep, ZeroTo999Over600PixelsWith40PixelLabels)
+TEST(ValueLabels, ZeroTo999EveryHundredFromRightToLeft)
 {
-    EXPECT_EQ(MaxLabelCount(600, 40, 10), 14); // round(600 / 44)
-    EXPECT_EQ(LabelStep(999, 600, 40, 10, 0), 100);
     const TAxisScale s{0, 999, 0, 600, true};
     const auto labels = ValueLabels(s, 100, "#,##0.###", true, true);
     ASSERT_EQ(labels.size(), 10u);
@@ -23,11 +21,31 @@ TEST(LabelStep, ZeroTo999Over600PixelsWith40PixelLabels)
     EXPECT_GT(labels.front().Position, labels.back().Position) << "from right to left";
 }
 
-TEST(LabelStep, SmallRangeStartsAtTheTinyStepAndEndsInTheSeries)
+TEST(LabelStep, KnownRangesAndLimits)
 {
-    // 600 / (54 + 5) rounds to 10 labels: 0.5 / 0.05 = 10 fits, 0.02 gives 25.
-    EXPECT_EQ(MaxLabelCount(600, 54, 10), 10);
-    EXPECT_NEAR(LabelStep(0.5, 600, 54, 10, 0), 0.05, 1e-15);
+    EXPECT_EQ(MaxLabelCount(600, 40, 10), 14); // round(600 / 44)
+    EXPECT_EQ(MaxLabelCount(600, 54, 10), 10); // round(600 / 59)
+    struct Case {
+        double range;
+        int span, labelSize, separation;
+        double increment, step;
+        const char* why;
+    };
+    const Case cases[] = {
+        {999, 600, 40, 10, 0, 100, "14 labels fit: 100 gives 10, 50 would give 20"},
+        {0.5, 600, 54, 10, 0, 0.05, "starts at the tiny step: 0.05 gives 10, 0.02 would give 25"},
+        {100, 600, 0, 10, 0, 100, "a label size of 0 allows a single label"},
+        {100, 3, 40, 10, 0, 1e-12, "no room for even one label"},
+        {100, 600, 40, 10, 25, 25, "the increment starts the search"},
+        // A subnormal increment stalled the search at itself: 1e-12 gave 101
+        // labels on an axis where 3 fit.
+        {1e-10, 34, 9, 25, 4e-321, 5e-11, "subnormal increment"},
+        {0, 600, 40, 10, 0, 1e-12, "a zero range keeps the smallest step"},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(LabelStep(c.range, c.span, c.labelSize, c.separation, c.increment), c.step,
+                    c.step * 1e-12)
+            << c.why;
 }
 
 TEST(LabelStep, IsTheFirstStepOfTheSeriesThatFits)
@@ -54,7 +72,7 @@ TEST(LabelStep, IsTheFirstStepOfTheSeriesThatFits)
         }
 }
 
-TEST(LabelStep, NextStepSeriesAndLimits)
+TEST(LabelStep, NextStepSeries)
 {
     double s = 1;
     const double expected[] = {2, 5, 10, 20, 50, 100, 200};
@@ -65,13 +83,6 @@ TEST(LabelStep, NextStepSeriesAndLimits)
     EXPECT_NEAR(NextLabelStep(0.1), 0.2, 1e-16);
     EXPECT_NEAR(NextLabelStep(0.5), 1, 1e-15);
     EXPECT_NEAR(NextLabelStep(1e-12), 2e-12, 1e-25);
-    EXPECT_EQ(LabelStep(100, 600, 0, 10, 0), 100) << "a label size of 0 allows a single label";
-    EXPECT_EQ(LabelStep(100, 3, 40, 10, 0), 1e-12) << "no room for even one label";
-    EXPECT_EQ(LabelStep(100, 600, 40, 10, 25), 25) << "the increment starts the search";
-    // A subnormal increment stalled the search at itself: 1e-12 gave 101
-    // labels on an axis where 3 fit.
-    EXPECT_NEAR(LabelStep(1e-10, 34, 9, 25, 4e-321), 5e-11, 1e-24);
-    EXPECT_EQ(LabelStep(0, 600, 40, 10, 0), 1e-12) << "a zero range keeps the smallest step";
 }
 
 TEST(ValueLabels, EdgeCases)

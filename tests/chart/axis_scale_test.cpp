@@ -1,12 +1,18 @@
 #include "chart/model/axis_panel.h"
 #include "chart/raster/axis_scale.h"
 
+#include "chart_test_support.h"
+
 #include "runtime/exceptions.h"
 
 #include <cmath>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 TAxisScale Horizontal(double lo, double hi, int start, int end) { return {lo, hi, start, end, true}; }
 TAxisScale Vertical(double lo, double hi, int start, int end) { return {lo, hi, start, end, false}; }
@@ -92,21 +98,15 @@ TEST(AxisScaleRoundTrip, PixelToValueEnds)
 
 TEST(AxisScalePadding, UnpaddedRangeLandsInsideThePaddedSpan)
 {
-    for (bool horizontal : {true, false}) {
-        SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
-        TAxisScale s{0, 100, 10, 410, horizontal};
-        const TAxisScale p = PadScale(s, 3, 5);
-        // The start side is the left, or the bottom of a vertical axis.
-        const int atMin = AxisValueToPixel(p, 0), atMax = AxisValueToPixel(p, 100);
-        if (horizontal) {
-            EXPECT_EQ(atMin, 13);
-            EXPECT_EQ(atMax, 405);
-        } else {
-            EXPECT_EQ(atMin, 407);
-            EXPECT_EQ(atMax, 15);
-        }
-        EXPECT_EQ(PadScale(s, 0, 0).Minimum, 0);
-    }
+    // The start side is the left, or the bottom of a vertical axis.
+    const TAxisScale h = PadScale(Horizontal(0, 100, 10, 410), 3, 5);
+    const TAxisScale v = PadScale(Vertical(0, 100, 10, 410), 3, 5);
+    EXPECT_EQ(AxisValueToPixel(h, 0), 13);
+    EXPECT_EQ(AxisValueToPixel(h, 100), 405);
+    EXPECT_EQ(AxisValueToPixel(v, 0), 407);
+    EXPECT_EQ(AxisValueToPixel(v, 100), 15);
+    EXPECT_EQ(PadScale(Vertical(0, 100, 10, 410), 0, 0).Minimum, 0);
+    EXPECT_EQ(PadScale(Horizontal(0, 100, 10, 17), 3, 5).Maximum, 100) << "no room left for the range";
 }
 
 TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
@@ -114,20 +114,11 @@ TEST(AxisSetters, InvertedRangesRaiseTheExactMessagesAndChangeNothing)
     TAxisPanel chart;
     TAxis& a = chart.BottomAxis();
     a.SetBothEnds(0, 10);
-    try {
-        a.SetMaximum(-1);
-        FAIL();
-    } catch (const EChartAxisError& e) {
-        EXPECT_EQ(e.Message(), "Axis Maximum Value must be >= Minimum");
-    }
-    try {
-        a.SetMinimum(11);
-        FAIL();
-    } catch (const EChartAxisError& e) {
-        EXPECT_EQ(e.Message(), "Axis Minimum Value must be <= Maximum");
-    }
-    EXPECT_EQ(a.Minimum(), 0);
-    EXPECT_EQ(a.Maximum(), 10);
+    EXPECT_THAT([&] { a.SetMaximum(-1); },
+                ThrowsMessage<EChartAxisError>(StrEq("Axis Maximum Value must be >= Minimum")));
+    EXPECT_THAT([&] { a.SetMinimum(11); },
+                ThrowsMessage<EChartAxisError>(StrEq("Axis Minimum Value must be <= Maximum")));
+    EXPECT_EQ(Ends(a), std::pair(0.0, 10.0)) << "unchanged";
     a.SetMaximum(0);
     a.SetMinimum(0);
     EXPECT_EQ(a.Maximum(), 0);
@@ -154,8 +145,7 @@ TEST(AxisSetters, SetBothEndsSwapsAndKeepsAMinimumWidth)
     TAxisPanel chart;
     TAxis& a = chart.RightAxis();
     a.SetBothEnds(9, -3);
-    EXPECT_EQ(a.Minimum(), -3);
-    EXPECT_EQ(a.Maximum(), 9);
+    EXPECT_EQ(Ends(a), std::pair(-3.0, 9.0));
     EXPECT_FALSE(a.Automatic() || a.AutomaticMinimum() || a.AutomaticMaximum());
     a.SetBothEnds(4, 4);
     EXPECT_EQ(a.Minimum(), 4);

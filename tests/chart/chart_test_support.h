@@ -7,6 +7,7 @@
 #include "chart/model/axis_panel.h"
 
 #include <string_view>
+#include <utility>
 
 // Metrics that do not depend on installed fonts: every character is 8 pixels
 // wide, a font is as high as its pixel size.
@@ -30,6 +31,9 @@ inline TPlotFrame LayOut(TAxisPanel& panel, const TTextMeasure& measure, int wid
     RefreshAutomaticRanges(panel);
     return LayoutPlot(panel, measure, width, height, device);
 }
+
+// An axis's range, compared whole.
+inline std::pair<double, double> Ends(const TAxis& axis) { return {axis.Minimum(), axis.Maximum()}; }
 
 // A line series with markers of the window's size.
 inline TLineSeries* AddDotSeries(TAxisPanel& chart, TWindowsColor color, TWindowsColor brush)

@@ -3,40 +3,49 @@
 
 #include "runtime/exceptions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-TEST(AddPoint, MidInsertionKeepsAllFourListsParallel)
-{
+class SeriesTest : public ::testing::Test {
+protected:
+    // Each point as X, Y, label and resolved colour, read through the series.
+    std::vector<std::tuple<double, double, std::string, TWindowsColor>> Points() const
+    {
+        std::vector<std::tuple<double, double, std::string, TWindowsColor>> p;
+        for (int i = 0; i < s->PointCount(); ++i)
+            p.emplace_back(s->XValueAt(i), s->YValueAt(i), s->LabelAt(i), s->PointColorAt(i));
+        return p;
+    }
     TAxisPanel chart;
     TLineSeries* s = chart.AddSeries<TLineSeries>();
+};
+
+TEST_F(SeriesTest, MidInsertionKeepsAllFourListsParallel)
+{
     s->SetSeriesColor(0x123456);
     EXPECT_EQ(s->AddPoint(0, 100, "a"), 0);
     EXPECT_EQ(s->AddPoint(5, 105, "b", 0x0000ff), 1);
     EXPECT_EQ(s->AddPoint(10, 110, "c"), 2);
     EXPECT_EQ(s->AddPoint(5, 999, "new", 0x00ff00), 2) << "equal X goes after the stored one";
-    ASSERT_EQ(s->PointCount(), 4);
-    EXPECT_EQ(s->XValueAt(2), 5);
-    EXPECT_EQ(s->YValueAt(2), 999);
-    EXPECT_EQ(s->LabelAt(2), "new");
-    EXPECT_EQ(s->PointColorAt(2), 0x00ff00u);
-    EXPECT_EQ(s->YValueAt(3), 110);
-    EXPECT_EQ(s->LabelAt(3), "c");
-    EXPECT_EQ(s->PointColorAt(1), 0x0000ffu);
-    EXPECT_EQ(s->PointColorAt(3), 0x123456u) << "DefaultPointColor resolves to the series colour";
-
     EXPECT_EQ(s->AddPoint(-1, 7), 0);
-    EXPECT_EQ(s->YValueAt(0), 7);
-    EXPECT_EQ(s->LabelAt(0), "");
+    // DefaultPointColor resolves to the series colour.
+    const decltype(Points()) expected{{-1, 7, "", 0x123456u},
+                                      {0, 100, "a", 0x123456u},
+                                      {5, 105, "b", 0x0000ffu},
+                                      {5, 999, "new", 0x00ff00u},
+                                      {10, 110, "c", 0x123456u}};
+    EXPECT_EQ(Points(), expected);
     EXPECT_FALSE(s->HasLabelAt(0));
-    EXPECT_EQ(s->LabelAt(1), "a");
 }
 
-TEST(AddPoint, LabelsAndColoursPastTheEnd)
+TEST_F(SeriesTest, LabelsAndColoursPastTheEnd)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->SetSeriesColor(0x00aa00);
     s->AddPoint(0, 1);
     EXPECT_EQ(s->LabelAt(1), "");
@@ -45,14 +54,10 @@ TEST(AddPoint, LabelsAndColoursPastTheEnd)
     EXPECT_FALSE(s->HasLabels());
     s->AddPoint(1, 2, "x");
     EXPECT_TRUE(s->HasLabels());
-    EXPECT_THROW(s->XValueAt(2), EListError);
-    EXPECT_THROW(s->YValueAt(-1), EListError);
 }
 
-TEST(ClearPoints, EmptiesEverythingButLeavesAxesAlone)
+TEST_F(SeriesTest, ClearPointsEmptiesEverythingButLeavesAxesAlone)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
     s->AddPoint(0, 5, "l", 0x0000ff);
     chart.BottomAxis().SetBothEnds(0, 50);
     s->ClearPoints();
@@ -74,12 +79,8 @@ TEST(ChartSeriesList, SeriesAtChecksTheIndex)
     EXPECT_EQ(chart.SeriesTotal(), 2);
     EXPECT_EQ(chart.SeriesAt(0), a);
     EXPECT_EQ(chart.SeriesAt(1), b);
-    try {
-        chart.SeriesAt(2);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_EQ(e.Message(), "List index out of bounds (2)");
-    }
+    EXPECT_THAT([&] { chart.SeriesAt(2); },
+                ::testing::ThrowsMessage<EListError>(::testing::StrEq("List index out of bounds (2)")));
     EXPECT_THROW(chart.SeriesAt(-1), EListError);
     EXPECT_TRUE(b->DrawArea);
     EXPECT_FALSE(a->DrawArea);
@@ -87,13 +88,19 @@ TEST(ChartSeriesList, SeriesAtChecksTheIndex)
     EXPECT_FALSE(b->Pointer().Visible());
 }
 
-TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
+TEST_F(SeriesTest, OneRepaintRequestPerBurstAndNoneWhileSwitchedOffOrInactive)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
     int requests = 0;
     chart.OnRepaintRequest = [&] { ++requests; };
+    s->SetActive(false);
     chart.RepaintDone();
+    const int beforeInactive = requests;
+    s->AddPoint(1, 1);
+    s->ClearPoints();
+    EXPECT_EQ(requests, beforeInactive) << "an inactive series' points ask for nothing";
+    s->SetActive(true);
+    chart.RepaintDone();
+    requests = 0;
     for (int i = 0; i < 1000; ++i)
         s->AddPoint(i, i);
     EXPECT_EQ(requests, 1);
@@ -114,23 +121,9 @@ TEST(RepaintRequest, OneNotificationPerBurstAndNoneWhileSwitchedOff)
     EXPECT_FALSE(chart.RepaintPending());
 }
 
-TEST(RepaintRequest, InactiveSeriesAdditionsDoNotAsk)
+TEST_F(SeriesTest, AxisBindingResolvesAndAssociates)
 {
-    TAxisPanel chart;
-    TLineSeries* s = chart.AddSeries<TLineSeries>();
-    s->SetActive(false);
-    int requests = 0;
-    chart.OnRepaintRequest = [&] { ++requests; };
-    chart.RepaintDone();
-    s->AddPoint(1, 1);
-    s->ClearPoints();
-    EXPECT_EQ(requests, 0);
-}
-
-TEST(AxisBinding, ResolvesAndAssociates)
-{
-    TAxisPanel chart;
-    TLineSeries* plain = chart.AddSeries<TLineSeries>();
+    TLineSeries* plain = s;
     TLineSeries* right = chart.AddSeries<TLineSeries>();
     right->SetVertAxis(bindRight);
     TAreaSeries* both = chart.AddSeries<TAreaSeries>();

@@ -86,16 +86,11 @@ TEST(ValueListOrder, NonDecreasingFollowsEveryChange)
     EXPECT_FALSE(single.NonDecreasing()) << "a lone NaN";
 }
 
-TEST(ValueListStatistics, EmptyListReadsZero)
+TEST(ValueListStatistics, ReadZeroWhenEmptyAndAreRecomputedOnlyAfterChanges)
 {
     TValueList list(ordNone);
     EXPECT_EQ(list.Minimum(), 0);
     EXPECT_EQ(list.Maximum(), 0);
-}
-
-TEST(ValueListStatistics, AreRecomputedOnlyAfterChanges)
-{
-    TValueList list(ordNone);
     for (double v : {3.0, -7.5, 12.0, 0.25, -1.0, 12.0})
         list.InsertOrdered(v);
     EXPECT_EQ(list.Minimum(), -7.5);

@@ -2,6 +2,7 @@
 
 #include "runtime/exceptions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -53,13 +54,10 @@ TEST(FloatModelTrunc, TowardZeroAndRange)
     };
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(Trunc(x), expected) << static_cast<double>(x);
-    for (long double bad : {kTwo63, -kTwo63 - 1.0L, kInf, kNaN})
+    for (long double bad : {kTwo63, -kTwo63 - 1.0L, kInf})
         EXPECT_THROW(Trunc(bad), EInvalidOp) << static_cast<double>(bad);
-    try {
-        Trunc(kNaN);
-    } catch (const EInvalidOp& e) {
-        EXPECT_EQ(e.Message(), "Invalid floating point operation");
-    }
+    EXPECT_THAT([] { Trunc(kNaN); },
+                ::testing::ThrowsMessage<EInvalidOp>(::testing::StrEq("Invalid floating point operation")));
 }
 
 TEST(FloatModelTrig, ExtendedSineAndCosine)

@@ -60,23 +60,16 @@ TEST(NumberGeneralText, PlainAndScientificForms)
         {-kInf, 15, 0, "-INF"},
         {kNaN, 15, 0, "NAN"},
         {LDBL_TRUE_MIN, 15, 0, "0"}, // extended subnormals count as zero
+        // The 18 digits come from a rounding to an integer, ties to even (also
+        // in the division by 10 when the scaled value reached 10^18); only
+        // later roundings are half away from zero.
+        {10 + std::ldexp(1.0, -17), 18, 0, "10,0000076293945312"},
+        {10 + 3 * std::ldexp(1.0, -17), 18, 0, "10,0000228881835938"},
+        {1234567890123456785.0L, 18, 0, "1,23456789012345678E18"},
+        {1234567890123456795.0L, 18, 0, "1,2345678901234568E18"},
     };
     for (const GeneralCase& c : cases)
         EXPECT_EQ(GeneralText(c.x, c.precision, c.expDigits), c.text) << static_cast<double>(c.x);
-}
-
-// The 18 digits come from a rounding to an integer, ties to even (also in the
-// division by 10 when the scaled value reached 10^18); only later roundings
-// are half away from zero.
-TEST(NumberGeneralText, EighteenDigitStepTiesToEven)
-{
-    ScopedSeparators separators(',', ' ');
-    EXPECT_EQ(GeneralText(10 + std::ldexp(1.0, -17), 18, 0), "10,0000076293945312");
-    EXPECT_EQ(GeneralText(10 + 3 * std::ldexp(1.0, -17), 18, 0), "10,0000228881835938");
-    EXPECT_EQ(FixedText(100000000000000000.5L, 1), "100000000000000000,0");
-    EXPECT_EQ(FixedText(100000000000000001.5L, 0), "100000000000000002");
-    EXPECT_EQ(GeneralText(1234567890123456785.0L, 18, 0), "1,23456789012345678E18");
-    EXPECT_EQ(GeneralText(1234567890123456795.0L, 18, 0), "1,2345678901234568E18");
 }
 
 struct FixedCase {
@@ -120,6 +113,9 @@ TEST(NumberFixedText, DecimalsRoundHalfAwayFromZero)
         {2.67499999999999998L, 2, "2,67"},
         {0.125L - std::ldexp(1.0L, -66), 2, "0,13"},
         {0.125L - std::ldexp(1.0L, -58), 2, "0,12"},
+        // The 18-digit step ties to even, as in GeneralText.
+        {100000000000000000.5L, 1, "100000000000000000,0"},
+        {100000000000000001.5L, 0, "100000000000000002"},
     };
     for (const FixedCase& c : cases)
         EXPECT_EQ(FixedText(c.x, c.decimals), c.text) << static_cast<double>(c.x) << " " << c.decimals;

@@ -3,6 +3,7 @@
 
 #include "runtime/exceptions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -103,12 +104,8 @@ TEST(NumberPatternText, ScientificForm)
 TEST(NumberPatternText, PatternLengthLimit)
 {
     EXPECT_EQ(PatternText(std::string(224, '0'), 1.0), std::string(223, '0') + "1");
-    try {
-        PatternText(std::string(225, '0'), 1.0);
-        FAIL() << "no error for 225 characters";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Format string too long");
-    }
+    EXPECT_THAT([] { PatternText(std::string(225, '0'), 1.0); },
+                ::testing::ThrowsMessage<EConvertError>(::testing::StrEq("Format string too long")));
 }
 
 // "0.000" writes what FixedText(x, 3) writes; "#,##0.###" the same with
