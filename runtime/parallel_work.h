@@ -22,31 +22,6 @@
 #include <oneapi/tbb/parallel_for.h>
 #include <oneapi/tbb/task_group.h>
 
-namespace parallel_detail {
-// The body oneTBB copies into its tasks. The copies are made inside oneTBB,
-// on whichever thread splits the range, into task memory oneTBB reuses, so
-// each copy takes the hand-offs of every start and every ended piece before
-// it reads the body it copies and writes its own, and hands itself off after.
-template <class Work>
-struct TBody {
-    const Work* work = nullptr;
-    explicit TBody(const Work& w) : work(&w) { }
-    TBody(const TBody& other)
-    {
-        hand_off::Begin();
-        hand_off::Finish();
-        work = other.work;
-        hand_off::Start();
-    }
-    TBody& operator=(const TBody&) = delete;
-    void operator()(const oneapi::tbb::blocked_range<int64_t>& piece) const
-    {
-        const hand_off::TPiece running;
-        (*work)(piece.begin(), piece.end());
-    }
-};
-} // namespace parallel_detail
-
 // work(begin, end) for pieces that together cover [0, count) once each.
 template <class Work>
 void ForEachRange(int64_t count, int64_t grain, const Work& work)
@@ -57,9 +32,13 @@ void ForEachRange(int64_t count, int64_t grain, const Work& work)
     oneapi::tbb::task_group_context context(oneapi::tbb::task_group_context::bound,
                                             oneapi::tbb::task_group_context::default_traits |
                                                 oneapi::tbb::task_group_context::fp_settings);
-    const parallel_detail::TBody<Work> body(work);
     hand_off::Start();
     const hand_off::TWait wait;
-    oneapi::tbb::parallel_for(oneapi::tbb::blocked_range<int64_t>(0, count, grain < 1 ? 1 : grain), body,
-                              context);
+    oneapi::tbb::parallel_for(
+        oneapi::tbb::blocked_range<int64_t>(0, count, grain < 1 ? 1 : grain),
+        [&work](const oneapi::tbb::blocked_range<int64_t>& piece) {
+            const hand_off::TPiece running;
+            work(piece.begin(), piece.end());
+        },
+        context);
 }
