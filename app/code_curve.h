@@ -5,5 +5,9 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 void PlotCodes(TSeries& series, std::span<const int32_t> values);
+// The same for values the caller no longer needs: an empty series takes
+// their storage instead of a copy.
+void PlotCodes(TSeries& series, std::vector<int32_t>&& values);

@@ -81,7 +81,7 @@ void TForm1::CorrelatePattern()
         State.PatternCodes->Elements<int32_t>(0, State.QuantizedPatternLength);
     std::vector<int32_t> curve;
     LongRun->Step("Корреляция", [&] { curve = SlidingPearson(data, pattern, State.PatternMean, Progress()); });
-    PlotCodes(*Series3, curve);
+    PlotCodes(*Series3, std::move(curve));
 }
 
 void TForm1::CorrelateWindow()
@@ -91,5 +91,5 @@ void TForm1::CorrelateWindow()
     const TAutoWindow window{State.AutoStart, State.AutoWidth};
     std::vector<int32_t> curve;
     LongRun->Step("Автокорреляция", [&] { curve = Autocorrelate(data, window, Progress()); });
-    PlotCodes(*Series3, curve);
+    PlotCodes(*Series3, std::move(curve));
 }

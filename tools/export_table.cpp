@@ -64,13 +64,13 @@ bool AsWhole(int32_t value, int64_t& whole)
 // A correlation row of whole numbers with its line end, formed in one piece:
 // a ten-million-row table is then ten million write statements, not sixty
 // million.
-template <class T>
+template <class C>
 class TWholeRow {
 public:
     // Forms row i of the three curves (a curve past its end gives an empty
     // cell); false when a value is no exact whole number, and the caller
     // writes that row cell by cell.
-    bool Form(std::span<const T> data, std::span<const T> correlation, std::span<const T> pattern, size_t row)
+    bool Form(const C& data, const C& correlation, const C& pattern, size_t row)
     {
         end_ = text_;
         if (!Cell(data, row))
@@ -88,7 +88,7 @@ public:
     std::string_view Text() const { return {text_, size_t(end_ - text_)}; }
 
 private:
-    bool Cell(std::span<const T> curve, size_t row)
+    bool Cell(const C& curve, size_t row)
     {
         if (row >= curve.size())
             return true;
@@ -106,8 +106,8 @@ private:
 // The spectrum export asks whether to stop between runs of this many rows.
 constexpr size_t kRowsBetweenStops = 1 << 16;
 
-template <class T>
-void AppendWholeCellIfPresent(std::string& out, std::span<const T> curve, size_t row)
+template <class C>
+void AppendWholeCellIfPresent(std::string& out, const C& curve, size_t row)
 {
     if (row < curve.size())
         AppendWholeCell(out, double(curve[row]));
@@ -119,9 +119,10 @@ void AppendWholeCellIfPresent(std::string& out, std::span<const T> curve, size_t
 // written the export may be stopped.
 constexpr size_t kRowsPerPiece = 32768;
 
-template <class T>
-void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::span<const T> correlation,
-                          std::span<const T> pattern, TProgress& progress = NoProgress())
+// C: a column of values with size() and [] (32-bit codes, or a curve's values).
+template <class C>
+void WriteCorrelationRows(TextOutputFile& file, const C& data, const C& correlation, const C& pattern,
+                          TProgress& progress = NoProgress())
 {
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
@@ -130,7 +131,7 @@ void WriteCorrelationRows(TextOutputFile& file, std::span<const T> data, std::sp
     for (size_t batch = 0; batch < rows; batch += texts.size() * kRowsPerPiece) {
         const size_t count = std::min(texts.size(), (rows - batch + kRowsPerPiece - 1) / kRowsPerPiece);
         ForEachRange(int64_t(count), 1, [&](int64_t begin, int64_t end) {
-            TWholeRow<T> whole;
+            TWholeRow<C> whole;
             for (int64_t p = begin; p < end; ++p) {
                 std::string& out = texts[size_t(p)];
                 out.clear();
@@ -207,9 +208,8 @@ void WriteCorrelationTable(TextOutputFile& file, const TAxisPanel& curves, TProg
         return;
     // The export walks every row of the longest curve, so it reads the stored
     // values without ValueAt's per-point index check.
-    WriteCorrelationRows<double>(file, curves.SeriesAt(0)->YValues().Raw(),
-                                 curves.SeriesAt(1)->YValues().Raw(), curves.SeriesAt(2)->YValues().Raw(),
-                                 progress);
+    WriteCorrelationRows(file, curves.SeriesAt(0)->YValues().Span(), curves.SeriesAt(1)->YValues().Span(),
+                         curves.SeriesAt(2)->YValues().Span(), progress);
 }
 
 void WriteCorrelationTable(TextOutputFile& file, std::span<const int32_t> data,

@@ -54,6 +54,18 @@ void TSeries::ClearPoints()
         RequestRepaint();
 }
 
+void TSeries::SetIndexedPoints(std::vector<int32_t> ys)
+{
+    colors_.clear();
+    labels_.clear();
+    labelledPoints_ = 0;
+    explicitColors_ = 0;
+    xValues_.SetIndexes(int(ys.size()));
+    yValues_.SetWholes(std::move(ys));
+    if (active_)
+        RequestRepaint();
+}
+
 void TSeries::ReservePoints(int count)
 {
     xValues_.Reserve(count);

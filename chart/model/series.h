@@ -32,6 +32,9 @@ public:
     // Inserts by the X order; answers the new index.
     int AddPoint(double x, double y, std::string_view label = {}, TWindowsColor color = DefaultPointColor);
     void ClearPoints();
+    // Replaces the points by (0, ys[0]), (1, ys[1]), ... without labels or
+    // colours, taking the storage of ys.
+    void SetIndexedPoints(std::vector<int32_t> ys);
     // Room for `count` points in all, so that adding up to that many grows
     // no list (and copies none) on the way.
     void ReservePoints(int count);

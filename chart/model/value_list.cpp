@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 
 unsigned long long TValueList::NewIdentity()
 {
@@ -11,11 +12,101 @@ unsigned long long TValueList::NewIdentity()
     return ++last;
 }
 
+bool TValueList::IsNextIndex(double value) const
+{
+    // -0.0 equals 0 but is another value; it is kept as a double.
+    return value == double(count_) && !std::signbit(value);
+}
+
+bool TValueList::IsWhole(double value)
+{
+    return value >= -2147483648.0 && value <= 2147483647.0 && value == double(int32_t(value)) &&
+        !(value == 0 && std::signbit(value));
+}
+
 double TValueList::ValueAt(int index) const
 {
     if (index < 0 || index >= Count())
         RaiseListIndexError(index);
-    return values_[size_t(index)];
+    return At(index);
+}
+
+TValueSpan TValueList::Span() const
+{
+    switch (kind_) {
+    case TKind::Doubles:
+        return TValueSpan::Doubles(doubles_.data(), count_);
+    case TKind::Wholes:
+        return TValueSpan::Wholes(wholes_.data(), count_);
+    default:
+        return TValueSpan::Indexes(count_);
+    }
+}
+
+void TValueList::Widen(double value)
+{
+    const TKind to = kind_ == TKind::Indexes && IsWhole(value) ? TKind::Wholes : TKind::Doubles;
+    const size_t room = size_t(std::max(reserved_, count_ + 1));
+    if (to == TKind::Wholes) {
+        wholes_.clear();
+        wholes_.reserve(room);
+        for (int i = 0; i < count_; ++i)
+            wholes_.push_back(int32_t(i));
+    } else {
+        doubles_.clear();
+        doubles_.reserve(room);
+        for (int i = 0; i < count_; ++i)
+            doubles_.push_back(At(i));
+        // The narrower values are not needed again before Clear().
+        std::vector<int32_t>().swap(wholes_);
+    }
+    kind_ = to;
+}
+
+void TValueList::AppendStored(double value)
+{
+    if (count_ > 0)
+        disorder_ += !(At(count_ - 1) <= value);
+    nans_ += value != value;
+    if (kind_ == TKind::Indexes || (kind_ == TKind::Wholes && !IsWhole(value)))
+        Widen(value);
+    if (kind_ == TKind::Wholes)
+        wholes_.push_back(int32_t(value));
+    else
+        doubles_.push_back(value);
+    ++count_;
+    Changed();
+}
+
+void TValueList::SetWholes(std::vector<int32_t> values)
+{
+    std::vector<double>().swap(doubles_);
+    wholes_ = std::move(values);
+    kind_ = TKind::Wholes;
+    count_ = int(wholes_.size());
+    long long disorder = 0;
+    for (size_t i = 1; i < wholes_.size(); ++i)
+        disorder += wholes_[i - 1] > wholes_[i];
+    disorder_ = disorder;
+    nans_ = 0;
+    Changed();
+}
+
+void TValueList::SetIndexes(int count)
+{
+    Clear();
+    count_ = count;
+}
+
+void TValueList::Reserve(int count)
+{
+    if (count <= 0)
+        return;
+    reserved_ = std::max(reserved_, count);
+    if (kind_ == TKind::Wholes)
+        wholes_.reserve(size_t(count));
+    else if (kind_ == TKind::Doubles)
+        doubles_.reserve(size_t(count));
 }
 
 int TValueList::InsertOrderedScan(double value)
@@ -29,18 +120,18 @@ int TValueList::InsertOrderedScan(double value)
     // so appending stays constant time; equal values go after the existing ones.
     int i = n - 1;
     if (order_ == ordAscending) {
-        if (!(value < values_[size_t(i)])) {
+        if (!(value < At(i))) {
             Append(value);
             return n;
         }
-        while (i >= 0 && value < values_[size_t(i)])
+        while (i >= 0 && value < At(i))
             --i;
     } else {
-        if (value < values_[size_t(i)]) {
+        if (value < At(i)) {
             Append(value);
             return n;
         }
-        while (i >= 0 && value >= values_[size_t(i)])
+        while (i >= 0 && value >= At(i))
             --i;
     }
     InsertAt(i + 1, value);
@@ -51,17 +142,22 @@ void TValueList::InsertAt(int index, double value)
 {
     if (index < 0 || index > Count())
         RaiseListIndexError(index);
-    const size_t at = size_t(index);
-    const bool before = at > 0, after = at < values_.size();
-    long long disorder = 0;
-    if (before && after)
-        disorder -= !(values_[at - 1] <= values_[at]);
-    if (before)
-        disorder += !(values_[at - 1] <= value);
-    if (after)
-        disorder += !(value <= values_[at]);
+    if (index == count_) {
+        Append(value);
+        return;
+    }
+    // The pair the value comes between is no longer neighbours.
+    long long disorder = !(value <= At(index));
+    if (index > 0)
+        disorder += !(At(index - 1) <= value) - !(At(index - 1) <= At(index));
     // Counted once the value is in: an insertion that throws changes nothing.
-    values_.insert(values_.begin() + index, value);
+    if (kind_ == TKind::Indexes || (kind_ == TKind::Wholes && !IsWhole(value)))
+        Widen(value);
+    if (kind_ == TKind::Wholes)
+        wholes_.insert(wholes_.begin() + index, int32_t(value));
+    else
+        doubles_.insert(doubles_.begin() + index, value);
+    ++count_;
     disorder_ += disorder;
     nans_ += value != value;
     Changed();
@@ -69,14 +165,25 @@ void TValueList::InsertAt(int index, double value)
 
 void TValueList::Clear()
 {
-    values_.clear();
+    wholes_.clear();
+    doubles_.clear();
+    kind_ = TKind::Indexes;
+    count_ = 0;
     disorder_ = nans_ = 0;
     Changed();
 }
 
 int TValueList::LowerBound(double v) const
 {
-    return int(std::lower_bound(values_.begin(), values_.end(), v) - values_.begin());
+    int lo = 0, hi = count_;
+    while (lo < hi) {
+        const int middle = lo + (hi - lo) / 2;
+        if (At(middle) < v)
+            lo = middle + 1;
+        else
+            hi = middle;
+    }
+    return lo;
 }
 
 void TValueList::Refresh() const
@@ -85,13 +192,24 @@ void TValueList::Refresh() const
         return;
     dirty_ = false;
     ++passes_;
-    if (values_.empty()) {
+    if (count_ == 0) {
         min_ = max_ = 0;
         return;
     }
-    double lo = values_[0], hi = lo;
-    for (size_t i = 1; i < values_.size(); ++i) {
-        const double v = values_[i];
+    if (kind_ == TKind::Indexes) {
+        min_ = 0;
+        max_ = count_ - 1;
+        return;
+    }
+    if (kind_ == TKind::Wholes) {
+        const auto [lo, hi] = std::minmax_element(wholes_.begin(), wholes_.end());
+        min_ = *lo;
+        max_ = *hi;
+        return;
+    }
+    double lo = doubles_[0], hi = lo;
+    for (size_t i = 1; i < doubles_.size(); ++i) {
+        const double v = doubles_[i];
         if (v < lo)
             lo = v;
         else if (v > hi)

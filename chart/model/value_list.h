@@ -1,7 +1,16 @@
 #pragma once
-// One column of a series' points: 64-bit values stored unchanged, with
+// One column of a series' points: 64-bit values read back unchanged, with
 // lazily cached statistics.
+//
+// The values are kept as narrowly as they allow, which the readers never
+// see: a list of the indexes 0, 1, 2, ... (the X of a curve drawn at every
+// index) keeps none, a list of whole numbers within 32 bits (codes,
+// percentages) keeps them as such, anything else as doubles. The first value
+// the narrower storage cannot hold moves the list to the wider one.
+#include "chart/model/value_span.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 enum TValueOrder { ordNone, ordAscending, ordDescending };
@@ -12,17 +21,17 @@ public:
 
     TValueOrder Order() const { return order_; }
 
-    int Count() const { return int(values_.size()); }
+    int Count() const { return count_; }
     // List-index error outside 0..Count()-1.
     double ValueAt(int index) const;
-    // The stored values, unchecked, for the drawing loops.
-    const std::vector<double>& Raw() const { return values_; }
+    // The values, unchecked, for the drawing and export loops.
+    TValueSpan Span() const;
 
     // Inserts by Order() and answers the index the value now stands at.
     int InsertOrdered(double value)
     {
         // Data added in ascending order appends: one comparison.
-        if (order_ == ordAscending && !values_.empty() && !(value < values_.back())) {
+        if (order_ == ordAscending && count_ > 0 && !(value < At(count_ - 1))) {
             Append(value);
             return Count() - 1;
         }
@@ -31,17 +40,18 @@ public:
     void InsertAt(int index, double value);
     void Append(double value)
     {
-        if (!values_.empty())
-            disorder_ += !(values_.back() <= value);
-        nans_ += value != value;
-        values_.push_back(value);
-        Changed();
+        if (kind_ == TKind::Indexes && IsNextIndex(value)) {
+            ++count_;
+            Changed();
+            return;
+        }
+        AppendStored(value);
     }
-    void Reserve(int count)
-    {
-        if (count > 0)
-            values_.reserve(size_t(count));
-    }
+    // Replaces the values by the whole numbers given, taking their storage.
+    void SetWholes(std::vector<int32_t> values);
+    // Replaces the values by 0, 1, ..., count - 1.
+    void SetIndexes(int count);
+    void Reserve(int count);
     // Keeps the storage: a series refilled with as many points does not
     // allocate again.
     void Clear();
@@ -76,7 +86,23 @@ public:
     // a deleted one stood is never taken for it.
     unsigned long long Identity() const { return identity_; }
 
+    // Bytes held for the values (tests of the storage).
+    size_t StoredBytes() const { return wholes_.capacity() * sizeof(int32_t) + doubles_.capacity() * sizeof(double); }
+
 private:
+    enum class TKind { Indexes, Wholes, Doubles };
+
+    bool IsNextIndex(double value) const;
+    static bool IsWhole(double value);
+    double At(int i) const
+    {
+        return kind_ == TKind::Doubles ? doubles_[size_t(i)]
+            : kind_ == TKind::Wholes   ? double(wholes_[size_t(i)])
+                                       : double(i);
+    }
+    void AppendStored(double value);
+    // Moves the values to storage that can also hold `value`.
+    void Widen(double value);
     void Changed()
     {
         dirty_ = true;
@@ -86,7 +112,11 @@ private:
     void Refresh() const;
 
     TValueOrder order_;
-    std::vector<double> values_;
+    TKind kind_ = TKind::Indexes;
+    int count_ = 0;
+    int reserved_ = 0; // asked for by Reserve, for whichever storage comes
+    std::vector<int32_t> wholes_;
+    std::vector<double> doubles_;
     mutable bool dirty_ = true;
     mutable double min_ = 0, max_ = 0;
     mutable int passes_ = 0;

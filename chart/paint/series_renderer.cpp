@@ -155,7 +155,7 @@ class TSeriesPrimitives {
 public:
     TSeriesPrimitives(const TPointSeries& s, const TSeriesFrame& f, const TPixelRect& clip)
             : s_(s), h_(f.Horizontal), v_(f.Vertical),
-              pixels_(s.XValues().Raw().data(), s.YValues().Raw().data(), h_, v_), clip_(clip),
+              pixels_(s.XValues().Span(), s.YValues().Span(), h_, v_), clip_(clip),
               uniform_(s.UniformColor()), seriesColor_(ToQRgb(s.SeriesColor())),
               marker_(MakeMarkerShape(s.Pointer().Style == markCircle, f.Device.Of(s.Pointer().HorizSize),
                                       f.Device.Of(s.Pointer().VertSize), f.Device.Of(1))),
@@ -226,8 +226,8 @@ private:
         const TValueList& xs = s_.XValues();
         const TValueList& ys = s_.YValues();
         TPlanKey key;
-        key.Xs = xs.Raw().data();
-        key.Ys = ys.Raw().data();
+        key.Xs = xs.Span();
+        key.Ys = ys.Span();
         key.XList = xs.Identity();
         key.YList = ys.Identity();
         key.XChanges = xs.Changes();

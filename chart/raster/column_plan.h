@@ -24,6 +24,7 @@
 // column begins from its last point's own state, so ranges of columns are
 // planned on several workers and put together in order; the plan is the
 // same bit for bit for any number of them.
+#include "chart/model/value_span.h"
 #include "chart/raster/axis_scale.h"
 #include "chart/raster/pixel_geometry.h"
 
@@ -32,8 +33,7 @@
 
 // Everything a plan is worked out from.
 struct TPlanKey {
-    const double* Xs = nullptr;
-    const double* Ys = nullptr;
+    TValueSpan Xs, Ys;
     // The value lists' identities and change counts.
     unsigned long long XList = 0, YList = 0, XChanges = 0, YChanges = 0;
     TAxisScale Horizontal, Vertical;

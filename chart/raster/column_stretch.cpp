@@ -5,11 +5,11 @@
 namespace {
 
 // Large enough to stream through the values, small enough to stay in cache.
-constexpr int Batch = 8192;
+constexpr int BatchLength = 8192;
 
 } // namespace
 
-TStretchWalker::TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
+TStretchWalker::TStretchWalker(TValueSpan xs, TValueSpan ys, const TAxisMapper& horizontal,
                                const TAxisMapper& vertical, int first, bool columnsInOrder)
         : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first),
           inOrder_(columnsInOrder)
@@ -56,16 +56,25 @@ int TStretchWalker::ColumnStart(int x, int i)
     return known;
 }
 
+const double* TStretchWalker::Batch(TValueSpan values)
+{
+    if (values.Doubles())
+        return values.Doubles() + from_;
+    values_.resize(BatchLength);
+    values.CopyTo(from_, to_ - from_, values_.data());
+    return values_.data();
+}
+
 void TStretchWalker::Fill(int last)
 {
     // Sized at the first stretch: most series on a chart never have one.
-    columns_.resize(Batch);
-    rows_.resize(Batch);
+    columns_.resize(BatchLength);
+    rows_.resize(BatchLength);
     to_ = last + 1;
-    from_ = std::max(first_, to_ - Batch);
+    from_ = std::max(first_, to_ - BatchLength);
     if (!inOrder_)
-        horizontal_.Pixels(xs_ + from_, to_ - from_, columns_.data());
-    vertical_.Pixels(ys_ + from_, to_ - from_, rows_.data());
+        horizontal_.Pixels(Batch(xs_), to_ - from_, columns_.data());
+    vertical_.Pixels(Batch(ys_), to_ - from_, rows_.data());
 }
 
 void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::vector<TStretchStep>& steps)

@@ -4,6 +4,7 @@
 // of the same column already sits, a vertical segment inside the rows the
 // later segments of that column already span. This walk finds, in one short
 // loop over the values, the few points of such a stretch that are left.
+#include "chart/model/value_span.h"
 #include "chart/raster/axis_scale.h"
 
 #include <cstdint>
@@ -52,7 +53,7 @@ struct TStretchState {
 // X values instead of mapping them all.
 class TStretchWalker {
 public:
-    TStretchWalker(const double* xs, const double* ys, const TAxisMapper& horizontal,
+    TStretchWalker(TValueSpan xs, TValueSpan ys, const TAxisMapper& horizontal,
                    const TAxisMapper& vertical, int first, bool columnsInOrder);
 
     // Takes points state.Index - 1, - 2, ... down to First while they fall in
@@ -63,16 +64,18 @@ public:
 private:
     // Maps a batch of points ending at index `last`.
     void Fill(int last);
+    // The batch's values as doubles.
+    const double* Batch(TValueSpan values);
     // The first index of the points of column x ending at i (which lies in
     // it), for columns in order.
     int ColumnStart(int x, int i);
 
-    const double* xs_;
-    const double* ys_;
+    TValueSpan xs_, ys_;
     TAxisMapper horizontal_, vertical_;
     int first_;
     bool inOrder_;
     int lastLength_ = 1;    // points of the column found last: the guess for the next
     int from_ = 0, to_ = 0; // indexes from_ .. to_ - 1 are in the buffers
     std::vector<int> columns_, rows_;
+    std::vector<double> values_; // a batch of values not stored as doubles
 };

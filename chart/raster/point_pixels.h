@@ -1,6 +1,7 @@
 #pragma once
 // Where the points of a series fall in device pixels, as both the plan of a
 // dense line and the painter of every other series see them.
+#include "chart/model/value_span.h"
 #include "chart/raster/axis_scale.h"
 #include "chart/raster/pixel_geometry.h"
 
@@ -12,7 +13,7 @@ constexpr int PixelLimit = 32766;
 
 class TPointPixels {
 public:
-    TPointPixels(const double* xs, const double* ys, const TAxisScale& horizontal, const TAxisScale& vertical)
+    TPointPixels(TValueSpan xs, TValueSpan ys, const TAxisScale& horizontal, const TAxisScale& vertical)
             : xs_(xs), ys_(ys), hx_(horizontal), vy_(vertical)
     {
     }
@@ -49,7 +50,6 @@ public:
     const TAxisMapper& Vertical() const { return vy_; }
 
 private:
-    const double* xs_;
-    const double* ys_;
+    TValueSpan xs_, ys_;
     TAxisMapper hx_, vy_;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
@@ -107,13 +108,15 @@ TCodeImage PaintPlan(const TColumnPlan& plan, const TPlanKey& k, const TMarkerSh
 
 struct TRandomSeries {
     std::vector<double> Xs, Ys;
+    std::vector<int32_t> Wholes; // Ys when kept as whole numbers
     TPlanKey Key;
     TMarkerShape Marker;
     bool InOrder = true;
 };
 
 // Dense columns, repeated X, skipped and NaN rows, zoomed views cutting
-// columns at both edges, markers or none; X in order or shuffled.
+// columns at both edges, markers or none; X in order or shuffled, or the
+// index itself; Y as doubles or as whole numbers.
 TRandomSeries MakeSeries(std::mt19937& random)
 {
     TRandomSeries s;
@@ -122,18 +125,20 @@ TRandomSeries MakeSeries(std::mt19937& random)
     };
     const int n = 1 + int(random() % 60000);
     s.InOrder = random() % 4 != 0;
+    const bool xIndexes = s.InOrder && random() % 3 == 0, yWholes = random() % 2 == 0;
     double x = 0;
     for (int i = 0; i < n; ++i) {
-        x += random() % 3 == 0 ? 0 : uniform(0, 2);
+        x = xIndexes ? i : x + (random() % 3 == 0 ? 0 : uniform(0, 2));
         s.Xs.push_back(s.InOrder ? x : uniform(0, 2.0 * n));
         const int kind = int(random() % 400);
         s.Ys.push_back(kind == 0       ? 1e9
-                           : kind == 1 ? std::nan("")
+                           : kind == 1 ? (yWholes ? -1e9 : std::nan(""))
                                        : std::round(uniform(-50, 50) + 40 * std::sin(i * 0.001)));
+        s.Wholes.push_back(int32_t(yWholes ? s.Ys.back() : 0));
     }
     TPlanKey& k = s.Key;
-    k.Xs = s.Xs.data();
-    k.Ys = s.Ys.data();
+    k.Xs = xIndexes ? TValueSpan::Indexes(n) : TValueSpan::Doubles(s.Xs.data(), n);
+    k.Ys = yWholes ? TValueSpan::Wholes(s.Wholes.data(), n) : TValueSpan::Doubles(s.Ys.data(), n);
     const double xMax = s.InOrder ? x : 2.0 * n;
     const double from = uniform(-0.1, 0.6) * xMax, to = from + uniform(0.05, 1) * xMax + 1;
     k.Horizontal = {from, to, 10, 10 + int(random() % 300), true};

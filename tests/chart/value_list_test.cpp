@@ -2,7 +2,9 @@
 
 #include "runtime/exceptions.h"
 
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <vector>
@@ -48,32 +50,65 @@ INSTANTIATE_TEST_SUITE_P(
                       InsertCase{ordDescending, {10, 5, 0}, 5, 1},
                       InsertCase{ordDescending, {10, 5, 0}, 20, 0}));
 
-// Whatever changes the values, NonDecreasing answers what a scan of them would.
-TEST(ValueListOrder, NonDecreasingFollowsEveryChange)
+// Whatever changes the values, and however the list keeps them, it reads
+// back bit for bit as a plain vector given the same changes, and its order
+// flag and statistics are what a scan of that vector gives.
+TEST(ValueListModel, EveryChangeReadsBackAsAPlainVectorWould)
 {
-    const auto scanned = [](const std::vector<double>& v) {
-        for (size_t i = 0; i < v.size(); ++i)
-            if (std::isnan(v[i]) || (i > 0 && v[i] < v[i - 1]))
-                return false;
-        return true;
-    };
+    const auto bits = [](double v) { return std::bit_cast<uint64_t>(v); };
     TValueList list(ordNone);
+    std::vector<double> plain;
     EXPECT_TRUE(list.NonDecreasing()) << "empty";
     uint32_t seed = 7;
-    const double pool[] = {1, 2, 2, 3, -1, std::nan(""), 5, 0};
-    for (int step = 0; step < 3000; ++step) {
+    // Index-like, whole, negative zero, fractions, NaN, just past 32 bits.
+    const double pool[] = {1, 2, 2, 3, -1, std::nan(""), 5, 0, -0.0, 0.5, 2147483648.0, -2147483648.0};
+    for (int step = 0; step < 6000; ++step) {
         seed = seed * 1103515245u + 12345u;
-        const double value = pool[(seed >> 16) % 8];
-        const int kind = int(seed >> 28) % 8;
-        if (kind == 0 && step % 5 == 0)
+        const double value = (seed >> 12) % 3 == 0 ? double(plain.size()) : pool[(seed >> 16) % 12];
+        const int kind = int(seed >> 27) % 16;
+        if (kind == 0 && step % 5 == 0) {
             list.Clear();
-        else if (kind < 4)
-            list.InsertAt(int((seed >> 8) % unsigned(list.Count() + 1)), value);
-        else if (kind < 7)
+            plain.clear();
+        } else if (kind == 1 && step % 7 == 0) {
+            std::vector<int32_t> wholes{4, -3, 4, 2147483647};
+            wholes.resize(seed % 5);
+            plain.assign(wholes.begin(), wholes.end());
+            list.SetWholes(std::move(wholes));
+        } else if (kind == 2 && step % 7 == 0) {
+            list.SetIndexes(int(seed % 9));
+            plain.resize(seed % 9);
+            for (size_t i = 0; i < plain.size(); ++i)
+                plain[i] = double(i);
+        } else if (kind < 6) {
+            const int at = int((seed >> 8) % unsigned(plain.size() + 1));
+            list.InsertAt(at, value);
+            plain.insert(plain.begin() + at, value);
+        } else {
             list.Append(value);
-        else
-            list.InsertOrdered(value);
-        ASSERT_EQ(list.NonDecreasing(), scanned(list.Raw())) << "step " << step;
+            plain.push_back(value);
+        }
+        ASSERT_EQ(list.Count(), int(plain.size())) << "step " << step;
+        const TValueSpan span = list.Span();
+        ASSERT_EQ(span.size(), plain.size());
+        bool ordered = true;
+        double lo = plain.empty() ? 0 : plain[0], hi = lo;
+        for (size_t i = 0; i < plain.size(); ++i) {
+            ASSERT_EQ(bits(list.ValueAt(int(i))), bits(plain[i])) << "step " << step << ", value " << i;
+            ASSERT_EQ(bits(span[int64_t(i)]), bits(plain[i])) << "step " << step << ", value " << i;
+            ordered = ordered && !std::isnan(plain[i]) && (i == 0 || !(plain[i] < plain[i - 1]));
+            if (plain[i] < lo)
+                lo = plain[i];
+            else if (plain[i] > hi)
+                hi = plain[i];
+        }
+        ASSERT_EQ(list.NonDecreasing(), ordered) << "step " << step;
+        ASSERT_EQ(bits(list.Minimum()), bits(lo)) << "step " << step;
+        ASSERT_EQ(bits(list.Maximum()), bits(hi)) << "step " << step;
+        if (!plain.empty()) {
+            std::vector<double> copy(plain.size());
+            span.CopyTo(0, int(plain.size()), copy.data());
+            ASSERT_EQ(std::memcmp(copy.data(), plain.data(), plain.size() * sizeof(double)), 0);
+        }
     }
     TValueList ascending(ordAscending);
     for (double v : {3.0, 1.0, 2.0, 2.0, 0.0})
@@ -131,6 +166,30 @@ TEST(ValueListSearch, LowerBoundFindsFirstValueAtOrAbove)
     EXPECT_EQ(list.LowerBound(1), 1);
     EXPECT_EQ(list.LowerBound(1.5), 3);
     EXPECT_EQ(list.LowerBound(6), 5);
+}
+
+// A curve of ten thousand codes at the indexes keeps four bytes a point,
+// and X none; the first value the narrow storage cannot hold widens it.
+TEST(ValueListStorage, IndexesKeepNothingAndWholeNumbersFourBytes)
+{
+    TValueList xs(ordAscending), ys(ordNone);
+    xs.Reserve(10000);
+    ys.Reserve(10000);
+    for (int i = 0; i < 10000; ++i) {
+        xs.InsertOrdered(i);
+        ys.Append((i * 37) % 2001 - 1000);
+    }
+    EXPECT_EQ(xs.StoredBytes(), 0u);
+    EXPECT_EQ(ys.StoredBytes(), 10000 * sizeof(int32_t));
+    EXPECT_EQ(ys.Span().Doubles(), nullptr);
+    ys.Append(0.5);
+    xs.InsertOrdered(10000.5);
+    ASSERT_NE(ys.Span().Doubles(), nullptr);
+    EXPECT_EQ(ys.ValueAt(10000), 0.5);
+    EXPECT_EQ(ys.ValueAt(9999), (9999 * 37) % 2001 - 1000);
+    EXPECT_EQ(xs.ValueAt(9999), 9999);
+    EXPECT_EQ(ys.Maximum(), 1000);
+    EXPECT_GE(xs.StoredBytes(), 10001 * sizeof(double));
 }
 
 } // namespace
