@@ -4,6 +4,7 @@
 #include "app/start_file.h"
 #include "app/window_placement.h"
 #include "numbers/float_model.h"
+#include "runtime/large_pages.h"
 #include "tools/command_line.h"
 #include "widgets/qt_translation.h"
 #include "widgets/system_locale.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv)
 {
+    UseLargePages(argv);
     // Answered before QApplication, which needs a display.
     const TStartRequest request = ReadStartArguments({argv + 1, size_t(argc - 1)});
     if (request.action != TStartRequest::OpenWindow)

@@ -3,6 +3,7 @@
 #include "batch/batch_run.h"
 #include "numbers/float_model.h"
 #include "numbers/locale_separators.h"
+#include "runtime/large_pages.h"
 #include "tools/command_line.h"
 
 #include <cstdio>
@@ -36,6 +37,7 @@ void RestartWithLargePages(char** argv)
 
 int main(int argc, char** argv)
 {
+    UseLargePages(argv);
     RestartWithLargePages(argv);
     ResetFpMode();
     const TBatchCommand command = ReadBatchArguments(

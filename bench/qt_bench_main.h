@@ -3,6 +3,7 @@
 // main's stack, so it is gone before the static objects of Qt itself are
 // destroyed at exit (a static one outlives them and crashes the exit). Cases
 // run with one worker and with all get their speedup printed at the end.
+#include "runtime/large_pages.h"
 #include "worker_speedup.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 
 inline int RunQtBenchmarks(int argc, char** argv)
 {
+    // As the program runs: its buffers in large pages.
+    UseLargePages(argv);
     ::benchmark::Initialize(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

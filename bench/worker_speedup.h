@@ -3,6 +3,7 @@
 // with every worker of the machine (workers:0, argument 0 of the case); after
 // the usual table, the reporter prints each case's two wall-clock times and
 // their ratio, the speedup.
+#include "runtime/large_pages.h"
 #include "runtime/worker_pool.h"
 
 #include <benchmark/benchmark.h>
@@ -71,6 +72,8 @@ private:
 // main() of such a benchmark.
 inline int RunSpeedupBenchmarks(int argc, char** argv)
 {
+    // As the program runs: its buffers in large pages.
+    UseLargePages(argv);
     ::benchmark::Initialize(&argc, argv);
     TSpeedupReporter reporter;
     ::benchmark::RunSpecifiedBenchmarks(&reporter);
