@@ -1,10 +1,12 @@
 #include "chart/model/value_list.h"
 
 #include "runtime/exceptions.h"
+#include "runtime/parallel_work.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <limits>
 
 unsigned long long TValueList::NewIdentity()
 {
@@ -41,6 +43,33 @@ TValueSpan TValueList::Span() const
     default:
         return TValueSpan::Indexes(count_);
     }
+}
+
+TValueSpan TValueList::SpanWithBlocks() const
+{
+    const TValueSpan span = Span();
+    constexpr int length = TValueSpan::BlockLength;
+    if (blocksChanges_ != changes_ || blocks_.size() != size_t((count_ + length - 1) / length)) {
+        blocks_.resize(size_t((count_ + length - 1) / length));
+        ForEachRange(int64_t(blocks_.size()), 4096, [&](int64_t begin, int64_t end) {
+            for (int64_t k = begin; k < end; ++k) {
+                const int from = int(k) * length, to = std::min(count_, from + length);
+                double lo = span[from], hi = lo;
+                bool nan = lo != lo;
+                for (int i = from + 1; i < to; ++i) {
+                    const double v = span[i];
+                    nan |= v != v;
+                    lo = v < lo ? v : lo;
+                    hi = v > hi ? v : hi;
+                }
+                if (nan)
+                    lo = hi = std::numeric_limits<double>::quiet_NaN();
+                blocks_[size_t(k)] = {lo, hi};
+            }
+        });
+        blocksChanges_ = changes_;
+    }
+    return span.WithBlocks(blocks_.data());
 }
 
 void TValueList::Widen(double value)

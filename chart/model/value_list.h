@@ -26,6 +26,10 @@ public:
     double ValueAt(int index) const;
     // The values, unchecked, for the drawing and export loops.
     TValueSpan Span() const;
+    // The same with the ranges of its blocks, worked out on the first call
+    // after a change and kept until the next: every zoom step of a dense
+    // curve walks them instead of the values they sum up.
+    TValueSpan SpanWithBlocks() const;
 
     // Inserts by Order() and answers the index the value now stands at.
     int InsertOrdered(double value)
@@ -117,6 +121,8 @@ private:
     int reserved_ = 0; // asked for by Reserve, for whichever storage comes
     std::vector<int32_t> wholes_;
     std::vector<double> doubles_;
+    mutable std::vector<TValueSpan::TBlock> blocks_;
+    mutable unsigned long long blocksChanges_ = 0; // changes_ when blocks_ was worked out
     mutable bool dirty_ = true;
     mutable double min_ = 0, max_ = 0;
     mutable int passes_ = 0;

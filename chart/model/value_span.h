@@ -7,6 +7,14 @@
 
 class TValueSpan {
 public:
+    // The least and the greatest of a run of BlockLength values (both NaN
+    // when the run holds a NaN): a walk through millions of values can pass
+    // a run whole when both ends of its range are known to change nothing.
+    static constexpr int BlockLength = 64;
+    struct TBlock {
+        double Low, High;
+    };
+
     TValueSpan() = default;
     // Values 0, 1, ..., count - 1, stored nowhere.
     static TValueSpan Indexes(int count) { return TValueSpan(nullptr, nullptr, count); }
@@ -30,10 +38,19 @@ public:
     // Where the values lie, or null for indexes: with the list's identity and
     // change count it tells whether two views show the same values.
     const void* Address() const { return doubles_ ? static_cast<const void*>(doubles_) : wholes_; }
+    // Block k holds values k x BlockLength onwards; null when not worked out.
+    const TBlock* Blocks() const { return blocks_; }
+    TValueSpan WithBlocks(const TBlock* blocks) const
+    {
+        TValueSpan s = *this;
+        s.blocks_ = blocks;
+        return s;
+    }
 
 private:
     TValueSpan(const double* d, const int32_t* w, int count) : doubles_(d), wholes_(w), count_(count) { }
     const double* doubles_ = nullptr;
     const int32_t* wholes_ = nullptr;
+    const TBlock* blocks_ = nullptr;
     int count_ = 0;
 };

@@ -227,7 +227,7 @@ private:
         const TValueList& ys = s_.YValues();
         TPlanKey key;
         key.Xs = xs.Span();
-        key.Ys = ys.Span();
+        key.Ys = ys.SpanWithBlocks();
         key.XList = xs.Identity();
         key.YList = ys.Identity();
         key.XChanges = xs.Changes();

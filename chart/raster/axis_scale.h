@@ -53,6 +53,18 @@ public:
         return qLo < 2147483647.0 && qLo > -2147483647.0 && qHi < 2147483647.0 && qHi > -2147483647.0;
     }
 
+    // True when Pixel() of every value from lo up to hi (lo <= hi) lies
+    // between Pixel(lo) and Pixel(hi): neither end maps to the centre for
+    // lying too far out (or being NaN).
+    bool Monotone(double lo, double hi) const
+    {
+        if (zero_)
+            return true;
+        const double qLo = (lo - minimum_) * factor_, qHi = (hi - minimum_) * factor_;
+        return lo <= hi && qLo < 2147483647.0 && qLo > -2147483647.0 && qHi < 2147483647.0 &&
+            qHi > -2147483647.0;
+    }
+
     // Pixel() of values[0 .. count - 1] into pixels[], two at a time with
     // the same operations, so every answer is the one Pixel() gives.
     void Pixels(const double* values, int count, int* pixels) const;

@@ -1,6 +1,7 @@
 #include "chart/raster/column_stretch.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr int BatchLength = 8192;
 TStretchWalker::TStretchWalker(TValueSpan xs, TValueSpan ys, const TAxisMapper& horizontal,
                                const TAxisMapper& vertical, int first, bool columnsInOrder)
         : xs_(xs), ys_(ys), horizontal_(horizontal), vertical_(vertical), first_(first),
-          inOrder_(columnsInOrder)
+          inOrder_(columnsInOrder), blocks_(columnsInOrder ? ys.Blocks() : nullptr)
 {
 }
 
@@ -71,10 +72,30 @@ void TStretchWalker::Fill(int last)
     columns_.resize(BatchLength);
     rows_.resize(BatchLength);
     to_ = last + 1;
-    from_ = std::max(first_, to_ - BatchLength);
+    // With the values' blocks known most of them are passed whole: map one
+    // block at a time.
+    from_ = blocks_ ? std::max(first_, last / TValueSpan::BlockLength * TValueSpan::BlockLength)
+                    : std::max(first_, to_ - BatchLength);
     if (!inOrder_)
         horizontal_.Pixels(Batch(xs_), to_ - from_, columns_.data());
     vertical_.Pixels(Batch(ys_), to_ - from_, rows_.data());
+}
+
+bool TStretchWalker::Passable(const TValueSpan::TBlock& block, const TStretchInput& in, int lo, int hi) const
+{
+    if (!vertical_.Monotone(block.Low, block.High))
+        return false;
+    const int a = vertical_.Pixel(block.Low), b = vertical_.Pixel(block.High);
+    const int top = std::min(a, b), bottom = std::max(a, b);
+    if (top < lo || bottom > hi)
+        return false;
+    // The rows where its markers could show.
+    const int markTop = std::max(top, in.MarkerLo), markBottom = std::min(bottom, in.MarkerHi);
+    if (markTop > markBottom)
+        return true;
+    if (!in.Placed || markTop < in.PlacedTop || markBottom > in.PlacedBottom)
+        return false;
+    return !std::memchr(in.Placed + (markTop - in.PlacedTop), 0, size_t(markBottom - markTop + 1));
 }
 
 void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::vector<TStretchStep>& steps)
@@ -93,7 +114,17 @@ void TStretchWalker::Walk(const TStretchInput& in, TStretchState& state, std::ve
     int from = from_, to = to_;
     const int* rows = rows_.data();
     const int* columns = columns_.data();
+    constexpr int length = TValueSpan::BlockLength;
     for (int j = i - 1; j >= start; --j) {
+        // A whole block before i: passed at once when every row of it lies
+        // in the run and every marker it could place is placed already.
+        if (blocks_ && (j + 1) % length == 0 && j + 1 - length >= start &&
+            Passable(blocks_[j / length], in, lo, hi)) {
+            i = j + 1 - length;
+            j = i;
+            yNext = vertical_.Pixel(ys_[i]);
+            continue;
+        }
         if (j < from || j >= to) {
             Fill(j);
             from = from_;

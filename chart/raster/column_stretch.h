@@ -69,6 +69,10 @@ private:
     // The first index of the points of column x ending at i (which lies in
     // it), for columns in order.
     int ColumnStart(int x, int i);
+    // True when no point of the block can add a step to a walk whose run
+    // spans rows lo .. hi: the rows of its values all lie in the run, and
+    // each of them that could take a marker has one placed.
+    bool Passable(const TValueSpan::TBlock& block, const TStretchInput& in, int lo, int hi) const;
 
     TValueSpan xs_, ys_;
     TAxisMapper horizontal_, vertical_;
@@ -78,4 +82,6 @@ private:
     int from_ = 0, to_ = 0; // indexes from_ .. to_ - 1 are in the buffers
     std::vector<int> columns_, rows_;
     std::vector<double> values_; // a batch of values not stored as doubles
+    // The ranges of the values' blocks, when known and the columns in order.
+    const TValueSpan::TBlock* blocks_;
 };

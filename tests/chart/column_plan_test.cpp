@@ -3,6 +3,7 @@
 // the plan's steps painted back to front into the pixels still free.
 #include "chart/raster/column_plan.h"
 
+#include "chart/model/value_list.h"
 #include "chart/raster/pixel_raster.h"
 #include "chart/raster/plan_cache.h"
 #include "chart/raster/point_pixels.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
@@ -109,6 +111,7 @@ TCodeImage PaintPlan(const TColumnPlan& plan, const TPlanKey& k, const TMarkerSh
 struct TRandomSeries {
     std::vector<double> Xs, Ys;
     std::vector<int32_t> Wholes; // Ys when kept as whole numbers
+    std::unique_ptr<TValueList> List; // Ys with the ranges of their blocks
     TPlanKey Key;
     TMarkerShape Marker;
     bool InOrder = true;
@@ -139,6 +142,12 @@ TRandomSeries MakeSeries(std::mt19937& random)
     TPlanKey& k = s.Key;
     k.Xs = xIndexes ? TValueSpan::Indexes(n) : TValueSpan::Doubles(s.Xs.data(), n);
     k.Ys = yWholes ? TValueSpan::Wholes(s.Wholes.data(), n) : TValueSpan::Doubles(s.Ys.data(), n);
+    if (random() % 2 == 0) {
+        s.List = std::make_unique<TValueList>(ordNone);
+        for (double y : s.Ys)
+            s.List->Append(y);
+        k.Ys = s.List->SpanWithBlocks();
+    }
     const double xMax = s.InOrder ? x : 2.0 * n;
     const double from = uniform(-0.1, 0.6) * xMax, to = from + uniform(0.05, 1) * xMax + 1;
     k.Horizontal = {from, to, 10, 10 + int(random() % 300), true};
