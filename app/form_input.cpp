@@ -103,13 +103,13 @@ void TForm1::LoadDataFile(const QString& path)
 {
     // The file is read before anything changes: a path that is not a readable
     // regular file must not cost the user the samples already in the pane.
-    std::string bytes;
-    LongRun->Step("Чтение файла", [&] { bytes = ReadFileForPane(LocalPath(path), Progress()); });
+    TPaneText loaded;
+    LongRun->Step("Чтение файла", [&] { loaded.LoadBytes(ReadFileForPane(LocalPath(path), Progress())); });
     // The current directory follows the loaded file's folder, so later
     // exports land beside the data file.
     QDir::setCurrent(QFileInfo(path).absolutePath());
     RichEdit1->Clear();
-    RichEdit1->LoadFileBytes(std::move(bytes));
+    RichEdit1->LoadFileText(std::move(loaded));
     RichEdit1->FocusPane();
     RichEdit1->SelectAll();
     const int textLength = RichEdit1->SelLength();

@@ -11,9 +11,9 @@ void TForm1::LoadPatternFile(const QString& path)
     // Read before anything changes: a file that cannot be read leaves the
     // pattern as it was. The rate and the clipboard belong to the data load
     // and stay; so does the current directory, where the exports go.
-    std::string bytes;
-    LongRun->Step("Чтение файла", [&] { bytes = ReadFileForPane(LocalPath(path), Progress()); });
-    RichEdit2->LoadFileBytes(std::move(bytes));
+    TPaneText loaded;
+    LongRun->Step("Чтение файла", [&] { loaded.LoadBytes(ReadFileForPane(LocalPath(path), Progress())); });
+    RichEdit2->LoadFileText(std::move(loaded));
     RemoveFileHeader(*RichEdit2, RichEdit2->TextLength());
     // Parsed by the next pattern plot, as after typing or pasting.
     State.PatternDirty = true;

@@ -88,8 +88,15 @@ void TRichPane::LoadFromFile(const QString& path) { LoadFileBytes(ReadFileForPan
 
 void TRichPane::LoadFileBytes(std::string bytes)
 {
+    TPaneText text;
+    text.LoadBytes(std::move(bytes));
+    LoadFileText(std::move(text));
+}
+
+void TRichPane::LoadFileText(TPaneText text)
+{
     const std::string before = RemovedText(0, text_.Length());
-    text_.LoadBytes(std::move(bytes));
+    text_ = std::move(text);
     widestColumns_ = WidestLine(text_);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);

@@ -29,6 +29,9 @@ public:
     void LoadFromFile(const QString& path);
     // Replaces the text with bytes already read from a file, as LoadFromFile does.
     void LoadFileBytes(std::string bytes);
+    // The same with the bytes loaded into a text already (TPaneText::LoadBytes),
+    // which for a large file is done on a worker, away from the window.
+    void LoadFileText(TPaneText text);
 
     int LineCount() const { return text_.LineCount(); }
     std::string Line(int i) const { return text_.Line(i); }
