@@ -7,8 +7,6 @@
 //   10,000,000 samples                   1.0 s   300 MB
 //   1,000 files of 10,000 samples        3.0 s   (one run over all of them)
 //   100,000,000 samples (--large only)  10.0 s  3,000 MB
-#include "runtime/large_pages.h"
-
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -160,7 +158,6 @@ BENCHMARK(BM_ThousandFiles)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRe
 
 int main(int argc, char** argv)
 {
-    UseLargePages(argv);
     // --large adds the hundred-million-sample file (1.5 GB of data and exports on disk).
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
