@@ -9,7 +9,7 @@ namespace {
 // The run's memory against the growth limit (see the header).
 void RequireRoomForRun(const TDFT& dft, int64_t samples, int64_t harmonics)
 {
-    // K and N are below 2^31: K x 400 < 2^40 and N x 20 < 2^36, no overflow.
+    // K and N are below 2^31: K x 400 < 2^40 and N x 9 < 2^35, no overflow.
     const uint64_t codesHeld = dft.DataCodes->Capacity() / sizeof(int32_t);
     const uint64_t newCodes = uint64_t(samples) > codesHeld ? uint64_t(samples) - codesHeld : 0;
     const uint64_t samplesBytes = uint64_t(samples) * (kBytesPerSample - sizeof(int32_t)) +

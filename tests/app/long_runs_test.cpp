@@ -37,7 +37,7 @@ TEST(LongRuns, OnlyAWantOfMemoryRefusesASpectrumRun)
 {
     auto form = MakeForm();
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
-    // 20,000 samples take about 0.6 MB with their codes and curve. 400
+    // 20,000 samples take about 0.3 MB with their values, codes and curve. 400
     // harmonics of them make 8 million entry pairs, four times an eighth of
     // the limit, the most the window used to allow; 50,000 harmonics take 20 MB.
     TMemoryBuffer::SetGrowthLimit(16u << 20);

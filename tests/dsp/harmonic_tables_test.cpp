@@ -193,12 +193,12 @@ TEST(HarmonicTables, OnlyRunsTheMachineCannotHoldAreRefusedFirst)
     const Case cases[] = {// 200,000 harmonics of 2 samples take 80 MB of results against 16 MB;
                           // 20,000 take 8 MB.
                           {16 << 20, 2, 200000, 20000},
-                          // 100,000 samples take 2 MB (codes and curve) against 4 MB, which
-                          // leaves room for about 5,000 harmonics. 4,000 of them make 4 x 10^8
+                          // 100,000 samples take 0.9 MB (codes and curve) against 4 MB, which
+                          // leaves room for about 8,000 harmonics. 6,000 of them make 6 x 10^8
                           // entry pairs, far more than whole tables could have held.
-                          {4 << 20, 100000, 6000, 4000},
-                          // 250,000 samples alone take 5 MB: even one harmonic is refused.
-                          {4 << 20, 250000, 1, 0}};
+                          {4 << 20, 100000, 9000, 6000},
+                          // 500,000 samples alone take 4.5 MB: even one harmonic is refused.
+                          {4 << 20, 500000, 1, 0}};
     const uint64_t limit = TMemoryBuffer::GrowthLimit();
     for (const Case& c : cases) {
         TMemoryBuffer::SetGrowthLimit(c.limit);
@@ -225,13 +225,14 @@ TEST(HarmonicTables, CodesAlreadyHeldAreNotAskedForAgain)
     dft.DataCodes->ElementsForWrite<int32_t>(kSamples);
     const uint64_t held = dft.DataCodes->Capacity();
     const uint64_t blocks = 2 * uint64_t(WorkerSlots()) * kTableBlock * sizeof(int32_t);
-    // Room for the codes held, the curve (16 bytes a sample), the blocks and
-    // one harmonic, with 2 bytes a sample to spare: asking for the codes a
-    // second time (4 bytes a sample) would not fit.
-    TMemoryBuffer::SetGrowthLimit(held + uint64_t(kSamples) * 18 + blocks + kBytesPerHarmonic);
+    // Room for the codes held, the curve (the rest of a sample's bytes), the
+    // blocks and one harmonic, with 2 bytes a sample to spare: asking for the
+    // codes a second time (4 bytes a sample) would not fit.
+    const uint64_t curve = kBytesPerSample - sizeof(int32_t);
+    TMemoryBuffer::SetGrowthLimit(held + uint64_t(kSamples) * (curve + 2) + blocks + kBytesPerHarmonic);
     TNoProgress progress;
     EXPECT_NO_THROW(BuildHarmonicTables(dft, progress));
-    // 200,000 samples: 0.8 MB more of curve and 0.2 MB more of codes do not fit.
+    // 200,000 samples: 50,000 more of curve and of codes do not fit in the 0.3 MB spare.
     dft.SampleCount = 200000;
     EXPECT_THROW(BuildHarmonicTables(dft, progress), EStreamError);
     TMemoryBuffer::SetGrowthLimit(limit);
