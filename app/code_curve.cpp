@@ -3,7 +3,7 @@
 void PlotCodes(TSeries& series, std::span<const int32_t> values)
 {
     if (series.PointCount() == 0) {
-        series.SetIndexedPoints(std::vector<int32_t>(values.begin(), values.end()));
+        series.SetIndexedPoints(values);
         return;
     }
     series.ReservePoints(series.PointCount() + int(values.size()));

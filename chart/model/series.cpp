@@ -56,12 +56,24 @@ void TSeries::ClearPoints()
 
 void TSeries::SetIndexedPoints(std::vector<int32_t> ys)
 {
+    xValues_.SetIndexes(int(ys.size()));
+    yValues_.SetWholes(std::move(ys));
+    TookIndexedPoints();
+}
+
+void TSeries::SetIndexedPoints(std::span<const int32_t> ys)
+{
+    xValues_.SetIndexes(int(ys.size()));
+    yValues_.SetWholes(ys);
+    TookIndexedPoints();
+}
+
+void TSeries::TookIndexedPoints()
+{
     colors_.clear();
     labels_.clear();
     labelledPoints_ = 0;
     explicitColors_ = 0;
-    xValues_.SetIndexes(int(ys.size()));
-    yValues_.SetWholes(std::move(ys));
     if (active_)
         RequestRepaint();
 }

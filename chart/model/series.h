@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,8 @@ public:
     // Replaces the points by (0, ys[0]), (1, ys[1]), ... without labels or
     // colours, taking the storage of ys.
     void SetIndexedPoints(std::vector<int32_t> ys);
+    // The same with a copy of ys, into the storage the series has already.
+    void SetIndexedPoints(std::span<const int32_t> ys);
     // Room for `count` points in all, so that adding up to that many grows
     // no list (and copies none) on the way.
     void ReservePoints(int count);
@@ -82,6 +85,9 @@ protected:
     void RequestRepaint() const;
 
 private:
+    // After the points were replaced by indexed ones.
+    void TookIndexedPoints();
+
     TAxisPanel* panel_ = nullptr;
     TValueList xValues_{ordAscending};
     TValueList yValues_{ordNone};

@@ -109,8 +109,19 @@ void TValueList::AppendStored(double value)
 
 void TValueList::SetWholes(std::vector<int32_t> values)
 {
-    std::vector<double>().swap(doubles_);
     wholes_ = std::move(values);
+    TookWholes();
+}
+
+void TValueList::SetWholes(std::span<const int32_t> values)
+{
+    wholes_.assign(values.begin(), values.end());
+    TookWholes();
+}
+
+void TValueList::TookWholes()
+{
+    std::vector<double>().swap(doubles_);
     kind_ = TKind::Wholes;
     count_ = int(wholes_.size());
     long long disorder = 0;

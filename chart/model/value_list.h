@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 enum TValueOrder { ordNone, ordAscending, ordDescending };
@@ -53,6 +54,8 @@ public:
     }
     // Replaces the values by the whole numbers given, taking their storage.
     void SetWholes(std::vector<int32_t> values);
+    // The same as a copy into the storage the list has already.
+    void SetWholes(std::span<const int32_t> values);
     // Replaces the values by 0, 1, ..., count - 1.
     void SetIndexes(int count);
     void Reserve(int count);
@@ -105,6 +108,8 @@ private:
                                        : double(i);
     }
     void AppendStored(double value);
+    // After wholes_ received new values.
+    void TookWholes();
     // Moves the values to storage that can also hold `value`.
     void Widen(double value);
     void Changed()

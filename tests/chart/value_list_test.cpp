@@ -73,7 +73,10 @@ TEST(ValueListModel, EveryChangeReadsBackAsAPlainVectorWould)
             std::vector<int32_t> wholes{4, -3, 4, 2147483647};
             wholes.resize(seed % 5);
             plain.assign(wholes.begin(), wholes.end());
-            list.SetWholes(std::move(wholes));
+            if (seed & 0x100)
+                list.SetWholes(std::move(wholes));
+            else
+                list.SetWholes(std::span<const int32_t>(wholes));
         } else if (kind == 2 && step % 7 == 0) {
             list.SetIndexes(int(seed % 9));
             plain.resize(seed % 9);
