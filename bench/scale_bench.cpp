@@ -12,6 +12,7 @@
 // peak; at ten million 3 s and 40 bytes a sample; at a hundred million 20 s and
 // 40 bytes a sample; straight lines between.
 #include "app/main_window.h"
+#include "bench/plain_write.h"
 #include "bench/qt_bench_main.h"
 #include "chart/layout/point_series.h"
 #include "chart/paint/plot.h"
@@ -28,12 +29,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -105,32 +102,6 @@ void WriteDataFile(const std::string& path)
         const int n = std::snprintf(line, sizeof line, "%.3f\r\n", v);
         out.write(line, n);
     }
-}
-
-// Seconds to write as many bytes as the file at `path` holds into a new file
-// beside it, 64 KB a call, with nothing to form: what the system alone
-// costs to take that much new file content. The copy is removed after.
-double PlainWriteSeconds(const std::string& path)
-{
-    struct stat st { };
-    if (::stat(path.c_str(), &st) != 0)
-        return -1;
-    const std::string copy = path + ".plain";
-    std::vector<char> block(65536, 'x');
-    const auto start = std::chrono::steady_clock::now();
-    const int fd = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return -1;
-    for (off_t left = st.st_size; left > 0;) {
-        const ssize_t done = ::write(fd, block.data(), size_t(std::min<off_t>(left, off_t(block.size()))));
-        if (done <= 0)
-            break;
-        left -= done;
-    }
-    ::close(fd);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    ::unlink(copy.c_str());
-    return seconds;
 }
 
 // Seconds to take `megabytes` of new memory and write into every 4 KB page

@@ -26,11 +26,21 @@ int TBackgroundWriter::Wait()
     return error;
 }
 
-int TBackgroundWriter::Start(const char* data, size_t n)
+int TBackgroundWriter::Start(std::span<const std::string_view> blocks)
 {
     const int error = Wait();
-    if (error != 0 || n == 0)
+    if (error != 0)
         return error;
-    writing_.Run([this, data, n] { error_ = WriteAll(fd_, data, n); });
+    blocks_.clear();
+    for (const std::string_view block : blocks)
+        if (!block.empty())
+            blocks_.push_back(block);
+    if (blocks_.empty())
+        return 0;
+    writing_.Run([this] {
+        for (const std::string_view block : blocks_)
+            if ((error_ = WriteAll(fd_, block.data(), block.size())) != 0)
+                return;
+    });
     return 0;
 }

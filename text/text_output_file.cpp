@@ -31,6 +31,7 @@ void TextOutputFile::StopWriter()
     if (error != 0)
         Fail(WindowsErrorCode(error, name_));
     writer_.reset();
+    held_ = {};
 }
 
 void TextOutputFile::Assign(std::string name)
@@ -103,6 +104,28 @@ void TextOutputFile::FlushBuffer()
     if (error != 0)
         Fail(WindowsErrorCode(error, name_));
     used_ = 0;
+}
+
+std::vector<std::string> TextOutputFile::WriteTexts(std::vector<std::string> texts)
+{
+    if (!writer_) {
+        for (const std::string& text : texts)
+            Write(text);
+        return texts;
+    }
+    // The buffer's bytes come before the texts.
+    std::vector<std::string_view> blocks{std::string_view(buffer_.get(), used_)};
+    blocks.insert(blocks.end(), texts.begin(), texts.end());
+    const int error = writer_->Start(blocks);
+    if (error != 0) {
+        Fail(WindowsErrorCode(error, name_));
+    } else {
+        std::swap(buffer_, spare_);
+        used_ = 0;
+        std::swap(held_, texts);
+    }
+    Check();
+    return texts;
 }
 
 void TextOutputFile::Append(const char* bytes, size_t n)

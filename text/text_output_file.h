@@ -5,7 +5,9 @@
 // pending error code (and clears it). A disk file is written a whole buffer at
 // a time, on a thread of its own (TBackgroundWriter) while the next buffer
 // fills, so a write error surfaces at the statement that fills the buffer after
-// it, or at the close: always before the close has succeeded.
+// it, or at the close: always before the close has succeeded. Texts made
+// whole beforehand go to that thread as they are (WriteTexts), without the
+// copy into the buffer.
 //
 // The name is used exactly as given (a relative one against the current
 // directory when the file is opened), so a caller can write a temporary file
@@ -20,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TextOutputFile {
 public:
@@ -40,6 +43,13 @@ public:
     void Write(std::string_view text) { Statement(text.data(), text.size()); }
     void WriteChar(char c) { Statement(&c, 1); }
     void WriteLineEnd() { Statement("\r\n", 2); }
+    // The texts one after another, as a Write of each would put them. A disk
+    // file takes them as one statement: it keeps them and writes them on its
+    // writer's thread while the caller makes the next ones, after waiting for
+    // what it was writing (whose error this statement raises). Gives back the
+    // texts of the call before, written by now, for the caller to fill again;
+    // for a device or a file that is not open, the texts given.
+    std::vector<std::string> WriteTexts(std::vector<std::string> texts);
     // Writes out the buffer and closes the file.
     void Close();
 
@@ -83,5 +93,6 @@ private:
     // For a regular file: the buffer being written meanwhile, and its writer.
     std::unique_ptr<char[]> spare_;
     std::unique_ptr<TBackgroundWriter> writer_;
+    std::vector<std::string> held_; // the texts the writer may still be writing
     size_t used_ = 0;
 };

@@ -113,10 +113,11 @@ void AppendWholeCellIfPresent(std::string& out, const C& curve, size_t row)
         AppendWholeCell(out, double(curve[row]));
 }
 
-// Rows are formed a piece at a time on every worker, a batch of pieces
-// between two writes, and written in order: the bytes are those of one
-// row after another, whatever the number of workers. After each piece
-// written the export may be stopped.
+// Rows are formed a piece at a time on every worker, a batch of pieces at a
+// time, and written in order: the bytes are those of one row after another,
+// whatever the number of workers. A batch is written on the file's writer
+// while the workers form the next one, so the system's part and ours overlap.
+// After each piece handed to the file the export may be stopped.
 constexpr size_t kRowsPerPiece = 32768;
 
 // C: a column of values with size() and [] (32-bit codes, or a curve's values).
@@ -127,9 +128,12 @@ void WriteCorrelationRows(TextOutputFile& file, const C& data, const C& correlat
     WriteHeader(file, {"Даные", "Корреляция", "Образ"});
     const size_t rows = std::max({data.size(), correlation.size(), pattern.size()});
     TPieceProgress progressed(progress, int64_t(rows));
-    std::vector<std::string> texts(size_t(4 * WorkerSlots()));
-    for (size_t batch = 0; batch < rows; batch += texts.size() * kRowsPerPiece) {
-        const size_t count = std::min(texts.size(), (rows - batch + kRowsPerPiece - 1) / kRowsPerPiece);
+    const size_t batchPieces = size_t(4 * WorkerSlots());
+    std::vector<std::string> texts;
+    for (size_t batch = 0; batch < rows; batch += batchPieces * kRowsPerPiece) {
+        const size_t count = std::min(batchPieces, (rows - batch + kRowsPerPiece - 1) / kRowsPerPiece);
+        // The texts the file gave back keep their room for the next batch.
+        texts.resize(count);
         ForEachRange(int64_t(count), 1, [&](int64_t begin, int64_t end) {
             TWholeRow<C> whole;
             for (int64_t p = begin; p < end; ++p) {
@@ -150,10 +154,9 @@ void WriteCorrelationRows(TextOutputFile& file, const C& data, const C& correlat
                 }
             }
         });
-        for (size_t p = 0; p < count; ++p) {
-            file.Write(texts[p]);
+        texts = file.WriteTexts(std::move(texts));
+        for (size_t p = 0; p < count; ++p)
             progressed.Done(int64_t(std::min(kRowsPerPiece, rows - batch - p * kRowsPerPiece)));
-        }
     }
     progressed.Finish();
 }

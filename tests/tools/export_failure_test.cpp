@@ -57,12 +57,17 @@ TEST(ExportFailure, DiskFullHalfWayKeepsThePreviousFile)
     if (!folder.MountTinyFileSystem(16 * 1024))
         GTEST_SKIP() << "cannot mount a small file system here";
     WriteBytes("export_korr.dat", kPrevious);
-    const Charts charts(20000); // about 500 KB of rows
-    std::string message;
-    EXPECT_EQ(ExportErrorCode(charts, &message), 112);
-    EXPECT_EQ(message, "I/O error 112");
-    EXPECT_EQ(ReadBytes("export_korr.dat"), kPrevious);
-    EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+    // About 500 KB of rows, whose failed write shows at the close; and 25 MB,
+    // written a batch at a time while the next is formed, where the first
+    // batch's failure shows at the handing over of the next one.
+    for (const int rows : {20000, 1000000}) {
+        const Charts charts(rows);
+        std::string message;
+        EXPECT_EQ(ExportErrorCode(charts, &message), 112) << rows;
+        EXPECT_EQ(message, "I/O error 112");
+        EXPECT_EQ(ReadBytes("export_korr.dat"), kPrevious);
+        EXPECT_EQ(folder.Files(), std::set<std::string>{"export_korr.dat"});
+    }
 
     // A table that fits is written in full afterwards.
     const Charts small(10);
