@@ -58,13 +58,15 @@ TEST_F(EndToEnd, HarmonicCountAndScaleFallBackWithoutAMessage)
     }
     // A rate is read as a sample is; one that is no number is 1 (cycles per
     // sample, k / 12 here), and the box keeps the typed text.
+    // Which texts convert is the reader's (tests/input, SampleRateFromText).
     const struct {
         const char* rate;
         const char* labels[4];
     } rates[] = {
-        {"", {"0.00", "0.08", "0.17", "0.25"}},    {"  ", {"0.00", "0.08", "0.17", "0.25"}},
-        {"abc", {"0.00", "0.08", "0.17", "0.25"}}, {"$10", {"0.00", "0.08", "0.17", "0.25"}},
-        {"1,5", {"0.00", "0.13", "0.25", "0.38"}}, {"24.", {"0.00", "2.00", "4.00", "6.00"}},
+        {"", {"0.00", "0.08", "0.17", "0.25"}},
+        {"abc", {"0.00", "0.08", "0.17", "0.25"}},
+        {"1,5", {"0.00", "0.13", "0.25", "0.38"}},
+        {"24.", {"0.00", "2.00", "4.00", "6.00"}},
     };
     for (const auto& r : rates) {
         SCOPED_TRACE(std::string("EditScaleX '") + r.rate + "'");
@@ -81,23 +83,15 @@ TEST_F(EndToEnd, CorrelationAndAxisBoxesFallBackWithoutAMessage)
 {
     RunSpectrum(*form_, Lines(kSamples), "100", "4");
     const std::vector<int32_t> codes = Ints(*form_->Series2);
-    // Start and width that do not convert are 0 and 1, width 0 is 1; a
-    // window that does not fit, however large the numbers, is start 0 and
-    // width 1 (every offset then gives 0).
+    // Start and width that do not convert are 0 and 1; a window that does
+    // not fit is start 0 and width 1 (every offset then gives 0). Which
+    // windows fit, up to the 32-bit limits, is the rule's (tests/dsp).
     const struct {
         std::string start, width;
         int usedStart, usedWidth;
     } cases[] = {
-        {"", "", 0, 1},
-        {"a", "b", 0, 1},
-        {"0", "0", 0, 1},
-        {kHuge, "4", 0, 4},
-        {"3", kHuge, 3, 1},
-        {"2147483647", "100", 0, 1},
-        {"5", "2147483647", 0, 1},
-        {"2147483600", "2147483600", 0, 1},
-        {"11", "2", 0, 1},
-        {"8", "4", 8, 4}, // the window ending on the last code fits
+        {"", "", 0, 1},     {"a", "b", 0, 1},  {kHuge, "4", 0, 4},
+        {"3", kHuge, 3, 1}, {"11", "2", 0, 1}, {"8", "4", 8, 4}, // the window ending on the last code fits
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("start '" + c.start + "' width '" + c.width + "'");
