@@ -1,9 +1,7 @@
 // Data and pattern pane parsing on the real window: status texts, flags,
 // counts, the selected bad character, the progress bar and the hourglass.
-#include "app_test_support.h"
+#include "window_run_support.h"
 
-#include "numbers/float_model.h"
-#include "numbers/number_format.h"
 #include "runtime/exceptions.h"
 #include "widgets/rich_pane.h"
 
@@ -24,12 +22,6 @@ void ParsePattern(TForm1& form, const std::string& text)
 {
     form.RichEdit2->SetText(text);
     form.Dispatch([&] { form.ParsePatternPane(); });
-}
-
-std::string MeanPanel(double mean, int adc)
-{
-    return Cp("Среднее: ") + GeneralText(mean, 4, 4) + " / " +
-        IntegerText(Trunc(static_cast<long double>(adc) * mean));
 }
 
 } // namespace
