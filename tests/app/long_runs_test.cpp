@@ -8,11 +8,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QTest>
-#include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>

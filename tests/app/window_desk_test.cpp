@@ -57,8 +57,8 @@ QRect InWindow(const QWidget* widget)
 
 TEST(WindowSizes, SidePanelsKeepTheirWidthsAndEveryParameterCanBeScrolledIntoView)
 {
-    for (QSize size : {QSize(1024, 600), QSize(1280, 680), QSize(1366, 700), QSize(1027, 672 + 20),
-                       QSize(1600, 1000)}) {
+    for (QSize size :
+         {QSize(1024, 600), QSize(1280, 680), QSize(1366, 700), QSize(1027, 672 + 20), QSize(1600, 1000)}) {
         SCOPED_TRACE(size.height());
         auto form = ShownForm(size);
         auto* scroll = form->PanelLeft->findChild<QScrollArea*>();
