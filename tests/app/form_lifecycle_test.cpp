@@ -141,13 +141,15 @@ TEST(Dispatcher, AControlEventRunsThroughIt)
 {
     auto form = MakeForm();
     // A maximum below the frozen minimum is refused by the axis; the click
-    // handler's error reaches the display instead of ending the program.
+    // handler's error reaches the display instead of ending the program, and
+    // the axis stays as it was.
     form->CheckBoxAutoX->setChecked(false);
     form->EditMaxX->setText("-1000000");
     form->ChartF->BottomAxis().SetBothEnds(0, 10);
     form->ButtonXAxis->click();
     ASSERT_EQ(ShownErrors().size(), 1u);
     EXPECT_EQ(ShownErrors()[0].text, "Axis Maximum Value must be >= Minimum.");
+    EXPECT_EQ(form->ChartF->BottomAxis().Maximum(), 10);
 }
 
 TEST(FormProgress, AnEmptyParseLeavesTheBarStillAndEmpty)
