@@ -60,7 +60,7 @@ TEST(CurveToggles, AHiddenPatternStaysHiddenWhenReplotted)
     EXPECT_FALSE(Shown(*form->Series4));
 }
 
-TEST(PointReadOut, DataPointGoesToPanelAndHint)
+TEST(PointReadOut, EachCurvesPointGoesToPanelAndHint)
 {
     auto form = MakeForm();
     form->CheckBoxH0->setChecked(false);
@@ -69,14 +69,10 @@ TEST(PointReadOut, DataPointGoesToPanelAndHint)
     RunSpectrum(*form, Lines(samples), "100");
     form->SetPanelText(2, Cp("Данные: ошибка")); // a read-out replaces any message
     form->Series2->OnClick(*form->Series2, 17, TPressButton::Right, 0, 0, 0);
-    const std::string expected = "X: 17  Y:-45";
-    EXPECT_EQ(form->PanelText(2), expected);
-    EXPECT_EQ(form->ChartF->toolTip(), QString::fromLatin1(expected.c_str()));
-}
+    EXPECT_EQ(form->PanelText(2), "X: 17  Y:-45");
+    EXPECT_EQ(form->ChartF->toolTip(), QString("X: 17  Y:-45"));
 
-TEST(PointReadOut, CorrelationPointReadsTheCorrelationCurve)
-{
-    auto form = MakeForm();
+    // The correlation curve reads out its own values.
     RunSpectrum(*form, Lines({"0", "10", "20", "10", "0"}));
     SetEdit(form->EditWidthPattern, "2");
     form->ButtonStartAutoKor->click();

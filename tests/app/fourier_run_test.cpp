@@ -2,21 +2,13 @@
 #include "window_run_support.h"
 
 #include "chart/paint/plot.h"
-#include "numbers/float_model.h"
 #include "numbers/locale_separators.h"
-#include "numbers/number_format.h"
 
 #include <QCheckBox>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string MeanPanel(double mean, int adc)
-{
-    return Cp("Среднее: ") + GeneralText(mean, 4, 4) + " / " +
-        IntegerText(Trunc(static_cast<long double>(adc) * mean));
-}
 
 const std::string kFourSamples = Lines({"0.5", "1.25", "-0.75", "2"});
 
@@ -102,9 +94,6 @@ TEST(XAxisSwitch, FixesAndRestoresTheDataAxis)
     SetEdit(form->EditMaxX, "100");
     form->ButtonXAxis->click();
     EXPECT_FALSE(axis.Automatic());
-    EXPECT_EQ(axis.Maximum(), 100.0);
-    SetEdit(form->EditMaxX, "12q"); // not a number: stays fixed, unchanged
-    form->ButtonXAxis->click();
     EXPECT_EQ(axis.Maximum(), 100.0);
     form->CheckBoxAutoX->setChecked(true);
     form->ButtonXAxis->click();

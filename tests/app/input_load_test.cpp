@@ -1,6 +1,6 @@
 // The data file load on the real window, with the file dialog answered by the
 // test: rate through the clipboard, header removal, parse, flags, errors.
-#include "app_test_support.h"
+#include "window_run_support.h"
 
 #include "app/start_file.h"
 #include "text/os_error.h"
@@ -24,8 +24,7 @@ protected:
     {
         startDir_ = QDir::currentPath();
         form_ = MakeForm();
-        form_->ChooseDataFile = [this](const QString& folder) {
-            dialogFolder_ = folder;
+        form_->ChooseDataFile = [this](const QString&) {
             ++dialogShown_;
             return answer_;
         };
@@ -46,7 +45,6 @@ protected:
     QString startDir_;
     std::unique_ptr<TForm1> form_;
     QString answer_;
-    QString dialogFolder_;
     int dialogShown_ = 0;
 };
 
@@ -58,7 +56,6 @@ TEST_F(DataLoad, HeaderRateAndSamples)
     SetClipboardText("previous");
     Load();
     EXPECT_EQ(dialogShown_, 1);
-    EXPECT_EQ(dialogFolder_, QCoreApplication::applicationDirPath() + "/");
     EXPECT_EQ(Scale(), "250");
     EXPECT_EQ(ClipboardText(), "250");
     EXPECT_EQ(form_->RichEdit1->Text(), "1.5\r\n2,5\r\n-3\r\n");
@@ -145,12 +142,12 @@ TEST_F(DataLoad, LineEndsAndCyrillicHeader)
 }
 
 // The reasons a file cannot be opened are the reader's (tests/text); the
-// window shows the one it meets and changes nothing.
+// window shows the one it meets and changes nothing, results included.
 TEST_F(DataLoad, AFileThatCannotBeOpenedIsShownAndChangesNothing)
 {
-    form_->RichEdit1->SetText("5\r\n");
-    form_->State.DataDirty = false;
     form_->EditScaleX->setText("7");
+    RunSpectrum(*form_, "5\r\n");
+    ASSERT_EQ(form_->Series2->PointCount(), 1);
     answer_ = dir_.filePath("gone.DAT");
     Load();
     ASSERT_EQ(ShownErrors().size(), 1u);
@@ -160,8 +157,13 @@ TEST_F(DataLoad, AFileThatCannotBeOpenedIsShownAndChangesNothing)
     EXPECT_EQ(form_->RichEdit1->Text(), "5\r\n");
     EXPECT_FALSE(form_->State.DataDirty);
     EXPECT_EQ(Scale(), "7");
-    EXPECT_EQ(form_->PanelText(0), "");
+    EXPECT_EQ(form_->PanelText(0), Cp("Количество данных: 1"));
     EXPECT_EQ(QDir::currentPath(), startDir_);
+    // The codes the correlations read stay with their curve.
+    EXPECT_EQ(form_->Series2->PointCount(), 1);
+    EXPECT_TRUE(form_->State.DataReady);
+    form_->ButtonStartAutoKor->click();
+    EXPECT_EQ(form_->Series3->PointCount(), 1);
 }
 
 // "dftscope FILE": the file loads once the event loop runs, as the menu's load

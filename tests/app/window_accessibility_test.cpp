@@ -49,11 +49,9 @@ TEST(WindowAccessibility, PanesAreNamedByTheirHeadingsAndEditedAsByTyping)
     form->State.DataDirty = false;
     QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(form->RichEdit1);
     ASSERT_NE(pane->editableTextInterface(), nullptr);
+    // How the text changes is PaneAccessible's (tests/widgets); here the flag.
     pane->editableTextInterface()->insertText(0, QStringLiteral("0.5\n1.5"));
     EXPECT_TRUE(form->State.DataDirty);
-    EXPECT_EQ(pane->textInterface()->text(0, pane->textInterface()->characterCount()),
-              QStringLiteral("0.5\r\n1.5"));
-    EXPECT_EQ(form->RichEdit1->LineCount(), 2);
 }
 
 TEST(WindowAccessibility, ChartsAreNamedByTheirTitlesAndCountThePointsOfEachVisibleCurve)

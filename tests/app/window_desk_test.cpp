@@ -5,6 +5,7 @@
 #include "app/dialog_folder.h"
 #include "app/window_placement.h"
 #include "chart/paint/plot.h"
+#include "widgets/status_panels.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -54,9 +55,10 @@ QRect InWindow(const QWidget* widget)
 
 } // namespace
 
-TEST(SmallScreen, TheParameterColumnNeverOverlapsAndEveryControlCanBeScrolledIntoView)
+TEST(WindowSizes, SidePanelsKeepTheirWidthsAndEveryParameterCanBeScrolledIntoView)
 {
-    for (QSize size : {QSize(1024, 600), QSize(1280, 680), QSize(1366, 700), QSize(1027, 672 + 20)}) {
+    for (QSize size :
+         {QSize(1024, 600), QSize(1280, 680), QSize(1366, 700), QSize(1027, 672 + 20), QSize(1600, 1000)}) {
         SCOPED_TRACE(size.height());
         auto form = ShownForm(size);
         auto* scroll = form->PanelLeft->findChild<QScrollArea*>();
@@ -94,7 +96,19 @@ TEST(SmallScreen, TheParameterColumnNeverOverlapsAndEveryControlCanBeScrolledInt
         const bool scrolls = size.height() < 672 + form->menuBar()->height();
         EXPECT_EQ(scroll->verticalScrollBar()->isVisible(), scrolls);
         EXPECT_EQ(form->PanelLeft->width(), 210 + (scrolls ? scroll->verticalScrollBar()->width() : 0));
+        EXPECT_EQ(form->PanelRight->width(), 165);
         EXPECT_EQ(form->ChartSpectr->height(), 264);
+        // The charts take what the side panels, the splitter and four bevels leave.
+        EXPECT_EQ(form->ChartF->width(), form->width() - form->PanelLeft->width() - 3 - 165 - 4);
+        // Status panels edge to edge from the left; the last one to the right end.
+        const int lefts[4] = {0, 150, 300, 550};
+        for (int i = 0; i < 4; ++i) {
+            const QRect panel = form->StatusBar1->Panel(i)->geometry();
+            EXPECT_EQ(panel.left(), lefts[i]) << i;
+            EXPECT_EQ(panel.right() + 1, i < 3 ? lefts[i + 1] : form->StatusBar1->width()) << i;
+            EXPECT_EQ(panel.height(), form->StatusBar1->height()) << i;
+        }
+        EXPECT_EQ(form->StatusBar1->width(), form->width());
     }
 }
 

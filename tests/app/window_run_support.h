@@ -4,6 +4,8 @@
 #include "app_test_support.h"
 
 #include "chart/layout/point_series.h"
+#include "numbers/float_model.h"
+#include "numbers/number_format.h"
 #include "runtime/code_page.h"
 #include "widgets/rich_pane.h"
 
@@ -38,6 +40,13 @@ inline void PlotPattern(TForm1& form, const std::string& pane, const char* adc =
     form.RichEdit2->SetText(pane);
     SetEdit(form.EditADCpat, adc);
     form.ButtonGraphPat->click();
+}
+
+// Status panel 1 after a parse: the mean, then A times the mean cut to an integer.
+inline std::string MeanPanel(double mean, int adc)
+{
+    return Cp("Среднее: ") + GeneralText(mean, 4, 4) + " / " +
+        IntegerText(Trunc(static_cast<long double>(adc) * mean));
 }
 
 inline std::vector<double> YValues(const TSeries& series)

@@ -23,41 +23,49 @@ struct PixelCase {
     int pixel;
 };
 
-class ValueToPixel : public ::testing::TestWithParam<PixelCase> { };
-
-TEST_P(ValueToPixel, MapsAsExpected)
+TEST(ValueToPixel, OneByOneAndInTheBatchForm)
 {
-    EXPECT_EQ(AxisValueToPixel(GetParam().scale, GetParam().value), GetParam().pixel);
-    // The batch form: two values a step, then the odd one alone.
-    const double values[3] = {GetParam().value, GetParam().value, GetParam().value};
-    int pixels[3] = {-1, -1, -1};
-    TAxisMapper(GetParam().scale).Pixels(values, 3, pixels);
-    for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(pixels[k], GetParam().pixel) << "batch entry " << k;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ValueToPixel,
-    ::testing::Values(
-        PixelCase{Horizontal(0, 100, 10, 210), 0, 10}, PixelCase{Horizontal(0, 100, 10, 210), 100, 210},
-        PixelCase{Horizontal(0, 100, 10, 210), 25, 60},
+    const PixelCase cases[] = {
+        {Horizontal(0, 100, 10, 210), 0, 10},
+        {Horizontal(0, 100, 10, 210), 100, 210},
+        {Horizontal(0, 100, 10, 210), 25, 60},
         // 0.25 of a pixel rounds down, 0.75 up, exact halves to even.
-        PixelCase{Horizontal(0, 8, 0, 2), 1, 0}, PixelCase{Horizontal(0, 8, 0, 2), 3, 1},
-        PixelCase{Horizontal(0, 4, 0, 2), 1, 0}, PixelCase{Horizontal(0, 4, 0, 2), 3, 2},
+        {Horizontal(0, 8, 0, 2), 1, 0},
+        {Horizontal(0, 8, 0, 2), 3, 1},
+        {Horizontal(0, 4, 0, 2), 1, 0},
+        {Horizontal(0, 4, 0, 2), 3, 2},
         // Vertical axes grow upward: the minimum at the bottom end.
-        PixelCase{Vertical(-50, 50, 20, 120), -50, 120}, PixelCase{Vertical(-50, 50, 20, 120), 50, 20},
-        PixelCase{Vertical(-50, 50, 20, 120), 0, 70},
+        {Vertical(-50, 50, 20, 120), -50, 120},
+        {Vertical(-50, 50, 20, 120), 50, 20},
+        {Vertical(-50, 50, 20, 120), 0, 70},
         // A zero range and an overflowing position map to the centre.
-        PixelCase{Horizontal(5, 5, 10, 21), 5, 15}, PixelCase{Horizontal(5, 5, 10, 21), 1e9, 15},
-        PixelCase{Horizontal(0, 1e-9, 0, 1000), 1, 500}, PixelCase{Vertical(0, 1, 100, 300), -1e300, 200},
-        PixelCase{Horizontal(0, 100, 10, 210), std::nan(""), 110},
+        {Horizontal(5, 5, 10, 21), 5, 15},
+        {Horizontal(5, 5, 10, 21), 1e9, 15},
+        {Horizontal(0, 1e-9, 0, 1000), 1, 500},
+        {Vertical(0, 1, 100, 300), -1e300, 200},
+        {Horizontal(0, 100, 10, 210), std::nan(""), 110},
         // A point just inside that cut-off, beyond 32 bits once the span's
         // start is added, saturates; short of it, the pixel is exact.
-        PixelCase{Horizontal(0, 1, 1000, 2000), 2147483, 2147483647},
-        PixelCase{Horizontal(0, 1, 1000, 2000), -2147483, -2147482000},
-        PixelCase{Horizontal(0, 1, -2000, -1000), -2147483, -2147483647 - 1},
-        PixelCase{Vertical(0, 1, 1000, 2000), -2147483, 2147483647},
-        PixelCase{Vertical(0, 1, 1000, 2000), 2147483, -2147481000}));
+        {Horizontal(0, 1, 1000, 2000), 2147483, 2147483647},
+        {Horizontal(0, 1, 1000, 2000), -2147483, -2147482000},
+        {Horizontal(0, 1, -2000, -1000), -2147483, -2147483647 - 1},
+        {Vertical(0, 1, 1000, 2000), -2147483, 2147483647},
+        {Vertical(0, 1, 1000, 2000), 2147483, -2147481000},
+    };
+    for (const PixelCase& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.value << " on " << (c.scale.Horizontal ? "horizontal" : "vertical") << " ["
+                     << c.scale.Minimum << ", " << c.scale.Maximum << "] over " << c.scale.Start << ".."
+                     << c.scale.End);
+        EXPECT_EQ(AxisValueToPixel(c.scale, c.value), c.pixel);
+        // The batch form: two values a step, then the odd one alone.
+        const double values[3] = {c.value, c.value, c.value};
+        int pixels[3] = {-1, -1, -1};
+        TAxisMapper(c.scale).Pixels(values, 3, pixels);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(pixels[k], c.pixel) << "batch entry " << k;
+    }
+}
 
 // Increasing vouches that pixels keep the values' order between its ends.
 TEST(AxisMapperOrder, IncreasingOnlyWhereNoEndFallsToTheCentre)

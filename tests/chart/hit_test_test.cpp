@@ -11,29 +11,26 @@ struct SegmentCase {
     bool hit;
 };
 
-class Segment : public ::testing::TestWithParam<SegmentCase> { };
-
-TEST_P(Segment, FollowsTheCrossProductAndEndRules)
+TEST(Segment, FollowsTheCrossProductAndEndRules)
 {
-    const SegmentCase& c = GetParam();
-    EXPECT_EQ(SegmentHit(c.m, c.a, c.b), c.hit);
-    EXPECT_EQ(SegmentHit(c.m, c.b, c.a), c.hit) << "direction does not matter";
+    const SegmentCase cases[] = {
+        {{5, 5}, {0, 0}, {10, 10}, true},                                     // on the diagonal
+        {{5, 6}, {0, 0}, {10, 10}, false},                                    // cross 10, not below span 10
+        {{5, 0}, {0, 0}, {10, 0}, true},                                      // on a horizontal segment
+        {{5, 1}, {0, 0}, {10, 0}, false},  {{11, 0}, {0, 0}, {10, 0}, false}, // beyond an end
+        {{-1, 0}, {0, 0}, {10, 0}, false}, {{0, 0}, {0, 0}, {10, 0}, true},   // on an end
+        {{3, 1}, {0, 0}, {10, 3}, true},                                      // cross |3*3 - 1*10| = 1 < 10
+        {{3, 2}, {0, 0}, {10, 3}, false},                                     // cross 11
+        {{4, 4}, {4, 4}, {4, 4}, false},                                      // zero length never hits
+        {{0, 20}, {0, 0}, {0, 40}, true},  {{1, 20}, {0, 0}, {0, 40}, false},
+    };
+    for (const SegmentCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "(" << c.m.X << ", " << c.m.Y << ") on (" << c.a.X << ", "
+                                          << c.a.Y << ")-(" << c.b.X << ", " << c.b.Y << ")");
+        EXPECT_EQ(SegmentHit(c.m, c.a, c.b), c.hit);
+        EXPECT_EQ(SegmentHit(c.m, c.b, c.a), c.hit) << "direction does not matter";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Segment,
-    ::testing::Values(SegmentCase{{5, 5}, {0, 0}, {10, 10}, true},  // on the diagonal
-                      SegmentCase{{5, 6}, {0, 0}, {10, 10}, false}, // cross 10, not below span 10
-                      SegmentCase{{5, 0}, {0, 0}, {10, 0}, true},   // on a horizontal segment
-                      SegmentCase{{5, 1}, {0, 0}, {10, 0}, false},
-                      SegmentCase{{11, 0}, {0, 0}, {10, 0}, false}, // beyond an end
-                      SegmentCase{{-1, 0}, {0, 0}, {10, 0}, false},
-                      SegmentCase{{0, 0}, {0, 0}, {10, 0}, true},  // on an end
-                      SegmentCase{{3, 1}, {0, 0}, {10, 3}, true},  // cross |3*3 - 1*10| = 1 < 10
-                      SegmentCase{{3, 2}, {0, 0}, {10, 3}, false}, // cross 11
-                      SegmentCase{{4, 4}, {4, 4}, {4, 4}, false},  // zero length never hits
-                      SegmentCase{{0, 20}, {0, 0}, {0, 40}, true},
-                      SegmentCase{{1, 20}, {0, 0}, {0, 40}, false}));
 
 TEST(Polygon, EvenOddInsideTest)
 {

@@ -3,6 +3,7 @@
 // user does and exports both tables; the batch code runs on the same file with
 // the same settings as options; the four files must match byte for byte.
 #include "e2e_support.h"
+#include "reference_text.h"
 
 #include "batch/batch_run.h"
 #include "input/box_values.h"
@@ -45,12 +46,6 @@ std::string Samples(int count, const char* end, double offset = 0.3)
         text += s + end;
     }
     return text;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 class BatchEquality : public EndToEnd {
@@ -100,9 +95,9 @@ protected:
         ASSERT_EQ(RunBatch(options, stderr), 0);
 
         for (const char* name : {"export_spectr.dat", "export_korr.dat"}) {
-            const std::string window = ReadAll(PathIn(name));
+            const std::string window = reference::FileBytes(PathIn(name));
             EXPECT_GT(window.size(), 40u) << name;
-            EXPECT_EQ(ReadAll(options.outputFolder + "/" + name), window) << name;
+            EXPECT_EQ(reference::FileBytes(options.outputFolder + "/" + name), window) << name;
         }
     }
 };

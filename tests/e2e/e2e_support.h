@@ -45,11 +45,7 @@ protected:
         startDir_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
         form_ = MakeForm();
-        form_->ChooseDataFile = [this](const QString&) {
-            if (beforeAnswer_)
-                beforeAnswer_();
-            return answer_;
-        };
+        form_->ChooseDataFile = [this](const QString&) { return answer_; };
         form_->resize(1280, 800);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -90,5 +86,4 @@ protected:
     QString startDir_;
     std::unique_ptr<TForm1> form_;
     QString answer_;
-    std::function<void()> beforeAnswer_;
 };

@@ -233,7 +233,9 @@ TEST_F(EndToEnd, TypicalRunFromDataFileToBothExports)
     EXPECT_TRUE(Shown(*form_->Series2) && Shown(*form_->Series4));
 }
 
-TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
+// The rules of the gestures are the chart's (tests/chart/interaction_test.cpp);
+// here they reach both charts of the real window through real mouse events.
+TEST_F(EndToEnd, ZoomAndPanByDragAndUndoByReverseDrag)
 {
     AnswerDialogWith(DataFile(SampleLines()));
     LoadDataFile();
@@ -244,24 +246,18 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         SCOPED_TRACE(chart == form_->ChartF ? "data chart" : "spectrum chart");
         chart->RenderNow();
         TAxis& bottom = chart->BottomAxis();
-        TAxis& left = chart->LeftAxis();
         ASSERT_TRUE(bottom.Automatic());
         const double min = bottom.Minimum(), max = bottom.Maximum();
-        const double leftMin = left.Minimum(), leftMax = left.Maximum();
         const TPixelRect plot = chart->Frame().PlotRect;
         const int width = plot.Right - plot.Left, height = plot.Bottom - plot.Top;
         // A press on the data curve reads a point out instead of zooming, so
         // the drag starts beside the curves.
         const QPoint a = PressablePixel(chart, plot.Left + width / 4, plot.Top + 4, plot.Top + height / 3);
-        const QPoint b(plot.Left + width / 2, plot.Bottom - height / 4);
-        LeftDrag(chart, a, b);
-        EXPECT_FALSE(chart->AxisSnapshot.ViewRestored);
+        LeftDrag(chart, a, QPoint(plot.Left + width / 2, plot.Bottom - height / 4));
         EXPECT_FALSE(bottom.Automatic());
-        EXPECT_FALSE(left.Automatic());
+        EXPECT_FALSE(chart->LeftAxis().Automatic());
         EXPECT_GT(bottom.Minimum(), min);
-        EXPECT_LT(bottom.Maximum(), max);
         EXPECT_LT(bottom.Maximum() - bottom.Minimum(), (max - min) / 2);
-        EXPECT_LT(left.Maximum() - left.Minimum(), leftMax - leftMin);
 
         // A new run is shown in the zoomed view until the undo.
         const double zoomedMin = bottom.Minimum();
@@ -273,42 +269,28 @@ TEST_F(EndToEnd, ZoomByDragAndUndoByReverseDrag)
         const QPoint c =
             PressablePixel(chart, plot.Left + width / 2, plot.Bottom - 4, plot.Bottom - height / 3);
         LeftDrag(chart, c, c - QPoint(60, 60));
-        EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
         EXPECT_TRUE(bottom.Automatic());
-        EXPECT_TRUE(left.Automatic());
+        EXPECT_TRUE(chart->LeftAxis().Automatic());
         chart->RenderNow();
         EXPECT_DOUBLE_EQ(bottom.Minimum(), min);
         EXPECT_DOUBLE_EQ(bottom.Maximum(), max);
-
-        // A drag of 16 pixels or less in one direction does nothing.
-        LeftDrag(chart, a, a + QPoint(16, 40));
-        EXPECT_TRUE(bottom.Automatic());
-        EXPECT_TRUE(chart->AxisSnapshot.ViewRestored);
     }
-}
 
-TEST_F(EndToEnd, RightDragPansTheDataChartWithoutAMenuUntilTheUndo)
-{
-    AnswerDialogWith(DataFile(SampleLines()));
-    LoadDataFile();
-    form_->ButtonDataRefresh->click();
+    // The right button pans the data chart: the content follows the mouse to
+    // the right, so the view shows smaller x at the same width.
     TPlot* chart = form_->ChartF;
     TAxis& bottom = chart->BottomAxis();
-    chart->RenderNow();
     const double min = bottom.Minimum(), max = bottom.Maximum();
     const TPixelRect plot = chart->Frame().PlotRect;
     const QPoint from = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Top + 4, plot.Bottom - 4);
-    const QPoint to = from + QPoint(80, 0);
     QTest::mousePress(chart, Qt::RightButton, Qt::NoModifier, from);
-    QTest::mouseMove(chart, to);
-    QTest::mouseRelease(chart, Qt::RightButton, Qt::NoModifier, to);
-    // The content follows the mouse to the right: the view shows smaller x, same width.
+    QTest::mouseMove(chart, from + QPoint(80, 0));
+    QTest::mouseRelease(chart, Qt::RightButton, Qt::NoModifier, from + QPoint(80, 0));
     EXPECT_FALSE(bottom.Automatic());
     EXPECT_LT(bottom.Minimum(), min);
     EXPECT_NEAR(bottom.Maximum() - bottom.Minimum(), max - min, 1e-6 * (max - min));
     EXPECT_FALSE(chart->PanRecord.Active);
     EXPECT_EQ(chart->PictureMenu(), nullptr) << "a drag opens no picture menu";
-
     const QPoint c = PressablePixel(chart, (plot.Left + plot.Right) / 2, plot.Bottom - 4, plot.Top + 4);
     LeftDrag(chart, c, c - QPoint(40, 40));
     EXPECT_TRUE(bottom.Automatic());

@@ -139,10 +139,9 @@ TEST(NumberParseFloat, ExtremeExponents)
     EXPECT_NO_THROW(CheckFpFaults());
 }
 
+// The store's own limits are FloatModelStore's.
 TEST(NumberParseFloat, StoringToDoubleIsTheSecondRounding)
 {
-    EXPECT_THROW(StoreDouble(ParseFloat("1e400").value), EOverflow);
-    EXPECT_EQ(StoreDouble(ParseFloat("1e-400").value), 0.0);
     EXPECT_EQ(StoreDouble(ParseFloat("4.9e-324").value), 4.9406564584124654e-324);
     for (const char* text : {"0.1", "-0.123", "12.75", "1.5e-3", "2.675", "123456789.987654321"})
         EXPECT_EQ(StoreDouble(ParseFloat(text).value), static_cast<double>(std::strtold(text, nullptr)))
