@@ -7,8 +7,7 @@
 // once, with that tunable added to the environment.
 //
 // Called first thing in main(), with main's arguments unchanged; later calls
-// do nothing. Returns
-// only when no restart is needed or the restart failed; after the restart the
-// variable reads as it did before, so programs started from here see the
-// user's own environment.
+// do nothing. Returns only when no restart is needed or the restart failed;
+// after the restart the variable reads as it did before, so programs started
+// from here see the user's own environment.
 void UseLargePages(char** argv);

@@ -46,29 +46,24 @@ void TSeries::ClearPoints()
 {
     xValues_.Clear();
     yValues_.Clear();
-    colors_.clear();
-    labels_.clear();
-    labelledPoints_ = 0;
-    explicitColors_ = 0;
-    if (active_)
-        RequestRepaint();
+    PointsReplaced();
 }
 
 void TSeries::SetIndexedPoints(std::vector<int32_t> ys)
 {
     xValues_.SetIndexes(int(ys.size()));
     yValues_.SetWholes(std::move(ys));
-    TookIndexedPoints();
+    PointsReplaced();
 }
 
 void TSeries::SetIndexedPoints(std::span<const int32_t> ys)
 {
     xValues_.SetIndexes(int(ys.size()));
     yValues_.SetWholes(ys);
-    TookIndexedPoints();
+    PointsReplaced();
 }
 
-void TSeries::TookIndexedPoints()
+void TSeries::PointsReplaced()
 {
     colors_.clear();
     labels_.clear();

@@ -85,8 +85,8 @@ protected:
     void RequestRepaint() const;
 
 private:
-    // After the points were replaced by indexed ones.
-    void TookIndexedPoints();
+    // After the points were replaced: none has a label or colour now.
+    void PointsReplaced();
 
     TAxisPanel* panel_ = nullptr;
     TValueList xValues_{ordAscending};

@@ -94,7 +94,10 @@ public:
     unsigned long long Identity() const { return identity_; }
 
     // Bytes held for the values (tests of the storage).
-    size_t StoredBytes() const { return wholes_.capacity() * sizeof(int32_t) + doubles_.capacity() * sizeof(double); }
+    size_t StoredBytes() const
+    {
+        return wholes_.capacity() * sizeof(int32_t) + doubles_.capacity() * sizeof(double);
+    }
 
 private:
     enum class TKind { Indexes, Wholes, Doubles };

@@ -162,11 +162,11 @@ private:
 
 bool TPlanKey::operator==(const TPlanKey& o) const
 {
-    return Xs.Address() == o.Xs.Address() && Ys.Address() == o.Ys.Address() && XList == o.XList && YList == o.YList && XChanges == o.XChanges &&
-        YChanges == o.YChanges && SameScale(Horizontal, o.Horizontal) && SameScale(Vertical, o.Vertical) &&
-        Clip == o.Clip && First == o.First && Last == o.Last && Markers == o.Markers &&
-        MarkerOffsetX == o.MarkerOffsetX && MarkerOffsetY == o.MarkerOffsetY &&
-        MarkerWidth == o.MarkerWidth && MarkerHeight == o.MarkerHeight &&
+    return Xs.Address() == o.Xs.Address() && Ys.Address() == o.Ys.Address() && XList == o.XList &&
+        YList == o.YList && XChanges == o.XChanges && YChanges == o.YChanges &&
+        SameScale(Horizontal, o.Horizontal) && SameScale(Vertical, o.Vertical) && Clip == o.Clip &&
+        First == o.First && Last == o.Last && Markers == o.Markers && MarkerOffsetX == o.MarkerOffsetX &&
+        MarkerOffsetY == o.MarkerOffsetY && MarkerWidth == o.MarkerWidth && MarkerHeight == o.MarkerHeight &&
         MarkerHiddenBetween == o.MarkerHiddenBetween;
 }
 
